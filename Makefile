@@ -1,0 +1,38 @@
+# Convenience wrapper around CMake. The real build lives in CMakeLists.txt.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= 2
+CMAKE      ?= cmake
+CTEST      ?= ctest
+CTEST_ARGS ?=
+
+export ASAN_OPTIONS  ?= detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
+
+.DEFAULT_GOAL := build
+.PHONY: build run test asan bench clean
+
+build:
+	$(CMAKE) -S . -B $(BUILD)
+	$(CMAKE) --build $(BUILD) -j$(JOBS)
+
+# A full report over the bundled examples. With -n the exit status is the
+# number of quality notices, so it is shown rather than treated as failure.
+run: build
+	./$(BUILD)/klv -v -a -n $$(find examples -type f | LC_ALL=C sort); \
+	echo "klv exit status: $$? (the number of quality notices)"
+
+test: build
+	$(CTEST) --test-dir $(BUILD) --output-on-failure $(CTEST_ARGS)
+
+asan:
+	$(CMAKE) -S . -B $(ASAN_BUILD) -DKLV_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	$(CMAKE) --build $(ASAN_BUILD) -j$(JOBS)
+	$(CTEST) --test-dir $(ASAN_BUILD) --output-on-failure $(CTEST_ARGS)
+
+bench: build
+	KLV=$(BUILD)/klv bash bench/wc_ratio.sh
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,11 @@
+// File typing: the language and kind of a source file from its extension.
+#ifndef KLV_ANALYSIS_FILE_TYPE_H_
+#define KLV_ANALYSIS_FILE_TYPE_H_
+
+#include "driver/globals.h"
+
+// Sets the language flag of the current file and counts its type, from the
+// text after the last '.' of `path`. A path without a '.' is not typed.
+void WhichFile(const char* path, Globals& G);
+
+#endif  // KLV_ANALYSIS_FILE_TYPE_H_

@@ -1,0 +1,15 @@
+// The one-pass line parser: classifies and counts every physical line of a
+// source file and hands code characters to the recognisers.
+#ifndef KLV_ANALYSIS_LINE_PARSER_H_
+#define KLV_ANALYSIS_LINE_PARSER_H_
+
+#include "driver/globals.h"
+
+// Parses one line as read (with its line end, NUL-terminated, at most 4,094
+// characters). A null line only closes the open comment run.
+void ParseLine(const char* line, int line_number, Globals& G);
+
+// Prints the 72-character section marker "--- <label> Line: <n> ---".
+void ShowStateLine(Globals& G, int line_number, const char* label);
+
+#endif  // KLV_ANALYSIS_LINE_PARSER_H_

@@ -1,0 +1,354 @@
+// Run-wide state of one klv run: options, configuration, the state of the
+// file being analysed, the metric counters of the file and of the project,
+// and the lists of recognised things. One `Globals` lives for the whole run
+// and is passed to nearly every routine as `G`.
+#ifndef KLV_DRIVER_GLOBALS_H_
+#define KLV_DRIVER_GLOBALS_H_
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lists/name_data.h"
+
+// The line, keyword and symbol counters of one file (or, summed, of the
+// project). eLOC = loc - brace_lines - paren_lines; lLOC = statements -
+// for_count.
+struct FileMetrics {
+  int32_t do_count = 0;
+  int32_t macro_count = 0;
+  int32_t notice_count = 0;
+  int32_t union_count = 0;
+  int32_t friend_count = 0;
+  int32_t alloc_count = 0;
+  int32_t free_count = 0;
+  int32_t new_count = 0;
+  int32_t delete_count = 0;
+  int32_t typedef_count = 0;
+  int32_t enum_count = 0;
+  int32_t lines = 0;
+  int32_t characters = 0;
+  int32_t comment_lines = 0;
+  int32_t statements = 0;
+  int32_t loc = 0;
+  int32_t blank_lines = 0;
+  int32_t define_count = 0;
+  int32_t include_count = 0;
+  int32_t import_count = 0;
+  int32_t string_count = 0;
+  int32_t lparen_count = 0;
+  int32_t rparen_count = 0;
+  int32_t openbrace_count = 0;
+  int32_t closebrace_count = 0;
+  int32_t lbracket_count = 0;
+  int32_t rbracket_count = 0;
+  int32_t default_count = 0;
+  int32_t break_count = 0;
+  int32_t return_count = 0;
+  int32_t const_count = 0;
+  int32_t _exit_count = 0;
+  int32_t abort_count = 0;
+  int32_t exit_count = 0;
+  int32_t while_count = 0;
+  int32_t for_count = 0;
+  int32_t switch_count = 0;
+  int32_t if_count = 0;
+  int32_t else_count = 0;
+  int32_t goto_count = 0;
+  int32_t case_count = 0;
+  int32_t class_count = 0;
+  int32_t interface_count = 0;
+  int32_t struct_count = 0;
+  int32_t template_count = 0;
+  int32_t spaces = 0;
+  int32_t paren_lines = 0;
+  int32_t brace_lines = 0;
+  int32_t inline_count = 0;
+  int32_t function_count = 0;
+  int32_t namespace_count = 0;
+  int32_t package_count = 0;
+  int32_t using_count = 0;
+  int32_t virtual_count = 0;
+};
+
+int32_t Eloc(const FileMetrics& m);
+int32_t Lloc(const FileMetrics& m);
+// loc + blank_lines + comment_lines; can exceed the physical line count.
+int32_t TotalLogicalLines(const FileMetrics& m);
+
+// Adds `by` to a counter, stopping at the largest 32-bit value instead of
+// overflowing (project totals over huge trees).
+void Bump(int32_t& counter, int64_t by);
+
+// Lexical, scope and per-file recogniser state. Everything here belongs to
+// the file being analysed and is cleared between files by `ResetState`, so
+// an unterminated comment or string never leaks into the next file.
+struct FileState {
+  // Language of the current file, from its extension.
+  int c_file = 0;
+  int cpp_file = 0;
+  int java_file = 0;
+  int key_string_found = 0;
+
+  // Lexical state carried from line to line.
+  int in_c_comment = 0;
+  int in_line_comment = 0;
+  int in_string = 0;
+  int in_char = 0;
+  int c_comment_line = 0;
+
+  // Comment runs: the block of comment lines written above a function.
+  int comment_run_open = 0;
+  int comment_run_lines = 0;
+  int first_line = 1;
+  std::string last_code_line;
+
+  // Preprocessor state.
+  int function_macro = 0;
+  std::string macro_name;  // name of the last #define
+  int preproc_flag = 0;
+  int define_flag = 0;
+
+  // Scope state shared with the function, class and namespace recognisers.
+  int local_brace = 0;
+  int local_paren = 0;
+  int class_flag = 0;
+  int funcname_flag = 0;
+  int assignment_flag = 0;
+  int typedef_flag = 0;
+  int template_beg_flag = 0;
+  int instantiate_colon_flag = 0;
+  int namespace_flag = 0;
+  int namespacebeg_flag = 0;
+  int namespace_scope = 0;
+  int nested_class_depth = 0;
+  int using_flag = 0;
+  int enum_state = 0;
+  int friend_flag = 0;
+  int friend_class = 0;
+  int catch_flag = 0;
+  int switch_flag = 0;
+  int switch_brace = 0;
+  int if_condition = 0;
+  int while_condition = 0;
+  int template_header_pending = 0;
+  int paren_skip = 0;       // set by class-header reading: ignore one '(' .. ')'
+  int pointer_marker = 0;   // a '*' was seen in code on this declaration
+  int angle_depth = 0;
+  int bracket_depth = 0;
+  std::string func_name;
+  std::string class_name;
+  std::string namespace_name;
+
+  // Per-function decision and statement counters.
+  int func_semicolon_count = 0;
+  int func_ternary_count = 0;
+  int func_and_count = 0;
+  int func_or_count = 0;
+  int func_fallthrough_count = 0;
+
+  // Function sums of the file.
+  int32_t file_cyclomatic = 0;
+  int32_t file_params = 0;
+  int32_t file_returns = 0;
+};
+
+// Running values of the CSV row statistics: the number of rows and the
+// total, minimum and maximum of each column.
+struct CsvAccumulator {
+  int32_t count = 0;
+  double total[16] = {};
+  double min[16] = {};
+  double max[16] = {};
+};
+
+// Closes a stdio stream when its owner goes away.
+struct FileCloser {
+  void operator()(FILE* f) const {
+    if (f != nullptr) fclose(f);
+  }
+};
+using FilePtr = std::unique_ptr<FILE, FileCloser>;
+
+struct Globals {
+  // Run environment.
+  int debug_flag = 0;
+  int class_debug_flag = 0;
+  int arg_count = 0;
+  char** arg_values = nullptr;
+  std::string program_name;
+  std::string program_dir;
+  std::string current_dir;
+  std::string klv_home;
+  std::string system_path;
+  std::string config_file_path;
+  std::string macro_file_path;
+  std::string output_file_name;
+  std::string version = "6.01";
+  int files_processed = 0;
+  int file_count = 0;
+
+  // The one output stream every report line goes to, and its owner when it
+  // is a file named with -O.
+  FILE* output = stdout;
+  FilePtr output_owner;
+
+  // Option flags.
+  int csv_mode = 0;
+  int csv_summary = 0;
+  int csv_function_lines = 0;
+  int automated_mode = 0;
+  int memory_flag = 0;
+  int benchmark_flag = 0;
+  int comment_doc_flag = 0;
+  int template_mode_flag = 0;
+  int complexity_flag = 0;
+  int convert_flag = 0;
+  int convert_tabs = 0;
+  int convert_unix = 0;
+  int convert_dos = 0;
+  int line_display_flag = 0;
+  int extract_flag = 0;
+  int extract_strings = 0;
+  int extract_comments = 0;
+  int estimate_flag = 0;
+  int function_flag = 0;
+  int file_list_flag = 0;
+  int html_flag = 0;
+  int inherit_flag = 0;
+  int sort_flag = 0;
+  int sort_key = 0;
+  int function_list_flag = 0;
+  int macro_flag = 0;
+  int notice_flag = 0;
+  int notice_format_single = 0;
+  int notice_format_visual = 0;
+  int notice_list_flag = 0;
+  int notice_by_line_flag = 0;
+  int object_flag = 0;
+  int print_flag = 0;
+  int sort_names_flag = 0;
+  int summary_flag = 0;
+  int totals_flag = 0;
+  int totals_all = 0;
+  int totals_functions = 0;
+  int totals_classes = 0;
+  int totals_interfaces = 0;
+  int totals_namespaces = 0;
+  int totals_profile = 0;
+  int totals_notices = 0;
+  int totals_summary = 0;
+  int no_file_names = 0;
+  int verbose_flag = 0;
+  int work_flag = 0;
+  int work_diff_flag = 0;
+  int report_option_flag = 0;
+  int file_summary_flag = 0;
+  int recursive_mode = 0;
+
+  // Configuration values.
+  int case_sensitive_names = 0;
+  int validate_extensions = 1;
+  std::string source_extensions = "c,cc,cpp,cxx,C,CC,h,hh,H,hxx,java,jav";
+  int wrap_names = 1;
+  std::string work_file_path;
+  int diff_include_equal = 1;
+  int work_file_cyclo = 1;
+  int cyclo_counts_for = 1;
+  int goto_is_return = 1;
+  int max_line_length = 80;
+  int max_function_name_length = 32;
+  int max_function_eloc = 200;
+  int max_return_points = 1;
+  int max_interface = 6;
+  int max_cyclomatic = 10;
+  int max_class_methods = 100;
+  int max_inheritance_depth = 4;
+  int max_child_classes = 10;
+  float min_comment_percent = 10.0f;
+  float min_whitespace_percent = 10.0f;
+  int tab_width = 2;
+  std::string key_string;
+  int key_string_set = 0;
+  int relative_work_files = 1;
+  int relative_html_links = 1;
+  int no_page_breaks = 1;
+  int line_length = 80;
+  int page_length = 55;
+  int left_margin = 5;
+  int top_margin = 1;
+  std::string listing_header = "KLV Code Listing";
+  int notice_enabled[46] = {};
+  int h_files_cpp = 0;
+
+  // HTML colours (at most 19 characters each).
+  std::string html_text_color = "#000000";
+  std::string html_vlink_color = "#660099";
+  std::string html_link_color = "#0000EE";
+  std::string html_background_color;
+  std::string html_function_color = "GREEN";
+  std::string html_macro_color = "TEAL";
+  std::string html_class_color = "PURPLE";
+  std::string html_notice_color = "RED";
+  std::string html_header_color = "BROWN";
+  std::string html_green_color = "GREEN";
+  std::string html_blue_color = "BLUE";
+  std::string html_red_color = "RED";
+  std::string html_teal_color = "TEAL";
+  std::string html_maroon_color = "MAROON";
+  std::string html_purple_color = "PURPLE";
+  std::string html_brown_color = "BROWN";
+
+  // Current file.
+  std::string file_name;
+  int64_t file_size = 0;
+  time_t file_mtime = 0;
+
+  // Parser and recogniser state of the current file.
+  FileState parse;
+
+  // Counters: the current file's, and the project's.
+  FileMetrics metrics;
+  FileMetrics totals;
+  int64_t total_bytes = 0;
+  int32_t c_source_count = 0;
+  int32_t cpp_source_count = 0;
+  int32_t c_header_count = 0;
+  int32_t cpp_header_count = 0;
+  int32_t java_file_count = 0;
+  int32_t other_file_count = 0;
+  int32_t total_files = 0;
+  int32_t notice_type_count[46] = {};
+
+  // CSV row statistics of the file rows and of the function rows.
+  CsvAccumulator csv_files;
+  CsvAccumulator csv_functions;
+
+  // Lists.
+  std::vector<NameData> file_list;
+  std::vector<NameData> macro_list;
+  std::vector<NameData> notice_list;
+
+  // One-line notice texts, formatted with the limits at their first use.
+  std::vector<std::string> notice_texts;
+};
+
+// Sets the defaults of a run; the output goes to standard output.
+void Init_Globals(Globals& G);
+// Clears the per-file counters and parser state after a file is analysed.
+void ResetState(Globals& G);
+// Adds the current file's counters into the project's.
+void AddTotal(Globals& G);
+// Copies the project's counters over the current file's, so report routines
+// print project figures; sets total_files.
+void SetTotal(Globals& G);
+
+long double Avg(int value, int count);
+long double AvgD(double value, double count);
+int MinMax_int(int value, int* min, int* max, int first);
+void MinMax_double(double value, double* min, double* max, int first);
+
+#endif  // KLV_DRIVER_GLOBALS_H_

@@ -1,0 +1,39 @@
+#include "driver/line_reader.h"
+
+#include <cstring>
+
+bool LineReader::Fill() {
+  if (eof_) return false;
+  len_ = fread(buffer_.data(), 1, buffer_.size(), in_);
+  pos_ = 0;
+  if (len_ == 0) {
+    eof_ = true;
+    return false;
+  }
+  return true;
+}
+
+bool LineReader::Next(std::string& line, bool& at_end) {
+  line.clear();
+  at_end = false;
+  while (line.size() < kMaxPiece) {
+    if (pos_ == len_ && !Fill()) {
+      at_end = true;
+      return !line.empty();
+    }
+    const size_t want = kMaxPiece - line.size();
+    const size_t avail = len_ - pos_;
+    const size_t span = want < avail ? want : avail;
+    const char* start = buffer_.data() + pos_;
+    const void* nl = memchr(start, '\n', span);
+    if (nl != nullptr) {
+      const size_t take = static_cast<size_t>(static_cast<const char*>(nl) - start) + 1;
+      line.append(start, take);
+      pos_ += take;
+      return true;
+    }
+    line.append(start, span);
+    pos_ += span;
+  }
+  return true;
+}

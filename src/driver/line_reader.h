@@ -1,0 +1,31 @@
+// Reads a stream in pieces the way the analysis sees lines: each piece ends
+// after a line feed or after 4,094 characters, whichever comes first.
+#ifndef KLV_DRIVER_LINE_READER_H_
+#define KLV_DRIVER_LINE_READER_H_
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class LineReader {
+ public:
+  static constexpr size_t kMaxPiece = 4094;
+
+  explicit LineReader(FILE* in) : in_(in), buffer_(1 << 16) {}
+
+  // Reads the next piece into `line` (cleared first). Returns false when
+  // nothing was left to read. `at_end` tells whether the read ran into the
+  // end of the stream, as a stdio line read would report it.
+  bool Next(std::string& line, bool& at_end);
+
+ private:
+  bool Fill();
+
+  FILE* in_;
+  std::vector<char> buffer_;
+  size_t pos_ = 0;
+  size_t len_ = 0;
+  bool eof_ = false;
+};
+
+#endif  // KLV_DRIVER_LINE_READER_H_

@@ -1,0 +1,28 @@
+// The command line: option letters into the run's flags and values.
+#ifndef KLV_DRIVER_OPTIONS_H_
+#define KLV_DRIVER_OPTIONS_H_
+
+#include "driver/globals.h"
+
+// Thrown to end the run early (help screens, option errors) with a status;
+// the driver catches it, so everything is released on the way out.
+struct ExitRequest {
+  int status;
+};
+
+// Parses the whole command line into G. Returns only when an analysis run
+// is to follow; otherwise throws ExitRequest.
+void SetUpParams(int argc, char** argv, Globals& G);
+
+// Prints the short syntax screen, with the syntax-error block when asked.
+void ShowSyntax(Globals& G, int syntax_error);
+
+// Opens the -O file and makes it the output stream; on failure the report
+// stays on standard output.
+void set_output_file(const char* path, Globals& G);
+
+// The index of the first file operand: options are skipped, and only -r
+// and -O take the following word with them.
+int FirstOperand(int argc, char** argv, Globals& G);
+
+#endif  // KLV_DRIVER_OPTIONS_H_

@@ -1,0 +1,29 @@
+// Seams where function, class and namespace recognition plug into the line
+// parser and the driver. The line parser calls each handler for a code
+// character outside comments and literals, with the raw line and the index
+// of the character; a handler may advance the index past text it consumed.
+#ifndef KLV_RECOGNISE_SCOPE_H_
+#define KLV_RECOGNISE_SCOPE_H_
+
+#include "driver/globals.h"
+
+// Per-line preparation for constructs that span lines (pending class and
+// template headers, a static block waiting for its brace).
+void ScopeLineStart(const char* line, int line_number, Globals& G);
+
+void ScopeOpenParen(const char* line, int& i, Globals& G);
+void ScopeCloseParen(const char* line, int& i, Globals& G);
+void ScopeOpenBrace(const char* line, int& i, Globals& G);
+void ScopeCloseBrace(const char* line, int& i, Globals& G);
+void ScopeSemicolon(const char* line, int& i, Globals& G);
+void ScopeComma(const char* line, int& i, Globals& G);
+void ScopeColon(const char* line, int& i, Globals& G);
+void ScopeTilde(const char* line, int& i, Globals& G);
+
+// Prints the header of the last known function (end of file with its body
+// still open).
+void EmitFunction(Globals& G);
+// Closes and reports the open namespace or package.
+void EmitNamespace(Globals& G, int nested);
+
+#endif  // KLV_RECOGNISE_SCOPE_H_

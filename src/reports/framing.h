@@ -1,0 +1,42 @@
+// Report framing: the header of a run, the section titles, the block that
+// opens each file's report, name wrapping, source-file links, the trailer
+// of each file, the project title and the HTML page frame.
+#ifndef KLV_REPORTS_FRAMING_H_
+#define KLV_REPORTS_FRAMING_H_
+
+#include <string>
+
+#include "driver/globals.h"
+
+// The report header; `syntax_error` adds the command-line error block.
+void ShowHeader(Globals& G, int syntax_error);
+// The centred titles of the analyses switched on.
+void ShowFMCHeader(Globals& G);
+
+// Writes the block that opens a file's report and records the file's size
+// and modification time.
+void EmitFilename(const std::string& path, Globals& G);
+
+// `name` wrapped every `width` characters onto new lines indented by
+// `indent` blanks (unless wrapping is switched off or the name fits).
+std::string AdjNameLength(const std::string& name, int width, int indent,
+                          Globals& G);
+
+// The link target of a source file; removes a trailing '/' or '\' from
+// `path` itself.
+std::string PathFile(std::string& path, Globals& G);
+// The href value for a source file (with "file://" for absolute links).
+std::string HTMLPathFile(const std::string& path, Globals& G);
+
+// The rule and "End of File" line after a file's report sections.
+void EndOfFileTrailer(const std::string& path, Globals& G);
+// "~~ Project Analysis For N Files ~~", centred.
+void ProjectTitle(Globals& G);
+
+// The CSV preamble of an automated run.
+void CSV_Header(Globals& G);
+
+// The project reports selected for a totals-only run, in their fixed order.
+void ShowTotalReport(Globals& G);
+
+#endif  // KLV_REPORTS_FRAMING_H_

@@ -1,0 +1,27 @@
+#include "reports/metric_lines.h"
+
+#include "reports/output.h"
+
+void LOCLine(int loc, int eloc, int lloc, int comments, int lines, Globals& G) {
+  auto clamp = [](int v) { return v < 0 ? 0 : v; };
+  const bool h = G.html_flag;
+  Out(G, "%s%-7d", h ? "  <B>LOC</B> " : "  LOC ", clamp(loc));
+  Out(G, "%s%-7d", h ? "  <B>eLOC</B> " : "  eLOC ", clamp(eloc));
+  Out(G, "%s%-7d", h ? "  <B>lLOC</B> " : "  lLOC ", clamp(lloc));
+  Out(G, "%s%-7d", h ? "  <B>Comment</B> " : "  Comment ", clamp(comments));
+  Out(G, "%s%8d\n", h ? "  <B>Lines</B> " : "  Lines ", lines);
+}
+
+void ComplexLine(int params, int returns, int cyclo, Globals& G) {
+  if (!G.complexity_flag) return;
+  const long long total = static_cast<long long>(params) + returns + cyclo;
+  if (G.html_flag) {
+    Out(G,
+        "  <B>Complexity</B>   <B>Param</B> %-7d <B>Return</B> %-6d "
+        "<B>Cyclo Vg</B> %-7d <B>Total</B> %8lld\n",
+        params, returns, cyclo, total);
+  } else {
+    Out(G, "  Complexity   Param %-7d Return %-6d Cyclo Vg %-7d Total %8lld\n",
+        params, returns, cyclo, total);
+  }
+}

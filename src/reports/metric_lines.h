@@ -1,0 +1,11 @@
+// The LOC line and the complexity line that end every measured unit.
+#ifndef KLV_REPORTS_METRIC_LINES_H_
+#define KLV_REPORTS_METRIC_LINES_H_
+
+#include "driver/globals.h"
+
+void LOCLine(int loc, int eloc, int lloc, int comments, int lines, Globals& G);
+// Written only with complexity metrics switched on.
+void ComplexLine(int params, int returns, int cyclo, Globals& G);
+
+#endif  // KLV_REPORTS_METRIC_LINES_H_

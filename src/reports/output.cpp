@@ -1,0 +1,94 @@
+#include "reports/output.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+std::string VFmt(const char* fmt, va_list args) {
+  va_list copy;
+  va_copy(copy, args);
+  char small[512];
+  int n = vsnprintf(small, sizeof small, fmt, copy);
+  va_end(copy);
+  if (n < 0) return std::string();
+  if (static_cast<size_t>(n) < sizeof small) return std::string(small, n);
+  std::string big(static_cast<size_t>(n) + 1, '\0');
+  vsnprintf(big.data(), big.size(), fmt, args);
+  big.resize(static_cast<size_t>(n));
+  return big;
+}
+
+}  // namespace
+
+void Out(Globals& G, const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  vfprintf(G.output, fmt, args);
+  va_end(args);
+}
+
+void OutText(Globals& G, std::string_view text) {
+  fwrite(text.data(), 1, text.size(), G.output);
+}
+
+void Progress(Globals& G, const char* fmt, ...) {
+  if (G.output == stdout) return;
+  va_list args;
+  va_start(args, fmt);
+  vfprintf(stdout, fmt, args);
+  va_end(args);
+  fflush(stdout);
+}
+
+std::string Fmt(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  std::string s = VFmt(fmt, args);
+  va_end(args);
+  return s;
+}
+
+void Center_HTML(Globals& G, const char* plain, const char* decorated) {
+  if (plain == nullptr || decorated == nullptr) return;
+  int half = static_cast<int>(strlen(plain) / 2);
+  std::string line(1, ' ');
+  if (37 - half > 0) line.append(static_cast<size_t>(37 - half), ' ');
+  line += decorated;
+  line += '\n';
+  OutText(G, line);
+}
+
+void Center(Globals& G, const char* title) { Center_HTML(G, title, title); }
+
+void CenterTitle(Globals& G, const char* title) {
+  if (G.html_flag) Out(G, "<B><FONT COLOR=%s>", G.html_header_color.c_str());
+  Center(G, title);
+  if (G.html_flag) Out(G, "</FONT></B>");
+}
+
+std::string Rule72(char c) { return std::string(72, c); }
+
+void UnderscoreRule(Globals& G) { Out(G, "  %s\n\n", Rule72('_').c_str()); }
+
+void HyphenRule(Globals& G) { Out(G, "  %s\n", Rule72('-').c_str()); }
+
+void SectionBanner(Globals& G, const char* title) {
+  Out(G, "\n  %s\n\n", Rule72('-').c_str());
+  CenterTitle(G, title);
+}
+
+std::string HTML_template(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '&': out += "&amp;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}

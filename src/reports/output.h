@@ -1,0 +1,44 @@
+// The output stream and the line shapes every report shares: formatted
+// writes, centred titles, rules and section banners, HTML escaping.
+#ifndef KLV_REPORTS_OUTPUT_H_
+#define KLV_REPORTS_OUTPUT_H_
+
+#include <string>
+#include <string_view>
+
+#include "driver/globals.h"
+
+#define KLV_PRINTF(fmt_index, first_arg) \
+  __attribute__((format(printf, fmt_index, first_arg)))
+
+// One formatted write to the run's output stream.
+void Out(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);
+// Writes text unchanged to the output stream.
+void OutText(Globals& G, std::string_view text);
+// A progress message on standard output, written only when the report
+// goes to a file.
+void Progress(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);
+// printf-style formatting into a string of any length.
+std::string Fmt(const char* fmt, ...) KLV_PRINTF(1, 2);
+
+// Writes `title` centred about column 38, then a newline.
+void Center(Globals& G, const char* title);
+// Centres by the length of `plain` but writes `decorated`.
+void Center_HTML(Globals& G, const char* plain, const char* decorated);
+// Centred title, in HTML wrapped in the header colour.
+void CenterTitle(Globals& G, const char* title);
+
+// "  " and 72 underscores, then an empty line.
+void UnderscoreRule(Globals& G);
+// "  " and 72 hyphens.
+void HyphenRule(Globals& G);
+// An empty line, the hyphen rule, an empty line and the centred title.
+void SectionBanner(Globals& G, const char* title);
+
+// `text` with <, > and & written as HTML entities.
+std::string HTML_template(std::string_view text);
+
+// Two runs of 36 of `c`.
+std::string Rule72(char c);
+
+#endif  // KLV_REPORTS_OUTPUT_H_
