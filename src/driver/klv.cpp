@@ -150,14 +150,9 @@ void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
 
   LineReader reader(in);
   std::string line;
-  bool at_end = false;
-  while (reader.Next(line, at_end) || !at_end) {
-    // A final piece without a line end that starts with a control
-    // character, TAB or a byte of 128 and above is not analysed.
-    if (at_end && static_cast<signed char>(line[0]) <= 11) break;
+  while (reader.NextLine(line)) {
     Bump(G.metrics.lines, 1);
     ParseLine(line.c_str(), G.metrics.lines, G);
-    if (at_end) break;
   }
 
   FileState& P = G.parse;

@@ -37,3 +37,12 @@ bool LineReader::Next(std::string& line, bool& at_end) {
   }
   return true;
 }
+
+bool LineReader::NextLine(std::string& line) {
+  if (finished_) return false;
+  bool at_end = false;
+  const bool got = Next(line, at_end);
+  if (!at_end) return true;
+  finished_ = true;
+  return got && static_cast<signed char>(line[0]) > 11;
+}

@@ -18,6 +18,12 @@ class LineReader {
   // end of the stream, as a stdio line read would report it.
   bool Next(std::string& line, bool& at_end);
 
+  // The next piece to analyse; false when the file is done. A final piece
+  // without a line end is analysed unless it starts with a byte of value 11
+  // or less taken as a signed character (a TAB, a control character or a
+  // byte of 128 and above).
+  bool NextLine(std::string& line);
+
  private:
   bool Fill();
 
@@ -26,6 +32,7 @@ class LineReader {
   size_t pos_ = 0;
   size_t len_ = 0;
   bool eof_ = false;
+  bool finished_ = false;
 };
 
 #endif  // KLV_DRIVER_LINE_READER_H_
