@@ -1,5 +1,7 @@
 #include "driver/klv.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -184,6 +186,14 @@ void ProcessFiles(Globals& G) {
       continue;
     }
     FilePtr in(fopen(name.c_str(), "rb"));
+    // A directory opens for reading on some systems but holds no lines: it
+    // is refused like any other file that cannot be read.
+    struct stat st {};
+    if (in != nullptr && fstat(fileno(in.get()), &st) == 0 &&
+        S_ISDIR(st.st_mode)) {
+      in.reset();
+      errno = EISDIR;
+    }
     if (in == nullptr) {
       Out(G,
           "\n  Error: Problem opening input file:\n         %s\n"

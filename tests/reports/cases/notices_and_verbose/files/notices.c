@@ -1,0 +1,5 @@
+int f(int a)
+{
+	b = ++a ? a : 0;
+}
+int aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa;
