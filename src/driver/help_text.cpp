@@ -197,9 +197,9 @@ const HelpSection kHelpSections[29] = {
        i.e. klv -Dt *.c
 )"},
     {"  Deterministic Mode", "  -d",
-     R"(  This mode will show the user how a line of code is interpreted by KLV:
-  each line is printed with its classification, Blank, LOC,
-  Non-Effective LOC, C Comment or C++/Java Comment.
+     R"(  This mode will show the user how a line of code is interpreted by KLV
+  in its LOC analysis.  Each line is printed with its classification:
+  Blank, LOC, Non-Effective LOC, C Comment or C++/Java Comment.
 
        i.e. klv -d test.c
 )"},
