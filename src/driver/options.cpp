@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,54 +74,67 @@ std::vector<std::string> SplitWords(std::string_view text) {
   return words;
 }
 
-void ApplyConvert(char mode, Globals& G) {
-  if (mode != 't' && mode != 'u' && mode != 'd') {
-    Refuse(G,
-           "\n  Error: Invalid or missing parameter for -D option\n"
-           "         Use -hs for help text\n",
-           1);
+// One modifier of an option: its character and the flag it sets.
+struct Modifier {
+  char mode;
+  int Globals::*flag;
+};
+
+// The flag of `mode` among `modifiers`; an unknown or missing modifier is
+// refused with `error`.
+int Globals::*ModifierFlag(char mode, std::initializer_list<Modifier> modifiers,
+                           const char* error, Globals& G) {
+  for (const Modifier& m : modifiers) {
+    if (m.mode == mode && mode != '\0') return m.flag;
   }
+  Refuse(G, error, 1);
+}
+
+void ApplyConvert(char mode, Globals& G) {
+  int Globals::*flag = ModifierFlag(
+      mode,
+      {{'t', &Globals::convert_tabs},
+       {'u', &Globals::convert_unix},
+       {'d', &Globals::convert_dos}},
+      "\n  Error: Invalid or missing parameter for -D option\n"
+      "         Use -hs for help text\n",
+      G);
   G.report_option_flag = G.convert_flag = 1;
-  if (mode == 't') G.convert_tabs = 1;
-  if (mode == 'u') G.convert_unix = 1;
-  if (mode == 'd') G.convert_dos = 1;
+  G.*flag = 1;
 }
 
 void ApplyExtract(char mode, Globals& G) {
-  if (mode != 's' && mode != 'c') {
-    Refuse(G,
-           "\n  Error: invalid parameter for -E option\n"
-           "         Use -hs for help text\n",
-           1);
-  }
+  int Globals::*flag = ModifierFlag(
+      mode, {{'s', &Globals::extract_strings}, {'c', &Globals::extract_comments}},
+      "\n  Error: invalid parameter for -E option\n"
+      "         Use -hs for help text\n",
+      G);
   G.report_option_flag = G.extract_flag = 1;
-  if (mode == 's') G.extract_strings = 1;
-  if (mode == 'c') G.extract_comments = 1;
+  G.*flag = 1;
 }
 
 void ApplyNoticeFormat(char mode, Globals& G) {
-  if (mode != 's' && mode != 'v') {
-    Refuse(G,
-           "\n  Error: Invalid or missing parameter for -N option\n"
-           "         Use -hs for help text\n",
-           1);
-  }
+  int Globals::*flag = ModifierFlag(
+      mode,
+      {{'s', &Globals::notice_format_single},
+       {'v', &Globals::notice_format_visual}},
+      "\n  Error: Invalid or missing parameter for -N option\n"
+      "         Use -hs for help text\n",
+      G);
   G.report_option_flag = G.notice_flag = G.notice_list_flag = 1;
-  if (mode == 's') G.notice_format_single = 1;
-  if (mode == 'v') G.notice_format_visual = 1;
+  G.*flag = 1;
 }
 
 void ApplyReadOption(char mode, Globals& G) {
-  switch (mode) {
-    case 'l': G.list_files_only = 1; break;
-    case 'd': G.dir_no_recurse = 1; break;
-    case 'n': G.sort_names_flag = 1; break;
-    default:
-      Refuse(G,
-             "\n  Error: Invalid parameter for -R option\n"
-             "         Use -hs for help text\n",
-             1);
-  }
+  int Globals::*flag = ModifierFlag(
+      mode,
+      {{'l', &Globals::list_files_only},
+       {'d', &Globals::dir_no_recurse},
+       {'n', &Globals::sort_names_flag}},
+      "\n  Error: Invalid parameter for -R option\n"
+      "         Use -hs for help text\n",
+      G);
+  G.*flag = 1;
 }
 
 void ApplyRecursive(const char* exts, Globals& G) {

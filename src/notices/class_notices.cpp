@@ -25,32 +25,14 @@ void PrintNestedNamespaceNotice(int line, Globals& G) {
 
 void EmitClassWhitespaceNotice(const char* kind, double percent, Globals& G) {
   if (!ClassEndChecks(G) || !(percent < G.min_whitespace_percent)) return;
-  IssueNotice(16, G.metrics.lines, G, [&] {
-    LongText(G,
-             Fmt("\n"
-                 "    NOTICE #16: %s white space, %.1f%% is less than %d%%.\n",
-                 kind, percent, static_cast<int>(G.min_whitespace_percent)),
-             Fmt("\n"
-                 "    <FONT COLOR=%s>NOTICE</FONT> #16: %s white space, "
-                 "<B>%.1f%%</B> is less than <B>%d%%</B>.\n",
-                 G.html_notice_color.c_str(), kind, percent,
-                 static_cast<int>(G.min_whitespace_percent)));
-  });
+  IssuePercentNotice(16, std::string(kind) + " white space", "is", percent,
+                     G.min_whitespace_percent, G);
 }
 
 void EmitClassCommentNotice(const char* kind, double percent, Globals& G) {
   if (!ClassEndChecks(G) || !(percent < G.min_comment_percent)) return;
-  IssueNotice(31, G.metrics.lines, G, [&] {
-    LongText(G,
-             Fmt("\n"
-                 "    NOTICE #31: %s comments, %.1f%% are less than %d%%.\n",
-                 kind, percent, static_cast<int>(G.min_comment_percent)),
-             Fmt("\n"
-                 "    <FONT COLOR=%s>NOTICE</FONT> #31: %s comments, "
-                 "<B>%.1f%%</B> are less than <B>%d%%</B>.\n",
-                 G.html_notice_color.c_str(), kind, percent,
-                 static_cast<int>(G.min_comment_percent)));
-  });
+  IssuePercentNotice(31, std::string(kind) + " comments", "are", percent,
+                     G.min_comment_percent, G);
 }
 
 void EmitClassWithinFunction(const char* kind, Globals& G) {
@@ -72,119 +54,27 @@ void EmitClassWithinFunction(const char* kind, Globals& G) {
 }
 
 void EmitStructWithinFunction(Globals& G) {
-  IssueNotice(33, G.metrics.lines, G, [&] {
-    LongText(
-        G,
-        Fmt("\n"
-            "    NOTICE #33: Line %d, A struct definition has been identified\n"
-            "           within a function definition.  This design is not\n"
-            "           advised.  Move the struct outside the function.\n",
-            G.metrics.lines),
-        Fmt("\n"
-            "    <FONT COLOR=%s>NOTICE</FONT> #33: <B>Line %d</B>, A struct "
-            "definition has been identified\n"
-            "           within a function definition.  This design is not\n"
-            "           advised.  Move the struct outside the function.\n",
-            G.html_notice_color.c_str(), G.metrics.lines));
-  });
+  IssueLineNotice(33, G.metrics.lines, G);
 }
 
 void EmitClassPointerNotice(int is_struct, Globals& G) {
   if (is_struct) return;
-  IssueNotice(34, G.metrics.lines, G, [&] {
-    LongText(
-        G,
-        Fmt("\n"
-            "    NOTICE #34: Line %d, A pointer to a data object has been "
-            "detected\n"
-            "           within the specification for a class.  This class "
-            "must\n"
-            "           be inspected to insure proper memory allocation and\n"
-            "           de-allocation.  This class must implement a public "
-            "copy\n"
-            "           constructor or a private copy constructor where by "
-            "the\n"
-            "           compiler will enforce no pass-by-value.\n",
-            G.metrics.lines),
-        Fmt("\n"
-            "    <FONT COLOR=%s>NOTICE</FONT> #34: <B>Line %d</B>, A pointer "
-            "to a data object has been detected\n"
-            "           within the specification for a class.  This class "
-            "must\n"
-            "           be inspected to insure proper memory allocation and\n"
-            "           de-allocation.  This class must implement a public "
-            "copy\n"
-            "           constructor or a private copy constructor where by "
-            "the\n"
-            "           compiler will enforce no pass-by-value.\n",
-            G.html_notice_color.c_str(), G.metrics.lines));
-  });
+  IssueLineNotice(34, G.metrics.lines, G);
 }
 
 void EmitClassPublicDataNotice(int is_struct, Globals& G) {
   if (is_struct) return;
-  IssueNotice(35, G.metrics.lines, G, [&] {
-    LongText(G,
-             Fmt("\n"
-                 "    NOTICE #35: Line %d, Public data has been identified "
-                 "with a class\n"
-                 "           specification.  This design breaks object "
-                 "encapsulation\n"
-                 "           allowing free access from other objects and "
-                 "functions.\n",
-                 G.metrics.lines),
-             Fmt("\n"
-                 "    <FONT COLOR=%s>NOTICE</FONT> #35: <B>Line %d</B>, Public "
-                 "data has been identified with a class\n"
-                 "           specification.  This design breaks object "
-                 "encapsulation\n"
-                 "           allowing free access from other objects and "
-                 "functions.\n",
-                 G.html_notice_color.c_str(), G.metrics.lines));
-  });
+  IssueLineNotice(35, G.metrics.lines, G);
 }
 
 void EmitClassProtectedDataNotice(int is_struct, Globals& G) {
   if (is_struct) return;
-  IssueNotice(36, G.metrics.lines, G, [&] {
-    LongText(
-        G,
-        Fmt("\n"
-            "    NOTICE #36: Line %d,  Protected data has been identified with "
-            "a class\n"
-            "           specification.  This design allows the protected data\n"
-            "           to be freely access down the inheritance tree.\n",
-            G.metrics.lines),
-        Fmt("\n"
-            "    <FONT COLOR=%s>NOTICE</FONT> #36: <B>Line %d</B>, Protected "
-            "data has been identified with a class\n"
-            "           specification.  This design allows the protected data\n"
-            "           to be freely access down the inheritance tree.\n",
-            G.html_notice_color.c_str(), G.metrics.lines));
-  });
+  IssueLineNotice(36, G.metrics.lines, G);
 }
 
 void EmitVirtualDestructorNotice(Globals& G) {
   if (!ClassEndChecks(G)) return;
-  IssueNotice(37, G.metrics.lines, G, [&] {
-    LongText(
-        G,
-        Fmt("\n"
-            "    NOTICE #37: Line %d, This class does not appear to contain a\n"
-            "           virtual destructor when this class defines a virtual\n"
-            "           method.  This condition will cause a incomplete class\n"
-            "           destruction of the derived classes from this base "
-            "class.\n",
-            G.metrics.lines),
-        Fmt("\n"
-            "    <FONT COLOR=%s>NOTICE</FONT> #37: <B>Line %d</B>, This class "
-            "does not appear to contain a\n"
-            "           virtual destructor when this class defines a virtual\n"
-            "           method.  This condition will cause a incomplete class\n"
-            "           destruction of the derived classes from this base "
-            "class.\n",
-            G.html_notice_color.c_str(), G.metrics.lines));
-  });
+  IssueLineNotice(37, G.metrics.lines, G);
 }
 
 void EmitClassFunctionNotice(const char* kind, int methods, Globals& G) {

@@ -7,22 +7,31 @@
 #include "recognise/scope.h"
 #include "reports/output.h"
 
+namespace {
+
+// Notices 19 and 20: a file's share of `what` below the configured minimum.
+void FilePercentNotice(int n, const char* what, double percent, double limit,
+                       Globals& G) {
+  IssueNotice(n, G.metrics.lines, G, [&] {
+    LongText(G,
+             Fmt("\n    NOTICE #%d: File %s percentage, %.1f%% is less than "
+                 "%.1f%%\n",
+                 n, what, percent, limit),
+             Fmt("\n    <FONT COLOR=%s>NOTICE</FONT> #%d: File %s percentage, "
+                 "<B>%.1f%%</B> is less than <B>%.1f%%</B> \n",
+                 G.html_notice_color.c_str(), n, what, percent, limit));
+  });
+}
+
+}  // namespace
+
 void EmitFileCommentNotice(Globals& G) {
   const FileMetrics& M = G.metrics;
   const int64_t commented = int64_t{M.comment_lines} + M.loc;
   const double percent =
       commented < 1 ? 0.0 : 100.0 * M.comment_lines / commented;
   if (!(G.min_comment_percent > percent)) return;
-  const double limit = G.min_comment_percent;
-  IssueNotice(20, M.lines, G, [&] {
-    LongText(G,
-             Fmt("\n    NOTICE #20: File comment line percentage, %.1f%% is "
-                 "less than %.1f%%\n",
-                 percent, limit),
-             Fmt("\n    <FONT COLOR=%s>NOTICE</FONT> #20: File comment line "
-                 "percentage, <B>%.1f%%</B> is less than <B>%.1f%%</B> \n",
-                 G.html_notice_color.c_str(), percent, limit));
-  });
+  FilePercentNotice(20, "comment line", percent, G.min_comment_percent, G);
 }
 
 void EmitFileWhitespaceNotice(Globals& G) {
@@ -30,16 +39,7 @@ void EmitFileWhitespaceNotice(Globals& G) {
   const double percent =
       M.characters < 1 ? 0.0 : 100.0 * M.spaces / M.characters;
   if (!(percent < G.min_whitespace_percent)) return;
-  const double limit = G.min_whitespace_percent;
-  IssueNotice(19, M.lines, G, [&] {
-    LongText(G,
-             Fmt("\n    NOTICE #19: File white space percentage, %.1f%% is "
-                 "less than %.1f%%\n",
-                 percent, limit),
-             Fmt("\n    <FONT COLOR=%s>NOTICE</FONT> #19: File white space "
-                 "percentage, <B>%.1f%%</B> is less than <B>%.1f%%</B> \n",
-                 G.html_notice_color.c_str(), percent, limit));
-  });
+  FilePercentNotice(19, "white space", percent, G.min_whitespace_percent, G);
 }
 
 void EmitKeyStringNotice(Globals& G) {

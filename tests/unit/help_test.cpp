@@ -2,30 +2,15 @@
 // document, and the notice list.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "driver/globals.h"
 #include "driver/help.h"
+#include "output_capture.h"
 
 namespace {
-
-// Runs `show` with the output stream captured.
-template <typename Show>
-std::string Capture(Globals& G, Show show) {
-  char* buffer = nullptr;
-  size_t size = 0;
-  FILE* memory = open_memstream(&buffer, &size);
-  G.output = memory;
-  show(G);
-  G.output = stdout;
-  fclose(memory);
-  std::string text(buffer, size);
-  free(buffer);
-  return text;
-}
 
 class HelpTest : public ::testing::Test {
  protected:

@@ -1,12 +1,11 @@
 // The notice summary, the quality profile and the notice density.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "driver/globals.h"
 #include "notices/notice_reports.h"
+#include "output_capture.h"
 
 namespace {
 
@@ -16,16 +15,7 @@ class NoticeReportsTest : public ::testing::Test {
 
   template <typename Show>
   std::string Capture(Show show) {
-    char* buffer = nullptr;
-    size_t size = 0;
-    FILE* memory = open_memstream(&buffer, &size);
-    G.output = memory;
-    show(G);
-    G.output = stdout;
-    fclose(memory);
-    std::string text(buffer, size);
-    free(buffer);
-    return text;
+    return ::Capture(G, show);
   }
 
   void Record(const char* file, int line, int n) {

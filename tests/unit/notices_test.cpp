@@ -2,44 +2,30 @@
 // conditions the detection routines add to the rule.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "driver/globals.h"
 #include "notices/emit.h"
 #include "notices/notices.h"
+#include "output_capture.h"
 
 namespace {
 
 class NoticesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Init_Globals(G);
-    G.file_name = "src/a.c";
-    memory_ = open_memstream(&buffer_, &size_);
-    G.output = memory_;
-  }
-  void TearDown() override {
-    G.output = stdout;
-    fclose(memory_);
-    free(buffer_);
-  }
+  void SetUp() override { G.file_name = "src/a.c"; }
   // Everything written to the output stream since the last call.
-  std::string Output() {
-    fflush(memory_);
-    std::string text(buffer_ + taken_, size_ - taken_);
-    taken_ = size_;
-    return text;
-  }
+  std::string Output() { return capture_.Take(); }
 
-  Globals G;
+  Globals G = Defaults();
 
  private:
-  FILE* memory_ = nullptr;
-  char* buffer_ = nullptr;
-  size_t size_ = 0;
-  size_t taken_ = 0;
+  static Globals Defaults() {
+    Globals g;
+    Init_Globals(g);
+    return g;
+  }
+  OutputCapture capture_{G};
 };
 
 constexpr const char kTernaryText[] =
@@ -331,6 +317,86 @@ TEST_F(NoticesTest, HangingScopesAreReportedOutsideTotalsOnlyRuns) {
             "            will be emitted but metrics cannot be generated in this\n"
             "            condition.\n");
   EXPECT_EQ(G.metrics.notice_count, 0);
+}
+
+TEST_F(NoticesTest, EachRoutineRaisesItsOwnNumberAndText) {
+  const struct {
+    int number;
+    void (*raise)(Globals&);
+  } routines[] = {
+      {3, [](Globals& g) { EmitEllipsisNotice(7, g); }},
+      {4, [](Globals& g) { EmitIfAssignmentNotice(7, g); }},
+      {5, [](Globals& g) { EmitWhileAssignmentNotice(7, g); }},
+      {8, [](Globals& g) { EmitReallocNotice(7, g); }},
+      {9, [](Globals& g) { EmitGotoNotice(7, g); }},
+      {10, [](Globals& g) { EmitNonAnsiPrototypeNotice(g); }},
+      {11, [](Globals& g) { EmitBracketBalanceNotice(g); }},
+      {12, [](Globals& g) { EmitParenBalanceNotice(g); }},
+      {13, [](Globals& g) { EmitSwitchDefaultNotice(g); }},
+      {14, [](Globals& g) { EmitCaseBreakNotice(g); }},
+      {15, [](Globals& g) { EmitFriendClassNotice(7, "Pal", g); }},
+      {23, [](Globals& g) { EmitTernaryNotice(7, g); }},
+      {24, [](Globals& g) { CPP_Symbol(7, "class", g); }},
+      {26, [](Globals& g) { EmitVoidStarNotice(7, g); }},
+      {30, [](Globals& g) { EmitTabNotice(7, g); }},
+      {32, [](Globals& g) { EmitUsingNamespace(7, g); }},
+      {33, [](Globals& g) { EmitStructWithinFunction(g); }},
+      {33, [](Globals& g) { EmitClassWithinFunction("class", g); }},
+      {34, [](Globals& g) { EmitClassPointerNotice(0, g); }},
+      {35, [](Globals& g) { EmitClassPublicDataNotice(0, g); }},
+      {36, [](Globals& g) { EmitClassProtectedDataNotice(0, g); }},
+      {37, [](Globals& g) { EmitVirtualDestructorNotice(g); }},
+      {38, [](Globals& g) { EmitExceptionNotice(7, g); }},
+      {41, [](Globals& g) { EmitNumberOfChildrenNotice("b.h", 7, g); }},
+      {43, [](Globals& g) { EmitContinueNotice(7, g); }},
+      {44, [](Globals& g) { EmitBreakNotice(7, g); }},
+  };
+  G.notice_flag = G.object_flag = 1;
+  G.metrics.lines = 7;
+  for (int html = 0; html <= 1; ++html) {
+    G.html_flag = html;
+    for (const auto& r : routines) {
+      const int before = G.notice_type_count[r.number];
+      r.raise(G);
+      EXPECT_EQ(G.notice_type_count[r.number], before + 1) << r.number;
+      const std::string text = Output();
+      const std::string label =
+          html ? "<FONT COLOR=RED>NOTICE</FONT> #" : "    NOTICE #";
+      EXPECT_NE(text.find(label + std::to_string(r.number) + ":"),
+                std::string::npos)
+          << text;
+      if (r.number < 10 || r.number > 14) {
+        EXPECT_TRUE(text.find("Line 7") != std::string::npos ||
+                    text.find("Line: 7") != std::string::npos)
+            << text;
+      }
+    }
+  }
+}
+
+TEST_F(NoticesTest, SharedPercentAndLimitTexts) {
+  G.notice_flag = G.object_flag = 1;
+  EmitClassCommentNotice("Struct", 2.5, G);
+  EXPECT_EQ(Output(), "\n    NOTICE #31: Struct comments, 2.5% are less than 10%.\n");
+  G.min_whitespace_percent = 12.9f;
+  EmitClassWhitespaceNotice("Class", 3.0, G);
+  EXPECT_EQ(Output(),
+            "\n    NOTICE #16: Class white space, 3.0% is less than 12%.\n");
+  G.html_flag = 1;
+  Notice_Logical_Limit(11, G);
+  EXPECT_EQ(Output(),
+            "\n    <FONT COLOR=RED>NOTICE</FONT> #28: The function cyclomatic "
+            "complexity of\n"
+            "           <B>11</B> exceeds the specified limit of <B>10</B>.\n");
+  Notice_Interface_Limit(7, G);
+  EXPECT_EQ(Output(),
+            "\n    <FONT COLOR=RED>NOTICE</FONT> #29: The number of function "
+            "input parameters,\n"
+            "           <B>7</B> exceeds the specified limit of <B>6</B>.\n");
+  EmitFunctionWhitespaceNotice(9.95, G);
+  EXPECT_EQ(Output(),
+            "\n    <FONT COLOR=RED>NOTICE</FONT> #16: Function white space, "
+            "<B>9.9%</B> is less than <B>12%</B>.\n");
 }
 
 }  // namespace

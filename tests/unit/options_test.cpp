@@ -12,6 +12,7 @@
 
 #include "driver/globals.h"
 #include "driver/options.h"
+#include "output_capture.h"
 
 namespace {
 
@@ -36,13 +37,10 @@ class OptionsTest : public ::testing::Test {
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
     const int argc = static_cast<int>(args.size());
-    char* buffer = nullptr;
-    size_t size = 0;
-    FILE* memory = open_memstream(&buffer, &size);
-    G.output = memory;
     G.arg_count = argc;
     G.arg_values = argv.data();
     ParseResult result;
+    OutputCapture capture(G);
     try {
       SetUpParams(argc, argv.data(), G);
       result.ran = true;
@@ -50,10 +48,7 @@ class OptionsTest : public ::testing::Test {
       result.status = exit_request.status;
     }
     G.arg_values = nullptr;
-    if (G.output == memory) G.output = stdout;
-    fclose(memory);
-    result.output.assign(buffer, size);
-    free(buffer);
+    result.output = capture.Take();
     return result;
   }
 
@@ -62,20 +57,14 @@ class OptionsTest : public ::testing::Test {
     args.insert(args.begin(), "klv");
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
-    char* buffer = nullptr;
-    size_t size = 0;
-    FILE* memory = open_memstream(&buffer, &size);
-    G.output = memory;
+    OutputCapture capture(G);
     int index = -1;
     try {
       index = FirstOperand(static_cast<int>(argv.size()), argv.data(), G);
     } catch (const ExitRequest& exit_request) {
       EXPECT_EQ(exit_request.status, 1);
     }
-    G.output = stdout;
-    fclose(memory);
-    if (output != nullptr) output->assign(buffer, size);
-    free(buffer);
+    if (output != nullptr) *output = capture.Take();
     return index;
   }
 
