@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "analysis/keywords.h"
+#include "notices/emit.h"
 #include "notices/notices.h"
 #include "recognise/scope.h"
 #include "reports/output.h"

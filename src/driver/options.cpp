@@ -43,7 +43,7 @@ constexpr const char kParseError[] =
 
 // A path or list argument longer than the stored text allows is refused
 // rather than cut, so that no other file is ever opened or written.
-const std::string& CheckedText(const std::string& text, Globals& G) {
+std::string CheckedText(std::string text, Globals& G) {
   if (text.size() > kMaxArgText) Refuse(G, kParseError, 1);
   return text;
 }
