@@ -201,7 +201,9 @@ void ApplyWork(const char* arg, int argc, char** argv, Globals& G) {
   std::string name = "workfile.dat";
   if (mode == 'f' || mode == 'F') {
     const std::vector<std::string> words = SplitWords(arg);
-    if (words.size() < 2) Refuse(G, "\n  Error: Work file name not parsed\n", 0);
+    // A missing name is an error like any other: it ends the run with 1,
+    // so that a script does not take the unwritten work file for success.
+    if (words.size() < 2) Refuse(G, "\n  Error: Work file name not parsed\n", 1);
     name = CheckedText(words[1], G);
   }
   G.no_file_names = G.totals_flag = G.report_option_flag = G.work_flag = 1;

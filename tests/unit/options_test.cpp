@@ -216,7 +216,7 @@ TEST_F(OptionsTest, EveryOptionErrorHasItsMessageAndStatus) {
        "\n  Error: Invalid or missing parameter for -w option\n"
        "         Use -hs for help text\n",
        1},
-      {{"-wf", "a.c"}, "\n  Error: Work file name not parsed\n", 0},
+      {{"-wf", "a.c"}, "\n  Error: Work file name not parsed\n", 1},
       {{"-Xz", "a.c"},
        "\n  Error: Invalid parameter for -X option\n"
        "         Use -hs for help text\n",
