@@ -5,6 +5,7 @@
 
 #include "analysis/keywords.h"
 #include "notices/emit.h"
+#include "notices/notices.h"
 #include "recognise/scope.h"
 #include "reports/output.h"
 
@@ -154,182 +155,6 @@ void HandleHash(const LineScan& s, int& i, Globals& G) {
   i = j - 1;
 }
 
-void PreIncrementNotice(int n, int line_number, Globals& G) {
-  const bool macro_text =
-      G.parse.function_macro && G.notice_flag && !G.totals_flag;
-  const char* op = n == 7 ? "++" : "--";
-  const char* what = n == 7 ? "pre-increment" : "pre-decrement";
-  IssueNotice(n, line_number, G, [&] {
-    if (macro_text) {
-      if (G.html_flag) {
-        Out(G,
-            "\n    <FONT COLOR=%s>NOTICE</FONT> #%d: <B>Line %d</B>, a %s "
-            "'<B>%s</B> operator' identified\n"
-            "           within a MACRO.  This syntax is non-portable and is\n"
-            "           NOT recommended within macro definitions.\n",
-            G.html_notice_color.c_str(), n, line_number, what, op);
-      } else {
-        Out(G,
-            "\n    NOTICE #%d: Line %d, a %s '%s operator' identified\n"
-            "           within a MACRO.  This syntax is non-portable and is\n"
-            "           NOT recommended within macro definitions.\n",
-            n, line_number, what, op);
-      }
-    } else if (G.html_flag) {
-      Out(G,
-          "\n    <FONT COLOR=%s>NOTICE</FONT> #%d: <B>Line %d</B>, %s "
-          "'<B>%s</B> operator' identified.\n"
-          "           This can be a problematic construct in compound "
-          "statements.\n",
-          G.html_notice_color.c_str(), n, line_number, what, op);
-    } else {
-      Out(G,
-          "\n    NOTICE #%d: Line %d, %s '%s operator' identified.\n"
-          "           This can be a problematic construct in compound "
-          "statements.\n",
-          n, line_number, what, op);
-    }
-  });
-}
-
-void EllipsisNotice(int line_number, Globals& G) {
-  IssueNotice(3, line_number, G, [&] {
-    if (G.html_flag) {
-      Out(G,
-          "\n    <FONT COLOR=%s>NOTICE</FONT> #3: <B>Line %d</B>, "
-          "'<B>...</B>' ellipsis found for a variable argument list.\n"
-          "           The compiler will not check the types of these "
-          "parameters.\n",
-          G.html_notice_color.c_str(), line_number);
-    } else {
-      Out(G,
-          "\n    NOTICE #3: Line %d, '...' ellipsis found for a variable "
-          "argument list.\n"
-          "           The compiler will not check the types of these "
-          "parameters.\n",
-          line_number);
-    }
-  });
-}
-
-void TernaryNotice(int line_number, Globals& G) {
-  IssueNotice(23, line_number, G, [&] {
-    if (G.html_flag) {
-      Out(G,
-          "\n    <FONT COLOR=%s>NOTICE</FONT> #23: <B>Line %d</B>, The "
-          "'<B>?</B>' operator was identified.  This implied\n"
-          "           if-else construct can reduce code readability.\n",
-          G.html_notice_color.c_str(), line_number);
-    } else {
-      Out(G,
-          "\n    NOTICE #23: Line %d, The '?' operator was identified.  "
-          "This implied\n"
-          "           if-else construct can reduce code readability.\n",
-          line_number);
-    }
-  });
-}
-
-void AssignmentNotice(int n, int line_number, Globals& G) {
-  const char* keyword = n == 4 ? "if" : "while";
-  IssueNotice(n, line_number, G, [&] {
-    if (n == 4) {
-      if (G.html_flag) {
-        Out(G,
-            "\n    <FONT COLOR=%s>NOTICE</FONT> #4: <B>Line %d</B>, "
-            "'<B>=</B>' assignment identified within an '<B>%s</B>' "
-            "condition.\n"
-            "           This is a logical error or indicates an assignment "
-            "is within a\n"
-            "           testable expression.  Code clarity would be enhanced "
-            "by moving\n"
-            "           any embedded expressions before conditional and "
-            "testing a\n"
-            "           single parameter.\n",
-            G.html_notice_color.c_str(), line_number, keyword);
-      } else {
-        Out(G,
-            "\n    NOTICE #4: Line %d, '=' assignment identified within an "
-            "'%s' condition.\n"
-            "           This is a logical error or indicates an assignment "
-            "is within a\n"
-            "           testable expression.  Code clarity would be enhanced "
-            "by moving\n"
-            "           any embedded expressions before conditional and "
-            "testing a\n"
-            "           single parameter.\n",
-            line_number, keyword);
-      }
-    } else if (G.html_flag) {
-      Out(G,
-          "\n    <FONT COLOR=%s>NOTICE</FONT> #5: <B>Line %d</B>, "
-          "'<B>=</B>' assignment identified within an '<B>%s</B>' "
-          "condition.\n"
-          "           This is a logical error or indicates an assignment is "
-          "within a\n"
-          "           testable expression.  Code clarity would be enhanced "
-          "by moving any embedded\n"
-          "           expressions before conditional and testing a single "
-          "parameter.\n",
-          G.html_notice_color.c_str(), line_number, keyword);
-    } else {
-      Out(G,
-          "\n    NOTICE #5: Line %d, '=' assignment identified within an "
-          "'%s' condition.\n"
-          "           This is a logical error or indicates an assignment is "
-          "within a\n"
-          "           testable expression.  Code clarity would be enhanced "
-          "by moving any embedded\n"
-          "           expressions before conditional and testing a single "
-          "parameter.\n",
-          line_number, keyword);
-    }
-  });
-}
-
-void TabNotice(int line_number, Globals& G) {
-  IssueNotice(30, line_number, G, [&] {
-    if (G.html_flag) {
-      Out(G,
-          "\n    <FONT COLOR=%s>NOTICE</FONT> #30: <B>Line %d</B>, A TAB "
-          "character has been found.\n"
-          "           Tabs embedded into code are device and editor "
-          "dependent\n"
-          "           for their space definition and may not display "
-          "properly.\n",
-          G.html_notice_color.c_str(), line_number);
-    } else {
-      Out(G,
-          "\n    NOTICE #30: Line %d, A TAB character has been found.\n"
-          "           Tabs embedded into code are device and editor "
-          "dependent\n"
-          "           for their space definition and may not display "
-          "properly.\n",
-          line_number);
-    }
-  });
-}
-
-void LineLengthNotice(int line_number, int n, Globals& G) {
-  IssueNotice(1, line_number, G, [&] {
-    if (G.html_flag) {
-      Out(G,
-          "\n    <FONT COLOR=%s>NOTICE</FONT> #1: <B>Line %d</B>, Line "
-          "character length = <B>%d</B>.  This width\n"
-          "           exceeds the standard terminal width of %d "
-          "characters.\n",
-          G.html_notice_color.c_str(), line_number, n, G.max_line_length);
-    } else {
-      Out(G,
-          "\n    NOTICE #1: Line %d, Line character length = %d.  This "
-          "width\n"
-          "           exceeds the standard terminal width of %d "
-          "characters.\n",
-          line_number, n, G.max_line_length);
-    }
-  });
-}
-
 // A code character outside comments and literals.
 void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
   FileState& P = G.parse;
@@ -403,7 +228,11 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
     case '+':
     case '-':
       if (prev == c && IsWordStart(next)) {
-        PreIncrementNotice(c == '+' ? 7 : 6, s.number, G);
+        if (c == '+') {
+          EmitPreIncrementNotice(s.number, G);
+        } else {
+          EmitPreDecrementNotice(s.number, G);
+        }
       }
       break;
     case '.':
@@ -411,7 +240,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
           (IsBlankOrTab(prev) || prev == ',' || prev == '(') &&
           next == '.' && line[i + 2] == '.' &&
           (IsBlankOrTab(line[i + 3]) || line[i + 3] == ')') && !P.catch_flag) {
-        EllipsisNotice(s.number, G);
+        EmitEllipsisNotice(s.number, G);
       }
       break;
     case '?':
@@ -420,7 +249,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
         break;
       }
       ++P.func_ternary_count;
-      if (!P.function_macro) TernaryNotice(s.number, G);
+      if (!P.function_macro) EmitTernaryNotice(s.number, G);
       break;
     case '&':
       if (prev == '&' && P.local_brace > 0 && !P.class_flag) {
@@ -436,9 +265,9 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       P.assignment_flag = 1;
       if (P.local_brace < 1 && OperatorBefore(s, i)) P.assignment_flag = 0;
       if (P.if_condition) {
-        AssignmentNotice(4, s.number, G);
+        EmitIfAssignmentNotice(s.number, G);
       } else if (P.while_condition) {
-        AssignmentNotice(5, s.number, G);
+        EmitWhileAssignmentNotice(s.number, G);
       }
       break;
     case '<':
@@ -519,7 +348,7 @@ void ParseLine(const char* line, int line_number, Globals& G) {
   }
   if (P.local_brace < 0) P.local_brace = 0;
   Bump(M.characters, n);
-  if (n > G.max_line_length) LineLengthNotice(line_number, n, G);
+  EmitLineLengthNotice(line_number, n, G);
   ScopeLineStart(line, line_number, G);
 
   LineScan s{line, n, line_number, 0, -2};
@@ -546,7 +375,7 @@ void ParseLine(const char* line, int line_number, Globals& G) {
     const char next = line[i + 1];
     if (c == '\t') {
       Bump(M.spaces, G.tab_width);
-      TabNotice(line_number, G);
+      EmitTabNotice(line_number, G);
     } else if (c == ' ') {
       Bump(M.spaces, 1);
     } else if (c == '"' && !P.in_c_comment && !P.in_line_comment &&

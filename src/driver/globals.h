@@ -249,6 +249,19 @@ struct Globals {
   int file_summary_flag = 0;
   int recursive_mode = 0;
 
+  // Options recorded for the modes built on them: the pause of the short
+  // syntax screen, the -r/-F input, the -R modifiers, the -T work-diff and
+  // no-listing selections, the work file of -w and the CSV report of -X.
+  int pause_flag = 0;
+  int dir_no_recurse = 0;
+  int list_files_only = 0;
+  int totals_work_diff = 0;
+  int totals_no_listing = 0;
+  int csv_file_report = 0;
+  std::string input_spec;
+  std::string work_file_name;
+  std::string csv_report_cfg_name;
+
   // Configuration values.
   int case_sensitive_names = 0;
   int validate_extensions = 1;

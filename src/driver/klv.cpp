@@ -13,114 +13,14 @@
 #include "driver/line_reader.h"
 #include "driver/options.h"
 #include "files/file_list.h"
-#include "notices/emit.h"
+#include "notices/notices.h"
+#include "notices/notice_reports.h"
 #include "recognise/scope.h"
 #include "reports/framing.h"
 #include "reports/output.h"
 #include "reports/summaries.h"
 
 namespace {
-
-void BraceCountNotice(Globals& G) {
-  const FileMetrics& M = G.metrics;
-  if (G.html_flag) {
-    Out(G,
-        "\n    <FONT COLOR=%s>NOTICE</FONT>: The end of the source file has "
-        "been reached where the\n"
-        "            <B>open brace count { %d != %d } close brace count</B>\n",
-        G.html_notice_color.c_str(), M.openbrace_count, M.closebrace_count);
-  } else {
-    Out(G,
-        "\n    NOTICE: The end of the source file has been reached where the\n"
-        "            open brace count { %d != %d } close brace count \n",
-        M.openbrace_count, M.closebrace_count);
-  }
-  Out(G,
-      "            This is an indication of non-compilable code within the "
-      "source\n"
-      "            file.  KLV processes all source code including code wrapped\n"
-      "            with preprocessor directives.  Accurate metrics requires "
-      "that\n"
-      "            all code present in this file must be compilable.\n");
-}
-
-void OpenScopeNotice(Globals& G) {
-  if (G.html_flag) {
-    Out(G,
-        "\n    <FONT COLOR=%s>NOTICE</FONT>: The end of the source file has "
-        "been reached where the\n"
-        "            <B>local function scope remains open</B>.  The last known "
-        "function\n",
-        G.html_notice_color.c_str());
-  } else {
-    Out(G,
-        "\n    NOTICE: The end of the source file has been reached where the\n"
-        "            local function scope remains open.  The last known "
-        "function\n");
-  }
-  Out(G,
-      "            will be emitted but metrics cannot be generated in this\n"
-      "            condition.\n");
-}
-
-// Notices 20, 19 and 21, which need the whole file.
-void FileNotices(Globals& G) {
-  const FileMetrics& M = G.metrics;
-  const int line = M.lines;
-  const int64_t commented = int64_t{M.comment_lines} + M.loc;
-  const double comment_pct =
-      commented < 1 ? 0.0 : 100.0 * M.comment_lines / commented;
-  if (G.min_comment_percent > comment_pct) {
-    IssueNotice(20, line, G, [&] {
-      if (G.html_flag) {
-        Out(G,
-            "\n    <FONT COLOR=%s>NOTICE</FONT> #20: File comment line "
-            "percentage, <B>%.1f%%</B> is less than <B>%.1f%%</B> \n",
-            G.html_notice_color.c_str(), comment_pct,
-            static_cast<double>(G.min_comment_percent));
-      } else {
-        Out(G,
-            "\n    NOTICE #20: File comment line percentage, %.1f%% is less "
-            "than %.1f%%\n",
-            comment_pct, static_cast<double>(G.min_comment_percent));
-      }
-    });
-  }
-  const double space_pct =
-      M.characters < 1 ? 0.0 : 100.0 * M.spaces / M.characters;
-  if (space_pct < G.min_whitespace_percent) {
-    IssueNotice(19, line, G, [&] {
-      if (G.html_flag) {
-        Out(G,
-            "\n    <FONT COLOR=%s>NOTICE</FONT> #19: File white space "
-            "percentage, <B>%.1f%%</B> is less than <B>%.1f%%</B> \n",
-            G.html_notice_color.c_str(), space_pct,
-            static_cast<double>(G.min_whitespace_percent));
-      } else {
-        Out(G,
-            "\n    NOTICE #19: File white space percentage, %.1f%% is less "
-            "than %.1f%%\n",
-            space_pct, static_cast<double>(G.min_whitespace_percent));
-      }
-    });
-  }
-  if (!G.parse.key_string_found && G.key_string_set) {
-    IssueNotice(21, line, G, [&] {
-      if (G.html_flag) {
-        Out(G,
-            "\n    <FONT COLOR=%s>NOTICE</FONT> #21: File does not contain the "
-            "key string specified in the\n            %s file.\n"
-            "            Key String: <B><I>%s</I></B>\n\n",
-            G.html_notice_color.c_str(), "klv.cfg", G.key_string.c_str());
-      } else {
-        Out(G,
-            "\n    NOTICE #21: File does not contain the key string specified "
-            "in the\n            %s file.\n            Key String: %s\n\n",
-            "klv.cfg", G.key_string.c_str());
-      }
-    });
-  }
-}
 
 // The report sections written after each analysed file.
 void FileReports(const std::string& name, Globals& G) {
@@ -163,16 +63,8 @@ void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
     P.namespace_flag = P.namespacebeg_flag = P.namespace_scope = 0;
     P.local_brace = 0;
   }
-  if (!G.totals_flag) {
-    if (G.metrics.openbrace_count != G.metrics.closebrace_count) {
-      BraceCountNotice(G);
-    }
-    if (P.local_brace > 0 && P.funcname_flag) {
-      OpenScopeNotice(G);
-      EmitFunction(G);
-    }
-  }
-  FileNotices(G);
+  Check_Hanging(G);
+  EmitFileNotices(G);
   FileReports(name, G);
 }
 
@@ -220,9 +112,12 @@ void ProjectReports(Globals& G) {
   ProjectTitle(G);
   if (G.totals_flag) {
     ShowTotalReport(G);
-  } else if (G.summary_flag) {
-    Out(G, "\n");
-    ShowTotalSummary(G, 1);
+  } else {
+    if (G.summary_flag) {
+      Out(G, "\n");
+      ShowTotalSummary(G, 1);
+    }
+    if (G.notice_flag) ShowQualityProfile(G);
   }
   if (G.verbose_flag) ShowVerbose(G, 1);
   if (G.memory_flag) ShowMemorySummary(G);

@@ -1,67 +1,410 @@
 #include "driver/options.h"
 
+#include <strings.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "config/csv_report_cfg.h"
+#include "config/show_cfg.h"
+#include "driver/help.h"
+#include "driver/wait_key.h"
 #include "reports/framing.h"
 #include "reports/output.h"
+#include "work/extract_work.h"
 
 namespace {
 
+// Every letter klv knows; those followed by ':' take an argument, attached
+// (-k2) or as the next word (-k 2). The leading '+' stops at the first
+// operand instead of permuting the command line.
+constexpr const char kOptionLetters[] =
+    "+AabCcdefHilmnopqsvWxyB:D:E:F:h:k:L:M:N:O:P:R:r:S:T:w:X:";
+
+// The longest text an option may store: a path of 4,094 characters.
+constexpr size_t kMaxArgText = 4094;
+
+constexpr const char kParseError[] =
+    "\n  Error: Command line parse error, invalid option.\n"
+    "         Use -hs to show program help syntax.\n";
+
+// Prints `message` on the output stream and ends the run with `status`.
+[[noreturn]] void Refuse(Globals& G, const char* message, int status) {
+  OutText(G, message);
+  throw ExitRequest{status};
+}
+
+// A path or list argument longer than the stored text allows is refused
+// rather than cut, so that no other file is ever opened or written.
+std::string CheckedText(std::string text, Globals& G) {
+  if (text.size() > kMaxArgText) Refuse(G, kParseError, 1);
+  return text;
+}
+
+// The argument read as a decimal integer: leading blanks, a sign and digits;
+// anything else ends the number and no digits give 0. Values beyond the
+// range of int are held at its ends.
+int ArgInt(const char* arg) {
+  long value = strtol(arg, nullptr, 10);
+  if (value > INT_MAX) value = INT_MAX;
+  if (value < INT_MIN) value = INT_MIN;
+  return static_cast<int>(value);
+}
+
+// The words of `text`, split at blanks, TABs, carriage returns and line
+// feeds.
+std::vector<std::string> SplitWords(std::string_view text) {
+  std::vector<std::string> words;
+  size_t k = 0;
+  while (k < text.size()) {
+    const size_t start = text.find_first_not_of(" \t\r\n", k);
+    if (start == std::string_view::npos) break;
+    size_t end = text.find_first_of(" \t\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    words.emplace_back(text.substr(start, end - start));
+    k = end;
+  }
+  return words;
+}
+
+// One modifier of an option: its character and the flag it sets.
+struct Modifier {
+  char mode;
+  int Globals::*flag;
+};
+
+// The flag of `mode` among `modifiers`; an unknown or missing modifier is
+// refused with `error`.
+int Globals::*ModifierFlag(char mode, std::initializer_list<Modifier> modifiers,
+                           const char* error, Globals& G) {
+  for (const Modifier& m : modifiers) {
+    if (m.mode == mode && mode != '\0') return m.flag;
+  }
+  Refuse(G, error, 1);
+}
+
+void ApplyConvert(char mode, Globals& G) {
+  int Globals::*flag = ModifierFlag(
+      mode,
+      {{'t', &Globals::convert_tabs},
+       {'u', &Globals::convert_unix},
+       {'d', &Globals::convert_dos}},
+      "\n  Error: Invalid or missing parameter for -D option\n"
+      "         Use -hs for help text\n",
+      G);
+  G.report_option_flag = G.convert_flag = 1;
+  G.*flag = 1;
+}
+
+void ApplyExtract(char mode, Globals& G) {
+  int Globals::*flag = ModifierFlag(
+      mode, {{'s', &Globals::extract_strings}, {'c', &Globals::extract_comments}},
+      "\n  Error: invalid parameter for -E option\n"
+      "         Use -hs for help text\n",
+      G);
+  G.report_option_flag = G.extract_flag = 1;
+  G.*flag = 1;
+}
+
+void ApplyNoticeFormat(char mode, Globals& G) {
+  int Globals::*flag = ModifierFlag(
+      mode,
+      {{'s', &Globals::notice_format_single},
+       {'v', &Globals::notice_format_visual}},
+      "\n  Error: Invalid or missing parameter for -N option\n"
+      "         Use -hs for help text\n",
+      G);
+  G.report_option_flag = G.notice_flag = G.notice_list_flag = 1;
+  G.*flag = 1;
+}
+
+void ApplyReadOption(char mode, Globals& G) {
+  int Globals::*flag = ModifierFlag(
+      mode,
+      {{'l', &Globals::list_files_only},
+       {'d', &Globals::dir_no_recurse},
+       {'n', &Globals::sort_names_flag}},
+      "\n  Error: Invalid parameter for -R option\n"
+      "         Use -hs for help text\n",
+      G);
+  G.*flag = 1;
+}
+
+void ApplyRecursive(const char* exts, Globals& G) {
+  if (exts[0] != '\0' && strchr("*. /\\", exts[0]) != nullptr) {
+    const char* name = G.program_name.c_str();
+    Out(G,
+        "\n  Error: In the specified parameter: -r\n"
+        "         For the recursive descent option -r,\n"
+        "         Specify the file extensions separated by commas.\n"
+        "         The specified directory must be the last parameter.\n\n"
+        "              %s <options> -r <ext,ext> <directory>\n"
+        "              %s -fvac -r c,h,cc,hh ./\n"
+        "              %s -r c,h /project/srcs\n"
+        "         Use -hs for help text\n",
+        name, name, name);
+    throw ExitRequest{1};
+  }
+  G.input_spec = CheckedText(exts, G);
+  G.recursive_mode = 1;
+  G.file_list_flag = 0;
+}
+
+void ApplyTotals(char mode, Globals& G) {
+  if (mode == '\0' || strchr("afiopqnslNw", mode) == nullptr) {
+    Refuse(G,
+           "\n  Error: Invalid or missing parameter for -T option\n"
+           "         Use -hs for help text\n",
+           1);
+  }
+  G.report_option_flag = G.object_flag = G.function_flag = 1;
+  G.complexity_flag = G.notice_flag = G.totals_flag = 1;
+  switch (mode) {
+    case 'a': G.totals_all = 1; break;
+    case 'f': G.totals_functions = 1; break;
+    case 'i': G.inherit_flag = 1; break;
+    case 'o':
+      G.totals_classes = G.totals_interfaces = G.totals_namespaces = 1;
+      break;
+    case 'p':
+      G.notice_list_flag = 0;
+      G.inherit_flag = G.totals_profile = 1;
+      break;
+    case 'q':
+      if (!G.notice_format_visual) G.notice_format_single = 1;
+      G.inherit_flag = G.notice_list_flag = G.totals_notices = 1;
+      break;
+    case 'n': G.notice_list_flag = G.notice_by_line_flag = 1; break;
+    case 's': G.totals_summary = 1; break;
+    case 'l': G.totals_no_listing = 1; break;
+    case 'N': G.no_file_names = 1; break;
+    case 'w': G.totals_work_diff = 1; break;
+  }
+}
+
+// -w: every mode first switches to a totals-only work-file run.
+void ApplyWork(const char* arg, int argc, char** argv, Globals& G) {
+  const char mode = arg[0];
+  if (mode == '\0' || strchr("cdfFWx", mode) == nullptr) {
+    Refuse(G,
+           "\n  Error: Invalid or missing parameter for -w option\n"
+           "         Use -hs for help text\n",
+           1);
+  }
+  std::string name = "workfile.dat";
+  if (mode == 'f' || mode == 'F') {
+    const std::vector<std::string> words = SplitWords(arg);
+    // A missing name is an error like any other: it ends the run with 1,
+    // so that a script does not take the unwritten work file for success.
+    if (words.size() < 2) Refuse(G, "\n  Error: Work file name not parsed\n", 1);
+    name = CheckedText(words[1], G);
+  }
+  G.no_file_names = G.totals_flag = G.report_option_flag = G.work_flag = 1;
+  G.work_diff_flag = 0;
+  G.sort_key = G.sort_flag = 0;
+  G.work_file_name = name;
+  if (G.work_file_cyclo == 1) G.complexity_flag = G.function_flag = 1;
+  if (mode == 'W') G.work_diff_flag = 1;
+  if (mode == 'x') {
+    // The two work files are the last two words of the command line.
+    ExtractWork(argv[argc >= 2 ? argc - 2 : 0], argv[argc - 1], G, 1);
+    throw ExitRequest{0};
+  }
+}
+
+// -X: the CSV report template, or the request for a configured CSV report.
+void ApplyReportFile(const char* arg, Globals& G) {
+  const char mode = arg[0];
+  if (mode == 'c') {
+    CreateCSVFileReportCfg(G);
+    throw ExitRequest{1};
+  }
+  if (mode != 'f' && mode != 'F') {
+    Refuse(G,
+           "\n  Error: Invalid parameter for -X option\n"
+           "         Use -hs for help text\n",
+           1);
+  }
+  const std::vector<std::string> words = SplitWords(arg);
+  const char* type = "Unknown";
+  if (words.size() >= 2 && strcasecmp(words[0].c_str(), "file") == 0) {
+    if (strcasecmp(words[1].c_str(), "csv") != 0) {
+      Refuse(G, "\n  Error: Invalid report file type\n", 1);
+    }
+    if (words.size() >= 3) G.csv_report_cfg_name = CheckedText(words[2], G);
+    G.csv_file_report = 1;
+    type = "Comma Separated Variables - CSV";
+  }
+  if (G.debug_flag) {
+    Out(G, "  Report File Options\n  Type: %s\n  File: %s\n", type,
+        G.csv_report_cfg_name.c_str());
+  }
+  G.report_option_flag = 1;
+}
+
+// -h: the help screens; every one ends the run with status 0.
+[[noreturn]] void ShowHelpScreen(char mode, Globals& G) {
+  switch (mode) {
+    case 's':
+      ShowHeader(G, 0);
+      Center(G, "KLV Help Syntax");
+      Out(G, "\n");
+      ShowAllSyntax(G);
+      break;
+    case 'c':
+      ShowCfg(G.output, G);
+      break;
+    case 'n':
+      ShowNotices(G);
+      break;
+    case 'p':
+      G.pause_flag = 1;
+      ShowSyntax(G, 0);
+      break;
+    default:
+      ShowHelp(G);
+      break;
+  }
+  throw ExitRequest{0};
+}
+
+void ApplySortKey(const char* arg, Globals& G) {
+  const int key = ArgInt(arg);
+  G.sort_key = key;
+  G.sort_flag = 1;
+  if (key < 0 || key > 6) {
+    Out(G,
+        "\n  Error: %d invalid sort key value.\n"
+        "         Defaulting to name sort\n"
+        "         Use -hs for help text\n",
+        key);
+    G.sort_key = 1;
+  }
+}
+
 // Applies one option letter with its argument (null when it takes none).
-void ApplyOption(int letter, const char* arg, Globals& G) {
-  (void)arg;
+// Options are applied strictly in command-line order: some look at flags
+// set by earlier ones.
+void ApplyOption(int letter, const char* arg, int argc, char** argv,
+                 Globals& G) {
   switch (letter) {
     case 'A':
       G.no_file_names = G.totals_flag = G.automated_mode = G.csv_mode = 1;
       G.report_option_flag = G.complexity_flag = G.object_flag = 1;
       G.notice_flag = G.function_flag = 1;
       break;
-    case 'a':
-      G.report_option_flag = G.memory_flag = 1;
+    case 'a': G.report_option_flag = G.memory_flag = 1; break;
+    case 'b': G.benchmark_flag = 1; break;
+    case 'C':
+      G.comment_doc_flag = G.extract_comments = G.function_flag = 1;
+      G.template_mode_flag = G.report_option_flag = 1;
       break;
     case 'c':
-      G.report_option_flag = G.complexity_flag = 1;
-      G.function_flag = 1;
+      G.report_option_flag = G.complexity_flag = G.function_flag = 1;
       break;
-    case 'd':
-      G.report_option_flag = G.line_display_flag = 1;
+    case 'D': ApplyConvert(arg[0], G); break;
+    case 'd': G.report_option_flag = G.line_display_flag = 1; break;
+    case 'E': ApplyExtract(arg[0], G); break;
+    case 'e':
+      G.report_option_flag = G.function_flag = G.estimate_flag = 1;
       break;
     case 'f':
       G.report_option_flag = G.function_flag = 1;
       if (G.csv_mode) G.csv_function_lines = G.csv_summary = 1;
       break;
-    case 'H':
-      G.html_flag = 1;
+    case 'F':
+      G.input_spec = CheckedText(arg, G);
+      G.file_list_flag = 1;
+      G.recursive_mode = 0;
       break;
-    case 'n':
-      G.report_option_flag = G.notice_flag = 1;
+    case 'H': G.html_flag = 1; break;
+    case 'h': ShowHelpScreen(arg[0], G);
+    case 'i':
+      G.report_option_flag = G.object_flag = G.inherit_flag = 1;
       break;
+    case 'k': ApplySortKey(arg, G); break;
+    case 'l': G.report_option_flag = G.function_list_flag = 1; break;
+    case 'm': G.report_option_flag = G.macro_flag = 1; break;
+    case 'n': G.report_option_flag = G.notice_flag = 1; break;
+    case 'N': ApplyNoticeFormat(arg[0], G); break;
+    case 'o': G.report_option_flag = G.object_flag = 1; break;
     case 'O':
-      G.output_file_name = arg;
+      // A name too long to hold is not opened: the report stays on
+      // standard output.
+      if (strlen(arg) <= kMaxArgText) G.output_file_name = arg;
       set_output_file(arg, G);
       break;
+    case 'p': G.print_flag = 1; break;
+    case 'B': G.top_margin = ArgInt(arg) < 0 ? 0 : ArgInt(arg); break;
+    case 'M': G.left_margin = ArgInt(arg) < 0 ? 0 : ArgInt(arg); break;
+    case 'P':
+      G.page_length = ArgInt(arg);
+      if (G.page_length < 0) G.no_page_breaks = 1;
+      break;
+    case 'L': G.line_length = ArgInt(arg) < 20 ? 20 : ArgInt(arg); break;
+    case 'S':
+      // A page header is display text: a long one is cut, not refused.
+      G.listing_header = std::string(arg).substr(0, kMaxArgText);
+      break;
+    case 'r': ApplyRecursive(arg, G); break;
+    case 'R': ApplyReadOption(arg[0], G); break;
     case 's':
       G.summary_flag = 1;
       if (G.csv_mode) G.csv_summary = 1;
       break;
-    case 'v':
-      G.report_option_flag = G.verbose_flag = 1;
-      break;
+    case 'T': ApplyTotals(arg[0], G); break;
+    case 'v': G.report_option_flag = G.verbose_flag = 1; break;
+    case 'w': ApplyWork(arg, argc, argv, G); break;
+    case 'X': ApplyReportFile(arg, G); break;
+    case 'y':
+      ShowCfg(G.output, G);
+      throw ExitRequest{0};
+    case 'q':
+      Out(G, "\n  -q Query setup mode is now supported in the %s file.\n",
+          kConfigFileName);
+      throw ExitRequest{1};
+    case 'W':
+      Out(G, "\n  -W Work Diff mode is now supported under the -wW option\n");
+      throw ExitRequest{1};
+    case 'x':
+      Out(G,
+          "\n  -x Work Diff extraction mode is now supported under the -wx "
+          "option\n");
+      throw ExitRequest{1};
     default:
-      break;
+      Refuse(G, kParseError, 1);
   }
+}
+
+// The number of file operands: the words after the options. An option
+// word is skipped together with the word after it when the word two
+// places on is again an option.
+int CountOperands(int argc, char** argv) {
+  int index = 1;
+  while (index < argc && argv[index][0] == '-') {
+    if (index + 2 < argc && argv[index + 2][0] == '-') index += 2;
+    ++index;
+  }
+  return argc - index;
 }
 
 }  // namespace
 
 void set_output_file(const char* path, Globals& G) {
-  FILE* f = fopen(path, "wb");
+  FILE* f = nullptr;
+  int err = ENAMETOOLONG;
+  if (strlen(path) <= kMaxArgText) {
+    f = fopen(path, "wb");
+    err = errno;
+  }
   if (f == nullptr) {
-    const int err = errno;
     G.output_owner.reset();
     G.output = stdout;
     Out(G,
@@ -92,6 +435,7 @@ void ShowSyntax(Globals& G, int syntax_error) {
       "          -p  Printable format for source code\n"
       "          filename or *.c *.h ../src/*.c etc.\n",
       name.c_str());
+  if (G.pause_flag) WaitKey(G);
 }
 
 void SetUpParams(int argc, char** argv, Globals& G) {
@@ -102,21 +446,11 @@ void SetUpParams(int argc, char** argv, Globals& G) {
   opterr = 0;
   optind = 0;  // full re-initialisation, so a run can parse again
   int letter;
-  while ((letter = getopt(argc, argv, "+AacdfHnsvO:")) != -1) {
-    if (letter == '?' || letter == ':') {
-      Out(G,
-          "\n  Error: Command line parse error, invalid option.\n"
-          "         Use -hs to show program help syntax.\n");
-      throw ExitRequest{1};
-    }
-    ApplyOption(letter, optarg, G);
+  while ((letter = getopt(argc, argv, kOptionLetters)) != -1) {
+    if (letter == '?' || letter == ':') Refuse(G, kParseError, 1);
+    ApplyOption(letter, optarg, argc, argv, G);
   }
-  int index = 1;
-  while (index < argc && argv[index][0] == '-') {
-    if (index + 2 < argc && argv[index + 2][0] == '-') index += 2;
-    ++index;
-  }
-  G.file_count = argc - index;
+  G.file_count = CountOperands(argc, argv);
   if (G.file_count < 1) {
     ShowSyntax(G, 1);
     throw ExitRequest{1};

@@ -2,35 +2,77 @@
 
 #include "reports/output.h"
 
-bool RecordNotice(int n, int line, Globals& G) {
+namespace {
+
+constexpr const char* kControlKeywords[] = {" ", "do", "else", "for", "if",
+                                            "while"};
+
+bool InCatalogue(int n) { return n >= 0 && n <= 45; }
+
+}  // namespace
+
+const char* ControlKeyword(int control_kind) {
+  if (control_kind < 0 || control_kind > 5) return kControlKeywords[0];
+  return kControlKeywords[control_kind];
+}
+
+bool RecordNoticeAt(int n, const std::string& file, int line, Globals& G,
+                    int control_kind) {
   if (n < 1 || n > 45 || G.notice_enabled[n] == 0) return false;
   Bump(G.metrics.notice_count, 1);
   Bump(G.notice_type_count[n], 1);
   if (G.notice_flag && !G.totals_flag) {
     if (G.notice_format_visual || G.notice_format_single) {
-      EmitNotice(G.file_name, line, n, G);
+      EmitNotice(file, line, n, G, control_kind);
       return false;
     }
     return true;
   }
-  if (G.notice_list_flag) EmitNotice(G.file_name, line, n, G);
+  if (G.notice_list_flag) EmitNotice(file, line, n, G, control_kind);
   return false;
 }
 
-void EmitNotice(const std::string& file, int line, int n, Globals& G) {
+bool RecordNotice(int n, int line, Globals& G) {
+  return RecordNoticeAt(n, G.file_name, line, G);
+}
+
+int EmitNotice(const std::string& file, int line, int n, Globals& G,
+               int control_kind) {
   if (G.notice_list_flag || G.notice_by_line_flag) {
-    std::string text = GetNoticeStr(n, G);
+    const std::string text = GetNoticeStr(n, G);
+    const char* keyword = ControlKeyword(control_kind);
+    const char* unbound = "is not bound with scope braces {}";
     std::string one_line;
     if (G.notice_format_visual) {
-      one_line = Fmt("%s(%d) : Notice #%2d - %s\n", file.c_str(), line, n,
-                     text.c_str());
+      one_line = n == 22 ? Fmt("%s(%d) : Notice #%2d - '%s' %s\n",
+                               file.c_str(), line, n, keyword, unbound)
+                         : Fmt("%s(%d) : Notice #%2d - %s\n", file.c_str(),
+                               line, n, text.c_str());
     } else if (G.html_flag) {
-      one_line = Fmt("  <FONT COLOR=RED>Notice</FONT> <B>#%2d</B>: Line "
-                     "<B>%d</B>, %s\n", n, line, text.c_str());
+      one_line = n == 22 ? Fmt("  <FONT COLOR=RED>Notice</FONT> <B>#%2d</B>: "
+                               "Line <B>%d</B>, '%s' %s\n",
+                               n, line, keyword, unbound)
+                         : Fmt("  <FONT COLOR=RED>Notice</FONT> <B>#%2d</B>: "
+                               "Line <B>%d</B>, %s\n",
+                               n, line, text.c_str());
     } else {
-      one_line = Fmt("  Notice #%2d: Line %d, %s\n", n, line, text.c_str());
+      one_line = n == 22 ? Fmt("  Notice #%2d: Line %d, '%s' %s\n", n, line,
+                               keyword, unbound)
+                         : Fmt("  Notice #%2d: Line %d, %s\n", n, line,
+                               text.c_str());
     }
     Out(G, "\n%s", one_line.c_str());
   }
+  // The notice list is a vector for now; it keeps the recording order the
+  // notice reports rely on.
   G.notice_list.push_back(NameData{file, std::string(), n, line});
+  return 1;
+}
+
+int GetNoticeFlag(int n, const Globals& G) {
+  return InCatalogue(n) ? G.notice_enabled[n] : -1;
+}
+
+void SetNoticeFlag(int n, int value, Globals& G) {
+  if (InCatalogue(n)) G.notice_enabled[n] = value;
 }

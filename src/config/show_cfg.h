@@ -1,0 +1,21 @@
+// The configuration file template: every setting of klv.cfg with the value
+// now in force, under its explanatory comments.
+#ifndef KLV_CONFIG_SHOW_CFG_H_
+#define KLV_CONFIG_SHOW_CFG_H_
+
+#include <cstdio>
+#include <string>
+
+#include "driver/globals.h"
+
+// The name of the configuration file.
+inline constexpr const char kConfigFileName[] = "klv.cfg";
+
+// The template text, filled with the current values.
+std::string CfgTemplate(const Globals& G);
+
+// Writes the template to `out` (the report for -y and -hc, or a new
+// configuration file).
+void ShowCfg(FILE* out, const Globals& G);
+
+#endif  // KLV_CONFIG_SHOW_CFG_H_

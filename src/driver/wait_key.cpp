@@ -1,0 +1,18 @@
+#include "driver/wait_key.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "reports/output.h"
+
+void WaitKey(Globals& G) {
+  if (G.output != stdout) {
+    usleep(500000);
+    return;
+  }
+  Out(G, "\n  Press Enter Key To Continue ...\n");
+  fflush(G.output);
+  char answer[3];
+  if (fgets(answer, sizeof answer, stdin) == nullptr) clearerr(stdin);
+}

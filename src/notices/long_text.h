@@ -1,0 +1,33 @@
+// Printing a notice's long text in the form the output mode asks for.
+#ifndef KLV_NOTICES_LONG_TEXT_H_
+#define KLV_NOTICES_LONG_TEXT_H_
+
+#include <string>
+
+#include "driver/globals.h"
+#include "reports/output.h"
+
+// Writes `html` (formatted with the notice colour first) under -H, else
+// `plain`.
+inline void LongText(Globals& G, const std::string& plain,
+                     const std::string& html) {
+  OutText(G, G.html_flag ? html : plain);
+}
+
+// Issues notice `n` at `line` of the current file when its long texts take
+// the line number alone: 3, 4, 5, 8 to 14, 23, 26, 30, 32, 33 (its struct
+// text), 34 to 38, 43 and 44.
+void IssueLineNotice(int n, int line, Globals& G);
+
+// Issues notice `n` of a function, class or struct whose share `percent`
+// fell below the configured minimum `limit`: "<subject>, <percent>% <verb>
+// less than <limit>%." (the limit shown as a whole number).
+void IssuePercentNotice(int n, const std::string& subject, const char* verb,
+                        double percent, float limit, Globals& G);
+
+// Issues notice `n` of a function whose `value` exceeds `limit`: the text
+// `heading`, then the value and the limit on the next line.
+void IssueLimitNotice(int n, const char* heading, int value, int limit,
+                      Globals& G);
+
+#endif  // KLV_NOTICES_LONG_TEXT_H_
