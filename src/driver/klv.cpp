@@ -9,9 +9,11 @@
 
 #include "analysis/file_type.h"
 #include "analysis/line_parser.h"
+#include "driver/environment.h"
 #include "driver/globals.h"
 #include "driver/line_reader.h"
 #include "driver/options.h"
+#include "driver/timer.h"
 #include "files/file_list.h"
 #include "notices/notices.h"
 #include "notices/notice_reports.h"
@@ -124,9 +126,21 @@ void ProjectReports(Globals& G) {
   if (G.file_summary_flag || G.totals_flag) ShowFileSummary(G);
 }
 
+// Finds the program's files and reads the environment.
+void LocateProgramFiles(Globals& G) {
+  LoadProgPath(G.program_name, G);
+  LoadEnv(G);
+  G.config_file_path = GetProgFile("klv.cfg", G);
+  G.macro_file_path = GetProgFile("klv_macro.cfg", G);
+  if (G.debug_flag) ShowStartupTrace(G);
+}
+
 int Run(int argc, char** argv, Globals& G) {
+  LocateProgramFiles(G);
   SetUpParams(argc, argv, G);
   if (!G.csv_mode) ShowHeader(G, 0);
+  ProcessTimer timer;
+  if (G.benchmark_flag) Timer(timer, kTimerStart, G);
   const int first = FirstOperand(argc, argv, G);
   G.h_files_cpp = G.notice_enabled[25] ? 1 : 0;
   if (G.csv_mode) CSV_Header(G);
@@ -139,6 +153,7 @@ int Run(int argc, char** argv, Globals& G) {
                   ? "Sorting, reporting and post processing\n"
                   : "Reporting and post processing\n");
   if (!G.comment_doc_flag && !G.extract_flag) ProjectReports(G);
+  Benchmark(timer, G);
   if (!G.csv_mode) Out(G, "  %s\n\n", Rule72('_').c_str());
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");
   const int status = G.notice_flag ? G.metrics.notice_count : 0;
