@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "lists/llist.h"
 #include "lists/name_data.h"
 
 // The line, keyword and symbol counters of one file (or, summed, of the
@@ -341,7 +342,8 @@ struct Globals {
   CsvAccumulator csv_functions;
 
   // Lists.
-  std::vector<NameData> file_list;
+  Llist<NameData> file_list;  // headers first, then the other sources
+  FilePtr file_list_file;      // the -F list file while it is read
   std::vector<NameData> macro_list;
   std::vector<NameData> notice_list;
 

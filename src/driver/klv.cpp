@@ -141,7 +141,21 @@ int Run(int argc, char** argv, Globals& G) {
   if (!G.csv_mode) ShowHeader(G, 0);
   ProcessTimer timer;
   if (G.benchmark_flag) Timer(timer, kTimerStart, G);
-  const int first = FirstOperand(argc, argv, G);
+  int first = 0;
+  if (G.file_list_flag) {
+    G.file_count = 0;
+    if (!G.report_option_flag) G.summary_flag = 1;
+    G.file_list_file.reset(fopen(G.input_spec.c_str(), "r"));
+    if (G.file_list_file == nullptr) {
+      Out(G,
+          "\n  Error: Cannot open the specified file: %s\n"
+          "         for read, %s\n\n",
+          G.input_spec.c_str(), strerror(errno));
+      return -1;
+    }
+  } else {
+    first = FirstOperand(argc, argv, G);
+  }
   G.h_files_cpp = G.notice_enabled[25] ? 1 : 0;
   if (G.csv_mode) CSV_Header(G);
   G.file_count = BuildFileList(first, G);

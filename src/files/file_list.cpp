@@ -1,49 +1,201 @@
 #include "files/file_list.h"
 
+#include <dirent.h>
 #include <strings.h>
 
+#include <cerrno>
 #include <cstring>
-#include <vector>
+#include <memory>
 
+#include "driver/line_reader.h"
+#include "driver/options.h"
+#include "driver/timer.h"
+#include "lists/add_node.h"
+#include "lists/resort.h"
 #include "reports/output.h"
+
+namespace {
+
+// Splits `text` at any of `separators` and calls `word` for each piece;
+// stops early when `word` returns true. Returns whether it stopped early.
+template <typename Word>
+bool ForEachWord(const std::string& text, const char* separators, Word word) {
+  size_t pos = 0;
+  while (pos <= text.size()) {
+    size_t end = text.find_first_of(separators, pos);
+    if (end == std::string::npos) end = text.size();
+    if (end > pos && word(std::string_view(text).substr(pos, end - pos))) {
+      return true;
+    }
+    pos = end + 1;
+  }
+  return false;
+}
+
+// A name is a header when the first character after its last '.' is 'h'.
+bool IsHeader(const char* dot) { return dot[1] == 'h' || dot[1] == 'H'; }
+
+void AddFile(const std::string& name, const char* dot, Llist<NameData>& headers,
+             Llist<NameData>& sources, Globals& G) {
+  Llist<NameData>& list = IsHeader(dot) ? headers : sources;
+  if (AddNameNode(name, "", 0, list, 0) == 0) {
+    Out(G, "  Memory Error: %s\n", strerror(ENOMEM));
+  }
+}
+
+// A command-line operand or a list-file name: kept when its extension is
+// allowed, skipped silently without one, refused with a message otherwise.
+void AddOperand(const std::string& name, bool check_output_name,
+                Llist<NameData>& headers, Llist<NameData>& sources,
+                Globals& G) {
+  const char* dot = strrchr(name.c_str(), '.');
+  if (dot == nullptr) return;
+  if (valid_ext(dot + 1, G.source_extensions.c_str(), G.case_sensitive_names,
+                G)) {
+    AddFile(name, dot, headers, sources, G);
+  } else if (!check_output_name || name != G.output_file_name) {
+    Out(G,
+        "\n  Error: %s - Not a valid file type for KLV\n"
+        "         Valid types: %s\n",
+        name.c_str(), G.source_extensions.c_str());
+  }
+}
+
+bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+
+// One line of a -F list file: a comment, a directory line or a file name.
+void ListFileLine(std::string line, Llist<NameData>& headers,
+                  Llist<NameData>& sources, Globals& G) {
+  size_t start = 0;
+  while (start < line.size() && IsBlankOrTab(line[start])) ++start;
+  line.erase(0, start);
+  if (line.empty() || line[0] == '#' || line[0] == '\r' || line[0] == '\n') {
+    return;
+  }
+  while (!line.empty() && (IsBlankOrTab(line.back()) || line.back() == '\n' ||
+                           line.back() == '\r')) {
+    line.pop_back();
+  }
+  if (line[0] != '-') {
+    AddOperand(line, false, headers, sources, G);
+    return;
+  }
+  // "-r ext,ext directory": the directory runs to a quote, TAB or line end.
+  size_t k = 0;
+  auto word = [&]() {
+    while (k < line.size() && IsBlankOrTab(line[k])) ++k;
+    const size_t from = k;
+    while (k < line.size() && !IsBlankOrTab(line[k])) ++k;
+    return line.substr(from, k - from);
+  };
+  const std::string option = word();
+  const std::string extensions = word();
+  while (k < line.size() && line[k] == ' ') ++k;
+  if (k < line.size() && line[k] == '"') ++k;
+  const size_t from = k;
+  while (k < line.size() && line[k] != '"' && line[k] != '\t') ++k;
+  const std::string directory = line.substr(from, k - from);
+  if (option.empty() || extensions.empty() || directory.empty()) {
+    Out(G,
+        "\n  Error: Malformed directory entry line in file.\n"
+        "         Format: -r c,h,cpp d:\\proj\\src\n         Read  : %s\n\n",
+        line.c_str());
+    return;
+  }
+  G.dir_no_recurse = (option == "-r" || option == "-R") ? 0 : 1;
+  ReadDir(directory, extensions, headers, sources, G);
+}
+
+void ReadListFile(Llist<NameData>& headers, Llist<NameData>& sources,
+                  Globals& G) {
+  if (G.file_list_file == nullptr) return;
+  LineReader reader(G.file_list_file.get());
+  std::string line;
+  while (reader.NextLine(line)) ListFileLine(line, headers, sources, G);
+  G.file_list_file.reset();
+}
+
+// -Rl: prints the list and ends the run.
+[[noreturn]] void ShowFileListAndExit(ProcessTimer& timer, Globals& G) {
+  Out(G, G.sort_names_flag ? "\n  Sorted By File Name and Type\n"
+                           : "\n  Not Sorted\n");
+  Out(G, "  Files To Process: %d\n\n", G.file_list.count());
+  for (const NameData& file : G.file_list) Out(G, "%s\n", file.name.c_str());
+  Out(G, "\n");
+  Benchmark(timer, G);
+  Out(G, "  %s\n\n", Rule72('_').c_str());
+  throw ExitRequest{0};
+}
+
+}  // namespace
 
 int valid_ext(const char* ext, const char* list, int case_blind, Globals& G) {
   if (ext == nullptr || list == nullptr) return 0;
   if (!G.validate_extensions) return 1;
-  const char* p = list;
-  while (*p != '\0') {
-    while (*p == ' ' || *p == '\t' || *p == ',') ++p;
-    const char* start = p;
-    while (*p != '\0' && *p != ' ' && *p != '\t' && *p != ',') ++p;
-    const size_t len = static_cast<size_t>(p - start);
-    if (len == 0) continue;
-    if (strlen(ext) == len && (case_blind ? strncasecmp(ext, start, len) == 0
-                                          : strncmp(ext, start, len) == 0)) {
-      return 1;
+  const std::string_view wanted(ext);
+  return ForEachWord(list, " \t,", [&](std::string_view word) {
+    return word.size() == wanted.size() &&
+           (case_blind ? strncasecmp(word.data(), ext, word.size()) == 0
+                       : word == wanted);
+  });
+}
+
+int ReadDir(const std::string& dir, const std::string& extensions,
+            Llist<NameData>& headers, Llist<NameData>& sources, Globals& G) {
+  std::string base = dir;
+  if (base.empty() || base.back() != '/') base += '/';
+  std::unique_ptr<DIR, int (*)(DIR*)> handle(opendir(base.c_str()), closedir);
+  if (handle == nullptr) {
+    Out(G, "  Open Dir Error: %s : %s\n", strerror(errno), base.c_str());
+    return 0;
+  }
+  while (const dirent* entry = readdir(handle.get())) {
+    const char* name = entry->d_name;
+    if (strcmp(name, ".") == 0 || strcmp(name, "..") == 0) continue;
+    const std::string path = base + name;
+    if (DIR* sub = opendir(path.c_str())) {
+      closedir(sub);
+      if (!G.dir_no_recurse && !ReadDir(path, extensions, headers, sources, G)) {
+        Out(G, "  Read Dir Error: %s : %s\n", strerror(errno), path.c_str());
+        return 0;
+      }
+    }
+    const char* dot = strrchr(path.c_str(), '.');
+    if (dot == nullptr) continue;
+    const std::string_view ext(dot + 1);
+    if (ForEachWord(extensions, " .,*\t\r\n",
+                    [&](std::string_view word) { return word == ext; })) {
+      AddFile(path, dot, headers, sources, G);
     }
   }
-  return 0;
+  return 1;
 }
 
 int BuildFileList(int first_operand, Globals& G) {
-  std::vector<NameData> headers;
-  std::vector<NameData> sources;
-  for (int k = first_operand; k < G.arg_count; ++k) {
-    const char* arg = G.arg_values[k];
-    const char* dot = strrchr(arg, '.');
-    if (dot == nullptr) continue;
-    if (valid_ext(dot + 1, G.source_extensions.c_str(), G.case_sensitive_names,
-                  G)) {
-      const bool header = dot[1] == 'h' || dot[1] == 'H';
-      (header ? headers : sources).push_back(NameData{arg, "", 0, 0});
-    } else if (G.output_file_name != arg) {
-      Out(G,
-          "\n  Error: %s - Not a valid file type for KLV\n"
-          "         Valid types: %s\n",
-          arg, G.source_extensions.c_str());
+  ProcessTimer timer;
+  Timer(timer, kTimerStart, G);
+  Llist<NameData> headers;
+  Llist<NameData> sources;
+  if (G.file_list_flag) {
+    ReadListFile(headers, sources, G);
+  } else if (G.recursive_mode) {
+    // The start directory is the last argument, unless that is the
+    // extension list itself.
+    const char* last = G.arg_count > 0 ? G.arg_values[G.arg_count - 1] : ".";
+    const std::string start(G.input_spec == last ? "." : last);
+    ReadDir(start, G.input_spec, headers, sources, G);
+  } else {
+    for (int k = first_operand; k < G.arg_count; ++k) {
+      AddOperand(G.arg_values[k], true, headers, sources, G);
     }
   }
-  G.file_list = std::move(headers);
-  G.file_list.insert(G.file_list.end(), sources.begin(), sources.end());
-  return static_cast<int>(G.file_list.size());
+  if (G.sort_names_flag) {
+    LlistResort_NameData(headers, 1);
+    LlistResort_NameData(sources, 1);
+  }
+  LlistDestroy(G.file_list);
+  LlistConcat(G.file_list, headers);
+  LlistConcat(G.file_list, sources);
+  if (G.list_files_only) ShowFileListAndExit(timer, G);
+  return G.file_list.count();
 }

@@ -1,4 +1,5 @@
-// Building the list of source files of a run.
+// Building the list of source files of a run: from the command line, from
+// a directory walk (-r) or from a list file (-F).
 #ifndef KLV_FILES_FILE_LIST_H_
 #define KLV_FILES_FILE_LIST_H_
 
@@ -6,13 +7,19 @@
 
 #include "driver/globals.h"
 
-// Collects the file operands from argument `first_operand` on: names with
-// an allowable extension are kept, headers ahead of the other sources, each
-// group in command-line order. Returns the number of files.
+// Fills G.file_list, headers first, and returns its count. With -Rl it
+// prints the list instead and ends the run (ExitRequest 0).
 int BuildFileList(int first_operand, Globals& G);
+
+// Adds the files of `dir` whose extension is one of `extensions`,
+// descending into subdirectories unless dir_no_recurse is set. Returns 1,
+// or 0 after an error (already reported).
+int ReadDir(const std::string& dir, const std::string& extensions,
+            Llist<NameData>& headers, Llist<NameData>& sources, Globals& G);
 
 // 1 when `ext` is one of the extensions in `list` (blank, tab or comma
 // separated), compared without regard to case when `case_blind` is 1.
+// Every extension passes when validation is switched off.
 int valid_ext(const char* ext, const char* list, int case_blind, Globals& G);
 
 #endif  // KLV_FILES_FILE_LIST_H_

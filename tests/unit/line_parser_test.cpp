@@ -250,7 +250,7 @@ TEST(Notices, PreIncrementInsideMacroUsesTheMacroText) {
 
 TEST(Notices, TernaryButNotTrigraph) {
   Captured c;
-  Feed(c.G, {"x = a ? b : c;\n", "s = ??( ;\n"});
+  Feed(c.G, {"x = a ? b : c;\n", "s = ?\?( ;\n"});
   EXPECT_EQ(c.G.notice_type_count[23], 1);
   EXPECT_EQ(c.G.parse.func_ternary_count, 1);
 }
