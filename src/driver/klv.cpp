@@ -9,6 +9,7 @@
 
 #include "analysis/file_type.h"
 #include "analysis/line_parser.h"
+#include "config/load_cfg.h"
 #include "driver/environment.h"
 #include "driver/globals.h"
 #include "driver/line_reader.h"
@@ -133,6 +134,7 @@ void LocateProgramFiles(Globals& G) {
   G.config_file_path = GetProgFile("klv.cfg", G);
   G.macro_file_path = GetProgFile("klv_macro.cfg", G);
   if (G.debug_flag) ShowStartupTrace(G);
+  LoadCfg(G);
 }
 
 int Run(int argc, char** argv, Globals& G) {
