@@ -146,7 +146,7 @@ void HandleHash(const LineScan& s, int& i, Globals& G) {
       Bump(G.metrics.macro_count, 1);
       MacroHeader(mname, s.number, G);
     }
-    G.macro_list.push_back(NameData{mname, line, 0, 0});
+    G.macro_list.push_back(NameData{mname, "", s.number, 0});
     P.macro_name = mname;
   } else if (directive("include", 7)) {
     Bump(G.metrics.include_count, 1);

@@ -18,6 +18,7 @@
 #include "files/file_list.h"
 #include "notices/notices.h"
 #include "notices/notice_reports.h"
+#include "recognise/macros.h"
 #include "recognise/scope.h"
 #include "reports/framing.h"
 #include "reports/output.h"
@@ -135,6 +136,7 @@ void LocateProgramFiles(Globals& G) {
   G.macro_file_path = GetProgFile("klv_macro.cfg", G);
   if (G.debug_flag) ShowStartupTrace(G);
   LoadCfg(G);
+  LoadMacros(G);
 }
 
 int Run(int argc, char** argv, Globals& G) {

@@ -69,3 +69,45 @@ TEST(ProgramLocation, FilesLandInTheLocatedDirectory) {
 }
 
 }  // namespace
+
+#include "recognise/macros.h"
+
+namespace {
+
+TEST(MacroFile, CreatedWithDefaultsThenReadOnTheNextRun) {
+  char templ[] = "/tmp/klv-macro-XXXXXX";
+  const std::string dir = mkdtemp(templ);
+  const std::string path = dir + "/klv_macro.cfg";
+  Captured first;
+  first.G.macro_file_path = path;
+  LoadMacros(first.G);
+  EXPECT_TRUE(first.G.macro_list.empty());
+  Captured second;
+  second.G.macro_file_path = path;
+  LoadMacros(second.G);
+  ASSERT_EQ(second.G.macro_list.size(), 4u);
+  EXPECT_EQ(second.G.macro_list[0].name, "__declspec");
+  EXPECT_EQ(second.G.macro_list[3].name, "afx_msg");
+  EXPECT_EQ(second.G.macro_list[3].value, 1);
+  std::remove(path.c_str());
+  rmdir(dir.c_str());
+}
+
+TEST(MacroFile, BlankLedAndEmptyLinesAreSkipped) {
+  char templ[] = "/tmp/klv-macro-XXXXXX";
+  const std::string dir = mkdtemp(templ);
+  const std::string path = dir + "/klv_macro.cfg";
+  FILE* f = fopen(path.c_str(), "w");
+  fputs("ONE  \t\n\n two\nTHREE\r\n", f);
+  fclose(f);
+  Captured c;
+  c.G.macro_file_path = path;
+  LoadMacros(c.G);
+  ASSERT_EQ(c.G.macro_list.size(), 2u);
+  EXPECT_EQ(c.G.macro_list[0].name, "ONE");
+  EXPECT_EQ(c.G.macro_list[1].name, "THREE");
+  std::remove(path.c_str());
+  rmdir(dir.c_str());
+}
+
+}  // namespace
