@@ -295,6 +295,11 @@ struct Globals {
   int left_margin = 5;
   int top_margin = 1;
   std::string listing_header = "KLV Code Listing";
+  // Built once per listing run: the margin, the page rules, the title line.
+  std::string left_margin_text;
+  std::string top_bar;
+  std::string bottom_bar;
+  std::string title_line;
   int notice_enabled[46] = {};
   int h_files_cpp = 0;
 

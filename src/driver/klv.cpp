@@ -16,6 +16,7 @@
 #include "driver/options.h"
 #include "driver/timer.h"
 #include "files/file_list.h"
+#include "listing/listing.h"
 #include "notices/notices.h"
 #include "notices/notice_reports.h"
 #include "recognise/macros.h"
@@ -97,6 +98,11 @@ void ProcessFiles(Globals& G) {
           name.c_str(), strerror(errno));
       continue;
     }
+    if (G.print_flag) {
+      PrintCode(in.get(), name, G);
+      ++G.files_processed;
+      continue;
+    }
     AnalyseFile(in.get(), name, G);
     AddTotal(G);
     ResetState(G);
@@ -142,7 +148,7 @@ void LocateProgramFiles(Globals& G) {
 int Run(int argc, char** argv, Globals& G) {
   LocateProgramFiles(G);
   SetUpParams(argc, argv, G);
-  if (!G.csv_mode) ShowHeader(G, 0);
+  if (!G.csv_mode && !G.print_flag) ShowHeader(G, 0);
   ProcessTimer timer;
   if (G.benchmark_flag) Timer(timer, kTimerStart, G);
   int first = 0;
@@ -162,6 +168,14 @@ int Run(int argc, char** argv, Globals& G) {
   }
   G.h_files_cpp = G.notice_enabled[25] ? 1 : 0;
   if (G.csv_mode) CSV_Header(G);
+  if (G.print_flag) {
+    if (G.html_flag) {
+      Out(G, "<HTML><HEAD><TITLE>Tarvelon %s</TITLE></HEAD><BODY><PRE><P>",
+          G.version.c_str());
+    }
+    SetLeftMargin(G);
+    SetBars(G);
+  }
   G.file_count = BuildFileList(first, G);
 
   ProcessFiles(G);
@@ -170,9 +184,14 @@ int Run(int argc, char** argv, Globals& G) {
   Progress(G, (G.sort_key != 0 || G.sort_names_flag)
                   ? "Sorting, reporting and post processing\n"
                   : "Reporting and post processing\n");
-  if (!G.comment_doc_flag && !G.extract_flag) ProjectReports(G);
-  Benchmark(timer, G);
-  if (!G.csv_mode) Out(G, "  %s\n\n", Rule72('_').c_str());
+  if (!G.print_flag && !G.comment_doc_flag && !G.extract_flag &&
+      !G.convert_flag) {
+    ProjectReports(G);
+  }
+  if (!G.print_flag && !G.convert_flag) {
+    Benchmark(timer, G);
+    if (!G.csv_mode) Out(G, "  %s\n\n", Rule72('_').c_str());
+  }
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");
   const int status = G.notice_flag ? G.metrics.notice_count : 0;
   Progress(G, "Processing complete\n");
