@@ -4,7 +4,7 @@
 
 namespace {
 
-// Case-blind or exact character test, as the name mode asks.
+// Character test, case-blind when asked.
 bool Is(char c, char lower, bool case_blind) {
   if (c == lower) return true;
   return case_blind && c == lower - ('a' - 'A');
@@ -16,65 +16,29 @@ void WhichFile(const char* path, Globals& G) {
   const char* dot = strrchr(path, '.');
   if (dot == nullptr) return;
   const char* ext = dot + 1;
-  const size_t len = strlen(ext);
+  const bool blind = !G.case_sensitive_names;
+  const bool single = ext[0] != '\0' && ext[1] == '\0';
   FileState& P = G.parse;
-  if (G.case_sensitive_names) {
-    if (ext[0] == 'C') {
-      P.cpp_file = 1;
-      ++G.cpp_source_count;
-    } else if (ext[0] == 'c') {
-      if (len == 1) {
-        P.c_file = 1;
-        ++G.c_source_count;
-      } else {
-        P.cpp_file = 1;
-        ++G.cpp_source_count;
-      }
-    } else if ((ext[0] == 'h' || ext[0] == 'H') && len > 1) {
-      P.cpp_file = 1;
-      ++G.cpp_header_count;
-    } else if (ext[0] == 'H') {
-      P.cpp_file = 1;
-      ++G.c_header_count;
-    } else if (ext[0] == 'h') {
-      if (G.h_files_cpp) {
-        P.cpp_file = 1;
-      } else {
-        P.c_file = 1;
-      }
-      ++G.c_header_count;
-    } else if (ext[0] == 'j') {
-      if (ext[1] == 'a' && ext[2] == 'v') {
-        P.java_file = 1;
-        ++G.java_file_count;
-      }
-    } else {
-      ++G.other_file_count;
-    }
-    return;
-  }
-  if (Is(ext[0], 'c', true)) {
-    if (len == 1) {
-      P.c_file = 1;
-      ++G.c_source_count;
-    } else {
-      P.cpp_file = 1;
-      ++G.cpp_source_count;
-    }
+  if (!blind && ext[0] == 'C') {
+    // With case-sensitive names a capital C is always C++.
+    P.cpp_file = 1;
+    ++G.cpp_source_count;
+  } else if (Is(ext[0], 'c', blind)) {
+    (single ? P.c_file : P.cpp_file) = 1;
+    ++(single ? G.c_source_count : G.cpp_source_count);
   } else if (Is(ext[0], 'h', true)) {
-    if (len == 1) {
-      if (G.h_files_cpp) {
-        P.cpp_file = 1;
-      } else {
-        P.c_file = 1;
-      }
-      ++G.c_header_count;
-    } else {
+    if (!single) {
       P.cpp_file = 1;
       ++G.cpp_header_count;
+    } else {
+      // A capital H with case-sensitive names is C++; "h" is C unless
+      // headers are treated as C++. Both count as C headers.
+      const bool cpp = (!blind && ext[0] == 'H') || G.h_files_cpp;
+      (cpp ? P.cpp_file : P.c_file) = 1;
+      ++G.c_header_count;
     }
-  } else if (Is(ext[0], 'j', true)) {
-    if (Is(ext[1], 'a', true) && Is(ext[2], 'v', true)) {
+  } else if (Is(ext[0], 'j', blind)) {
+    if (Is(ext[1], 'a', blind) && Is(ext[2], 'v', blind)) {
       P.java_file = 1;
       ++G.java_file_count;
     }
