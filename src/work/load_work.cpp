@@ -11,6 +11,7 @@
 #include "driver/line_reader.h"
 #include "lists/add_node.h"
 #include "reports/output.h"
+#include "work/saturate.h"
 
 namespace {
 
@@ -40,12 +41,6 @@ bool ParseInteger(std::string_view text, int64_t& value) {
 }
 
 bool Fits32(int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
-
-int32_t Clamp32(int64_t v) {
-  return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN
-                              : v > INT32_MAX ? INT32_MAX
-                                              : v);
-}
 
 // The next whole line (pieces of the line reader joined up to the line
 // feed). `at_end`: the line ran into the end of the file. False when
@@ -108,7 +103,7 @@ bool ParseWorkLine(std::string_view line, NodeData& out) {
   out = NodeData{};
   out.name = std::string(line);
   out.date = v[0];
-  out.params = Clamp32(v[1]);
+  out.params = Saturate32(v[1]);
   out.loc = static_cast<int32_t>(v[2]);
   out.eloc = static_cast<int32_t>(v[3]);
   out.comments = static_cast<int32_t>(v[4]);

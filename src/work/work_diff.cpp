@@ -1,24 +1,18 @@
 #include "work/work_diff.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <utility>
 
 #include "lists/add_node.h"
 #include "lists/collate.h"
 #include "reports/output.h"
+#include "work/saturate.h"
 
 const char* const kStateNames[7] = {"Unp", "Rem", "Equ", "Mod",
                                     "New", "Prc", "Tot"};
 
 namespace {
-
-int32_t Clamp32(int64_t v) {
-  return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN
-                              : v > INT32_MAX ? INT32_MAX
-                                              : v);
-}
 
 // A difference record: `sign` times `from`'s values plus `to`'s (either
 // may be null), so latest - ancestor for a matched file, the negated
@@ -27,7 +21,7 @@ NodeData Difference(const NodeData* from, const NodeData* to) {
   auto diff = [from, to](int32_t NodeData::*field) {
     const int64_t a = from != nullptr ? from->*field : 0;
     const int64_t b = to != nullptr ? to->*field : 0;
-    return Clamp32(b - a);
+    return Saturate32(b - a);
   };
   NodeData d;
   d.name = (to != nullptr ? to : from)->name;
