@@ -262,6 +262,7 @@ struct Globals {
   std::string input_spec;
   std::string work_file_name;
   std::string csv_report_cfg_name;
+  FilePtr work_file;  // the work file being written (-w)
 
   // Configuration values.
   int case_sensitive_names = 0;

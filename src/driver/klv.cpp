@@ -24,6 +24,7 @@
 #include "reports/framing.h"
 #include "reports/output.h"
 #include "reports/summaries.h"
+#include "work/work_file.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ void FileReports(const std::string& name, Globals& G) {
     return;
   }
   if (G.comment_doc_flag || G.extract_flag) return;
+  if (G.work_flag) WriteWorkLine(name, G);
   if (!G.totals_flag) {
     if (G.summary_flag || G.function_flag) ShowTotalSummary(G, 0);
     if (G.memory_flag) ShowMemorySummary(G);
@@ -167,6 +169,10 @@ int Run(int argc, char** argv, Globals& G) {
     first = FirstOperand(argc, argv, G);
   }
   G.h_files_cpp = G.notice_enabled[25] ? 1 : 0;
+  if (G.work_flag) {
+    G.work_file = CreateWorkFile(G);
+    if (G.work_file == nullptr) G.work_flag = 0;
+  }
   if (G.csv_mode) CSV_Header(G);
   if (G.print_flag) {
     if (G.html_flag) {
@@ -190,6 +196,7 @@ int Run(int argc, char** argv, Globals& G) {
   }
   if (!G.print_flag && !G.convert_flag) {
     Benchmark(timer, G);
+    FinishWorkFile(G);
     if (!G.csv_mode) Out(G, "  %s\n\n", Rule72('_').c_str());
   }
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");

@@ -5,11 +5,14 @@
 #include "driver/globals.h"
 
 // Reports the differential between the work file `ancestor` and the newer
-// work file `latest`. `standalone` is 1 for the extraction mode of -wx (the
-// report header comes first) and 0 at the end of a -wW run.
-//
-// Not built yet: the work-file reader and the differential report come
-// with the work-file subsystem. Until then this writes nothing.
+// work file `latest`: the time between them, one line per new, removed,
+// modified and (when configured) equal file, the totals of the
+// differences, productivity over the time between the files, the
+// differential profile, the totals of both snapshots and the change in
+// percent. `standalone` is 1 for the extraction mode of -wx (the report
+// header comes first) and 0 at the end of a -wW run. A work file that
+// cannot be loaded is reported; the totals are still written, with zeros
+// for what was not loaded.
 void ExtractWork(const char* ancestor, const char* latest, Globals& G,
                  int standalone);
 

@@ -1,0 +1,162 @@
+#include "work/file_copy.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "reports/output.h"
+
+namespace {
+
+// Closes a descriptor when its owner goes away.
+class Fd {
+ public:
+  explicit Fd(int fd = -1) : fd_(fd) {}
+  ~Fd() { Close(); }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  // Closes now; false (with errno set) when the close reports an error.
+  bool Close() {
+    if (fd_ < 0) return true;
+    const int fd = fd_;
+    fd_ = -1;
+    return close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+// The file a replacement has to take the place of: a symbolic link is
+// followed to the file it names, so the link itself stays.
+std::string ReplacedPath(const char* dest) {
+  struct stat st {};
+  if (lstat(dest, &st) == 0 && S_ISLNK(st.st_mode)) {
+    char* resolved = realpath(dest, nullptr);
+    if (resolved != nullptr) {
+      std::string path = resolved;
+      free(resolved);
+      return path;
+    }
+  }
+  return dest;
+}
+
+// Creates a new, empty file beside `target` that no one else uses; its
+// name goes into `temp_name`. -1 with errno set on failure.
+int CreateBeside(const std::string& target, std::string& temp_name) {
+  static unsigned counter = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp_name = target + ".klv" + std::to_string(getpid()) + "-" +
+                std::to_string(++counter);
+    const int fd = open(temp_name.c_str(),
+                        O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0660);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// Writes all of `data`; false with errno set on failure.
+bool WriteAll(int fd, const char* data, size_t size) {
+  while (size > 0) {
+    const ssize_t n = write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Copies `in` to `out` in blocks of 4096 bytes; the byte count, or -1 with
+// errno set.
+int64_t CopyBlocks(int in, int out) {
+  char block[4096];
+  int64_t total = 0;
+  for (;;) {
+    const ssize_t n = read(in, block, sizeof block);
+    if (n == 0) return total;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return -1;
+    }
+    if (!WriteAll(out, block, static_cast<size_t>(n))) return -1;
+    total += n;
+  }
+}
+
+int64_t CreateFailure(const char* dest, int error, Globals& G) {
+  Out(G, "\n  Error: Failed to create/open the file %s\n         %s\n", dest,
+      strerror(error));
+  return -1;
+}
+
+int64_t WriteFailure(const char* dest, int error, Globals& G) {
+  Out(G, "\n  Error: Failed to write the file %s\n         %s\n", dest,
+      strerror(error));
+  return -1;
+}
+
+// Writes straight into a destination that is not a regular file.
+int64_t CopyInto(int in, const char* dest, Globals& G) {
+  Fd out(open(dest, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0660));
+  if (out.get() < 0) return CreateFailure(dest, errno, G);
+  const int64_t total = CopyBlocks(in, out.get());
+  if (total < 0 || !out.Close()) return WriteFailure(dest, errno, G);
+  return total;
+}
+
+}  // namespace
+
+int64_t FileCopy(const char* dest, const char* src, Globals& G) {
+  if (dest == nullptr || src == nullptr) {
+    Out(G, "\n  Error: Invalid file pointer\n");
+    return -1;
+  }
+  Fd in(open(src, O_RDONLY | O_CLOEXEC));
+  struct stat src_st {};
+  if (in.get() >= 0 && fstat(in.get(), &src_st) == 0 &&
+      S_ISDIR(src_st.st_mode)) {
+    in.Close();
+    errno = EISDIR;
+  }
+  if (in.get() < 0) {
+    Out(G, "\n  Error: Failed to open the file %s\n  %s", src, strerror(errno));
+    return -1;
+  }
+
+  const std::string target = ReplacedPath(dest);
+  struct stat old {};
+  const bool exists = stat(target.c_str(), &old) == 0;
+  if (exists && S_ISDIR(old.st_mode)) return CreateFailure(dest, EISDIR, G);
+  if (exists && !S_ISREG(old.st_mode)) return CopyInto(in.get(), dest, G);
+
+  std::string temp;
+  Fd out(CreateBeside(target, temp));
+  if (out.get() < 0) return CreateFailure(dest, errno, G);
+  if (exists) {
+    // The copy takes the old file's place, so it takes its owner and
+    // permissions too (as far as this process may set them).
+    if (fchown(out.get(), old.st_uid, old.st_gid) != 0) {
+      // Not permitted for other users' files: the copy stays ours.
+    }
+    fchmod(out.get(), old.st_mode & 07777);
+  }
+  const int64_t total = CopyBlocks(in.get(), out.get());
+  if (total < 0 || fsync(out.get()) != 0 || !out.Close() ||
+      rename(temp.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    unlink(temp.c_str());
+    return WriteFailure(dest, error, G);
+  }
+  return total;
+}

@@ -1,0 +1,118 @@
+#include "work/work_file.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "driver/clock.h"
+#include "reports/output.h"
+#include "work/extract_work.h"
+#include "work/file_copy.h"
+#include "work/work_names.h"
+
+namespace {
+
+// Closes the work file; false, with the reason in `error`, when any of its
+// text may not have reached the file.
+bool CloseWorkFile(Globals& G, int& error) {
+  FILE* f = G.work_file.release();
+  error = 0;
+  if (fflush(f) != 0) error = errno;
+  if (ferror(f) && error == 0) error = EIO;
+  if (fclose(f) != 0 && error == 0) error = errno;
+  return error == 0;
+}
+
+// The completion line, in its CSV form without the indent.
+void Completed(Globals& G) {
+  Out(G,
+      G.csv_mode ? "Completed Work Analysis File: %s\n\n"
+                 : "\n\n  Completed Work Analysis File: %s\n\n",
+      G.work_file_name.c_str());
+}
+
+}  // namespace
+
+FilePtr CreateWorkFile(Globals& G) {
+  const time_t now = Now();
+  if (G.work_file_name == kStandingWorkFile) {
+    const std::string dated = DatedWorkFileName(now);
+    if (dated.empty()) {
+      Out(G, "\n  Create File Error: %s - %s\n", G.work_file_name.c_str(),
+          strerror(EOVERFLOW));
+      return nullptr;
+    }
+    G.work_file_name = InWorkPath(dated, G);
+  }
+  FilePtr file(fopen(G.work_file_name.c_str(), "w"));
+  if (file == nullptr) {
+    Out(G, "\n  Create File Error: %s - %s\n", G.work_file_name.c_str(),
+        strerror(errno));
+    return nullptr;
+  }
+  if (!G.csv_mode) {
+    Out(G,
+        G.html_flag ? "\n  <B>Creating a Work Analysis File:</B> %s\n"
+                    : "\n  Creating a Work Analysis File: %s\n",
+        G.work_file_name.c_str());
+  }
+  fprintf(file.get(),
+          "Tarvelon Work File\nDO NOT EDIT - This is a Generated File\n%s\n"
+          "%lld\n",
+          G.version.c_str(), static_cast<long long>(now));
+  return file;
+}
+
+void WorkLine(FILE* stream, const std::string& name, int64_t mtime,
+              int64_t size, int32_t loc, int32_t eloc, int32_t lloc,
+              int32_t cyclo, int32_t comments, int32_t blanks, int32_t lines) {
+  fprintf(stream, "%s %lld %lld %d %d %d %d %d %d %d\n", name.c_str(),
+          static_cast<long long>(mtime), static_cast<long long>(size), loc,
+          eloc, comments, blanks, lines, lloc, cyclo);
+}
+
+void WriteWorkLine(const std::string& name, Globals& G) {
+  if (G.work_file == nullptr) return;
+  const FileMetrics& M = G.metrics;
+  WorkLine(G.work_file.get(), WorkLineName(name, G), G.file_mtime,
+           G.file_size, M.loc, Eloc(M), Lloc(M), G.parse.file_cyclomatic,
+           M.comment_lines, M.blank_lines, M.lines);
+}
+
+void FinishWorkFile(Globals& G) {
+  if (!G.work_flag || G.work_file == nullptr) return;
+  // A listing or conversion run analyses nothing: its work file holds only
+  // the head and must not become the standing snapshot.
+  if (G.print_flag || G.convert_flag) return;
+  const std::string standing = StandingWorkFileName(G);
+  int error = 0;
+  if (!CloseWorkFile(G, error)) {
+    Out(G, "\n  Error: Failed to write the work file %s\n         %s\n",
+        G.work_file_name.c_str(), strerror(error));
+    if (G.work_diff_flag) {
+      Out(G, "         No work differential is reported\n\n");
+    } else {
+      Out(G, "         %s is unchanged\n\n", standing.c_str());
+    }
+    return;
+  }
+  if (G.work_diff_flag) {
+    Completed(G);
+    ExtractWork(standing.c_str(), G.work_file_name.c_str(), G, 0);
+    return;
+  }
+  const bool copied =
+      FileCopy(standing.c_str(), G.work_file_name.c_str(), G) >= 0;
+  Completed(G);
+  if (!copied) {
+    Out(G,
+        "\n  Error: Failed to copy %s to %s\n"
+        "         %s is unchanged\n\n",
+        G.work_file_name.c_str(), standing.c_str(), standing.c_str());
+  } else if (G.csv_mode) {
+    Out(G, "Copied %s to %s for last work differentials\n\n",
+        G.work_file_name.c_str(), standing.c_str());
+  } else {
+    Out(G, "  Copied %s to %s\n  for last work differentials\n\n",
+        G.work_file_name.c_str(), standing.c_str());
+  }
+}
