@@ -14,6 +14,7 @@
 
 #include "lists/llist.h"
 #include "lists/name_data.h"
+#include "lists/node_data.h"
 
 // The line, keyword and symbol counters of one file (or, summed, of the
 // project). eLOC = loc - brace_lines - paren_lines; lLOC = statements -
@@ -155,6 +156,18 @@ struct FileState {
   int32_t file_cyclomatic = 0;
   int32_t file_params = 0;
   int32_t file_returns = 0;
+  int32_t file_func_loc = 0;
+  int32_t file_func_eloc = 0;
+  int32_t file_func_lloc = 0;
+  int32_t file_func_comments = 0;
+  // Largest values over the file's functions.
+  int32_t file_max_loc = 0;
+  int32_t file_max_eloc = 0;
+  int32_t file_max_lloc = 0;
+  int32_t file_max_params = 0;
+  int32_t file_max_returns = 0;
+  int32_t file_max_cyclomatic = 0;
+  int32_t file_max_total = 0;  // parameters + returns + cyclomatic
 };
 
 // Running values of the CSV row statistics: the number of rows and the
@@ -349,6 +362,7 @@ struct Globals {
 
   // Lists.
   Llist<NameData> file_list;  // headers first, then the other sources
+  Llist<NodeData> function_list;  // every function of the run
   FilePtr file_list_file;      // the -F list file while it is read
   std::vector<NameData> macro_list;
   std::vector<NameData> notice_list;
