@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/file_convert.h"
 #include "analysis/file_type.h"
 #include "analysis/line_parser.h"
 #include "driver/globals.h"
@@ -131,8 +132,7 @@ void FileReports(const std::string& name, Globals& G) {
                   G.parse.file_cyclomatic, M.notice_count, 0, G);
     return;
   }
-  if (G.comment_doc_flag || G.extract_flag) return;
-  if (!G.totals_flag) {
+  if (!G.comment_doc_flag && !G.extract_flag && !G.totals_flag) {
     if (G.summary_flag || G.function_flag) ShowTotalSummary(G, 0);
     if (G.memory_flag) ShowMemorySummary(G);
     if (G.verbose_flag) ShowVerbose(G, 0);
@@ -188,12 +188,19 @@ void ProcessFiles(Globals& G) {
         name == ".") {
       continue;
     }
-    FilePtr in(fopen(name.c_str(), "rb"));
+    // Conversion rewrites the file, so it must be writable from the start.
+    FilePtr in(fopen(name.c_str(), G.convert_flag ? "r+b" : "rb"));
     if (in == nullptr) {
       Out(G,
           "\n  Error: Problem opening input file:\n         %s\n"
-          "         For read, %s\n\n",
-          name.c_str(), strerror(errno));
+          "         %s, %s\n\n",
+          name.c_str(), G.convert_flag ? "For modification" : "For read",
+          strerror(errno));
+      continue;
+    }
+    if (G.convert_tabs || G.convert_unix || G.convert_dos) {
+      DeFile(std::move(in), name.c_str(), G);
+      ++G.files_processed;
       continue;
     }
     AnalyseFile(in.get(), name, G);
@@ -238,8 +245,12 @@ int Run(int argc, char** argv, Globals& G) {
   Progress(G, (G.sort_key != 0 || G.sort_names_flag)
                   ? "Sorting, reporting and post processing\n"
                   : "Reporting and post processing\n");
-  if (!G.comment_doc_flag && !G.extract_flag) ProjectReports(G);
-  if (!G.csv_mode) Out(G, "  %s\n\n", Rule72('_').c_str());
+  if (!G.comment_doc_flag && !G.extract_flag && !G.convert_flag) {
+    ProjectReports(G);
+  }
+  if (!G.csv_mode && !G.convert_flag) {
+    Out(G, "  %s\n\n", Rule72('_').c_str());
+  }
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");
   const int status = G.notice_flag ? G.metrics.notice_count : 0;
   Progress(G, "Processing complete\n");

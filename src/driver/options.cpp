@@ -30,6 +30,21 @@ void ApplyOption(int letter, const char* arg, Globals& G) {
     case 'd':
       G.report_option_flag = G.line_display_flag = 1;
       break;
+    case 'D':
+      G.report_option_flag = G.convert_flag = 1;
+      if (arg[0] == 't') {
+        G.convert_tabs = 1;
+      } else if (arg[0] == 'u') {
+        G.convert_unix = 1;
+      } else if (arg[0] == 'd') {
+        G.convert_dos = 1;
+      } else {
+        Out(G,
+            "\n  Error: Invalid or missing parameter for -D option\n"
+            "         Use -hs for help text\n");
+        throw ExitRequest{1};
+      }
+      break;
     case 'f':
       G.report_option_flag = G.function_flag = 1;
       if (G.csv_mode) G.csv_function_lines = G.csv_summary = 1;
@@ -102,7 +117,7 @@ void SetUpParams(int argc, char** argv, Globals& G) {
   opterr = 0;
   optind = 0;  // full re-initialisation, so a run can parse again
   int letter;
-  while ((letter = getopt(argc, argv, "+AacdfHnsvO:")) != -1) {
+  while ((letter = getopt(argc, argv, "+AacdfHnsvO:D:")) != -1) {
     if (letter == '?' || letter == ':') {
       Out(G,
           "\n  Error: Command line parse error, invalid option.\n"
