@@ -45,6 +45,18 @@ void ApplyOption(int letter, const char* arg, Globals& G) {
         throw ExitRequest{1};
       }
       break;
+    case 'E':
+      if (arg[0] == 's') {
+        G.report_option_flag = G.extract_flag = G.extract_strings = 1;
+      } else if (arg[0] == 'c') {
+        G.report_option_flag = G.extract_flag = G.extract_comments = 1;
+      } else {
+        Out(G,
+            "\n  Error: invalid parameter for -E option\n"
+            "         Use -hs for help text\n");
+        throw ExitRequest{1};
+      }
+      break;
     case 'f':
       G.report_option_flag = G.function_flag = 1;
       if (G.csv_mode) G.csv_function_lines = G.csv_summary = 1;
@@ -117,7 +129,7 @@ void SetUpParams(int argc, char** argv, Globals& G) {
   opterr = 0;
   optind = 0;  // full re-initialisation, so a run can parse again
   int letter;
-  while ((letter = getopt(argc, argv, "+AacdfHnsvO:D:")) != -1) {
+  while ((letter = getopt(argc, argv, "+AacdfHnsvO:D:E:")) != -1) {
     if (letter == '?' || letter == ':') {
       Out(G,
           "\n  Error: Command line parse error, invalid option.\n"

@@ -1,5 +1,6 @@
 #include "notices/emit.h"
 
+#include "notices/keyword_notices.h"
 #include "reports/output.h"
 
 bool RecordNotice(int n, int line, Globals& G) {
@@ -19,7 +20,8 @@ bool RecordNotice(int n, int line, Globals& G) {
 
 void EmitNotice(const std::string& file, int line, int n, Globals& G) {
   if (G.notice_list_flag || G.notice_by_line_flag) {
-    std::string text = GetNoticeStr(n, G);
+    // Notice 22 names its control keyword instead of the catalogue text.
+    std::string text = n == 22 ? ScopeNoticeText(G) : GetNoticeStr(n, G);
     std::string one_line;
     if (G.notice_format_visual) {
       one_line = Fmt("%s(%d) : Notice #%2d - %s\n", file.c_str(), line, n,
