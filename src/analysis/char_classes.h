@@ -10,7 +10,8 @@
 enum CodeClass : uint8_t {
   kCodeSpecial,  // TAB, quotes, '/', '*', control characters, bytes >= 128
   kCodeBlank,    // ' '
-  kCodeWord,     // letters, digits, '_'
+  kCodeWord,     // letters, digits
+  kCodeKeyword,  // '_' and the letters that begin a known word
   kCodePunct,    // any other visible character
 };
 
@@ -31,7 +32,13 @@ constexpr CharClasses MakeCharClasses() {
     const bool word = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
                       (c >= '0' && c <= '9') || c == '_';
     const bool special = c == '"' || c == '\'' || c == '/' || c == '*';
-    t.code[c] = word ? kCodeWord : special ? kCodeSpecial : kCodePunct;
+    const bool keyword = c == '_' || (c >= 'a' && c <= 'w' && c != 'h' &&
+                                      c != 'j' && c != 'k' && c != 'l' &&
+                                      c != 'q');
+    t.code[c] = keyword   ? kCodeKeyword
+                : word    ? kCodeWord
+                : special ? kCodeSpecial
+                          : kCodePunct;
     t.comment[c] = c == '*' ? kQuietStop : kQuietVisible;
     t.string[c] = c == '"' || c == '*' ? kQuietStop : kQuietVisible;
     t.chars[c] = c == '\'' || c == '*' ? kQuietStop : kQuietVisible;

@@ -532,23 +532,28 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
   }
 }
 
-}  // namespace
-
-void RecogniseWord(const char* line, int& i, int line_number, Globals& G) {
-  const uint8_t group = kTables.group[static_cast<unsigned char>(line[i])];
-  if (group == 0) return;
-  if (i > 0 &&
-      (kTables.precede[static_cast<unsigned char>(line[i - 1])] & group) == 0) {
-    return;
-  }
-  if ((kTables.second[static_cast<unsigned char>(line[i])] &
-       SecondBit(line[i + 1])) == 0) {
-    return;
-  }
+// Compares the words of the first letter at i with the line; kept out of
+// line so that the checks that refuse most names stay cheap.
+[[gnu::noinline]] void MatchWord(const char* line, int i, int line_number,
+                                 Globals& G) {
   for (const WordRule& rule : WordsFor(line[i])) {
     if (!RestMatches(line + i, rule)) continue;
     if (!Follows(rule, line, i + rule.length, G)) continue;
     ApplyWord(rule, line, i, line_number, G);
     return;
   }
+}
+
+}  // namespace
+
+void RecogniseWord(const char* line, int& i, int line_number, Globals& G) {
+  const unsigned char first = static_cast<unsigned char>(line[i]);
+  const uint8_t group = kTables.group[first];
+  if (group == 0) return;
+  if (i > 0 &&
+      (kTables.precede[static_cast<unsigned char>(line[i - 1])] & group) == 0) {
+    return;
+  }
+  if ((kTables.second[first] & SecondBit(line[i + 1])) == 0) return;
+  MatchWord(line, i, line_number, G);
 }

@@ -37,10 +37,14 @@ struct LineScan {
   int operator_at;   // index of the first "operator", or -1; -2 not searched
 };
 
-// The line-of-just-paren / line-of-just-brace test. The leading blanks are
-// skipped once per line, not once per bracket.
-void JustBracketTest(LineScan& s, char c, bool& is_noneffective, Globals& G) {
+// The line-of-just-paren / line-of-just-brace test for the bracket `c` at
+// index i. Only the line's first character past blanks and TABs can stand
+// alone on it, so the leading blanks are skipped once per line and any
+// later bracket is refused at once.
+void JustBracketTest(LineScan& s, int i, char c, bool& is_noneffective,
+                     Globals& G) {
   if (s.lead < 0) s.lead = SkipBlanks(s.line, 0);
+  if (i != s.lead) return;
   if (!SingleChar(s.line + s.lead, static_cast<unsigned char>(c))) return;
   is_noneffective = true;
   if (c == '(' || c == ')') {
@@ -140,8 +144,8 @@ void HandleHash(const LineScan& s, int& i, Globals& G) {
       Bump(G.metrics.macro_count, 1);
       MacroHeader(mname, s.number, G);
     }
-    G.macro_list.push_back(NameData{mname, std::string(), s.number, 0});
     P.macro_name = mname;
+    G.macro_list.push_back(NameData{std::move(mname), std::string(), s.number, 0});
   } else if (directive("include", 7)) {
     Bump(G.metrics.include_count, 1);
   }
@@ -325,13 +329,18 @@ void LineLengthNotice(int line_number, int n, Globals& G) {
   });
 }
 
-// A word character in code: the body check of a control statement, then
-// keyword recognition.
-void CodeWordCharacter(const LineScan& s, int& i, Globals& G) {
+// The first character of a word in code: the body check of a control
+// statement, then keyword recognition when a known word can begin with it.
+void CodeWordCharacter(const LineScan& s, int& i, bool may_be_keyword,
+                       Globals& G) {
   if (G.parse.control_body_line != 0) {
     CheckControlScope(s.line, i, s.number, G);
   }
-  RecogniseWord(s.line, i, s.number, G);
+  if (may_be_keyword) RecogniseWord(s.line, i, s.number, G);
+}
+
+bool IsWordClass(uint8_t code_class) {
+  return code_class == kCodeWord || code_class == kCodeKeyword;
 }
 
 // A code character outside comments and literals.
@@ -353,7 +362,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       if (P.paren_skip) break;
       Bump(M.lparen_count, 1);
       ++P.local_paren;
-      JustBracketTest(s, c, is_noneffective, G);
+      JustBracketTest(s, i, c, is_noneffective, G);
       if (G.debug_flag) TraceOpenParen(line, G);
       ScopeOpenParen(line, i, G);
       break;
@@ -364,7 +373,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       }
       Bump(M.rparen_count, 1);
       if (P.local_paren > 0) --P.local_paren;
-      JustBracketTest(s, c, is_noneffective, G);
+      JustBracketTest(s, i, c, is_noneffective, G);
       KeywordCloseParen(line, i, s.number, G);
       ScopeCloseParen(line, i, G);
       break;
@@ -381,7 +390,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       if (P.namespace_flag) ++P.namespace_scope;
       if (P.local_brace < 1) P.assignment_flag = 0;
       KeywordOpenBrace(G);
-      JustBracketTest(s, c, is_noneffective, G);
+      JustBracketTest(s, i, c, is_noneffective, G);
       if (G.debug_flag) TraceBrace(true, G);
       ScopeOpenBrace(line, i, G);
       break;
@@ -390,7 +399,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       if (P.local_brace > INT32_MIN) --P.local_brace;
       if (G.debug_flag) TraceBrace(false, G);
       if (P.namespace_flag) --P.namespace_scope;
-      JustBracketTest(s, c, is_noneffective, G);
+      JustBracketTest(s, i, c, is_noneffective, G);
       if (P.switch_flag && P.local_brace == P.switch_brace) P.switch_flag = 0;
       ScopeCloseBrace(line, i, G);
       NamespaceCloseBrace(G);
@@ -583,16 +592,17 @@ class LineScanner {
           Bump(M_.spaces, last - i + 1);
           return last + 1;
         }
-        case kCodeWord: {
+        case kCodeWord:
+        case kCodeKeyword: {
           // No character after a word's first can begin a keyword.
           Visible(i);
           f_.is_code = true;
           f_.last_nonblank = line_[i];
-          CodeWordCharacter(s_, i, G_);
+          CodeWordCharacter(s_, i, kCharClasses.code[u] == kCodeKeyword, G_);
           // The line end at n_ (LF, CR or terminator) ends every run.
           int j = i + 1;
-          while (kCharClasses.code[static_cast<unsigned char>(line_[j])] ==
-                 kCodeWord) {
+          while (IsWordClass(
+              kCharClasses.code[static_cast<unsigned char>(line_[j])])) {
             ++j;
           }
           if (j > i + 1) f_.last_nonblank = line_[j - 1];
@@ -616,17 +626,21 @@ class LineScanner {
     int blanks = 0;
     int last_visible = -1;
     int j = i;
-    for (;; ++j) {
-      const uint8_t kind = table[static_cast<unsigned char>(line_[j])];
-      if (kind == kQuietStop) break;
+    for (uint8_t kind; (kind = table[static_cast<unsigned char>(line_[j])]) !=
+                       kQuietStop;
+         ++j) {
       if (kind == kQuietBlank) {
         ++blanks;
       } else {
-        if (last_visible < 0) Visible(j);
         last_visible = j;
       }
     }
     if (j == i) return Slow(i);
+    if (f_.is_blank && last_visible >= 0) {
+      int first = i;
+      while (line_[first] == ' ') ++first;
+      Visible(first);
+    }
     if (blanks > 0) Bump(M_.spaces, blanks);
     if (last_visible >= 0) f_.last_nonblank = line_[last_visible];
     if (Collecting()) extract_.append(line_ + i, static_cast<size_t>(j - i));

@@ -11,8 +11,12 @@ class LineReader {
  public:
   static constexpr size_t kMaxPiece = 4094;
 
+  // The reader buffers the stream itself, so the stream's own buffer is
+  // switched off before the first read.
   explicit LineReader(FILE* in)
-      : in_(in), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
+      : in_(in), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {
+    setvbuf(in_, nullptr, _IONBF, 0);
+  }
 
   // Reads the next piece into `line` (cleared first). Returns false when
   // nothing was left to read. `at_end` tells whether the read ran into the
@@ -23,7 +27,7 @@ class LineReader {
   bool Fill();
 
   FILE* in_;
-  static constexpr size_t kBufferSize = 1 << 16;
+  static constexpr size_t kBufferSize = 1 << 15;
   // Filled by reads before use, so not cleared on allocation.
   std::unique_ptr<char[]> buffer_;
   size_t pos_ = 0;
