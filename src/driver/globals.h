@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <deque>
 #include <memory>
 #include <string>
-#include <deque>
 #include <unordered_set>
 #include <vector>
 
@@ -380,6 +380,7 @@ struct Globals {
 
   // Lists.
   std::vector<NameData> file_list;
+  // Grows by every #define of the run: a deque, so records never move.
   std::deque<NameData> macro_list;
   std::vector<NameData> notice_list;
   // Namespaces and packages opened in the run (name, file, line), with
