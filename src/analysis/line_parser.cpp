@@ -144,8 +144,8 @@ void HandleHash(const LineScan& s, int& i, Globals& G) {
       Bump(G.metrics.macro_count, 1);
       MacroHeader(mname, s.number, G);
     }
-    P.macro_name = mname;
-    G.macro_list.push_back(NameData{std::move(mname), std::string(), s.number, 0});
+    G.macro_list.Add(mname, s.number);
+    P.macro_name = std::move(mname);
   } else if (directive("include", 7)) {
     Bump(G.metrics.include_count, 1);
   }

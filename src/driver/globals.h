@@ -9,12 +9,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
-#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
+#include "lists/macro_names.h"
 #include "lists/name_data.h"
 
 // The line, keyword and symbol counters of one file (or, summed, of the
@@ -380,8 +380,7 @@ struct Globals {
 
   // Lists.
   std::vector<NameData> file_list;
-  // Grows by every #define of the run: a deque, so records never move.
-  std::deque<NameData> macro_list;
+  MacroNames macro_list;
   std::vector<NameData> notice_list;
   // Namespaces and packages opened in the run (name, file, line), with
   // their names for lookup.
