@@ -783,7 +783,8 @@ void ParseLine(const char* line, int line_number, Globals& G) {
     P.comment_run_open = 1;
     P.first_line = 0;
   }
-  int n = static_cast<int>(strlen(line));
+  const size_t length = strlen(line);
+  int n = static_cast<int>(length);
   if (n > 0 && (line[n - 1] == '\r' || line[n - 1] == '\n')) --n;
   if (n > 0 && (line[n - 1] == '\r' || line[n - 1] == '\n')) --n;
   if (G.key_string_set && !P.key_string_found &&
@@ -851,7 +852,7 @@ void ParseLine(const char* line, int line_number, Globals& G) {
                                     : ExtractString(extract.c_str(), G),
                  line_number, G);
   }
-  if (is_code) P.last_code_line = line;
+  if (is_code) P.last_code_line.assign(line, length);
   if (last_nonblank != '\\') {
     if (P.function_macro) {
       P.function_macro = 0;
