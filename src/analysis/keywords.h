@@ -1,20 +1,31 @@
-// Seams where keyword recognition plugs into the line parser.
+// Keyword recognition: known words (keywords and a few library function
+// names) found directly in the line text, and the control-statement record
+// behind notice 22.
 #ifndef KLV_ANALYSIS_KEYWORDS_H_
 #define KLV_ANALYSIS_KEYWORDS_H_
 
 #include "driver/globals.h"
 
-// Called for a code character that may start a word ('_' or a letter that
-// begins a known word) at index i. May advance i to the last character of a
-// recognised word.
+// Called for a code character that may start a word at index i. A word
+// counts when the character before it and the character after it come from
+// the sets of its first letter and of the word; its counters, flags and
+// notices then follow.
 void RecogniseWord(const char* line, int& i, int line_number, Globals& G);
 
-// Called for every code character before its own handling: the check that a
-// control statement's body begins with a brace.
+// Called for every code character before its own handling: when a control
+// statement's body was expected on an earlier line without a brace, the
+// rest of this line must hold a '{'.
 void CheckControlScope(const char* line, int i, int line_number, Globals& G);
 
-// The control-record step at ')' and the brace-opening step at '{'.
-void KeywordCloseParen(const char* line, int i, Globals& G);
+// The steps at ')' (after the parenthesis depth went down) and at '{'.
+void KeywordCloseParen(const char* line, int i, int line_number, Globals& G);
 void KeywordOpenBrace(Globals& G);
+
+// Forgets the recorded control statement.
+void ClearControl(Globals& G);
+
+// Records a control statement of `kind` (1 do, 2 else, 3 for, 4 if,
+// 5 while) seen on `line_number`.
+void RecordControl(int kind, int line_number, Globals& G);
 
 #endif  // KLV_ANALYSIS_KEYWORDS_H_

@@ -1,21 +1,31 @@
 #include "analysis/line_parser.h"
 
+#include <array>
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 
+#include "analysis/char_classes.h"
+#include "analysis/extract.h"
 #include "analysis/keywords.h"
+#include "analysis/scanner.h"
 #include "notices/emit.h"
 #include "notices/notices.h"
+#include "recognise/keyword_hooks.h"
+#include "recognise/namespaces.h"
 #include "recognise/scope.h"
 #include "reports/output.h"
 
 namespace {
 
-bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-bool IsLineEnd(char c) { return c == '\0' || c == '\n' || c == '\r'; }
 bool IsSpaceOrEnd(char c) { return IsBlankOrTab(c) || IsLineEnd(c); }
-bool IsWordStart(char c) {
-  return isalpha(static_cast<unsigned char>(c)) || c == '_' || c == '~';
+bool IsWordStart(char c) { return isfirstchar(static_cast<unsigned char>(c)); }
+
+// The index of the last blank of the run of blanks that starts at i (the
+// line end stops it).
+int BlankRunEnd(const char* line, int i) {
+  while (line[i + 1] == ' ') ++i;
+  return i;
 }
 
 // Per-call facts about the line being parsed.
@@ -23,29 +33,20 @@ struct LineScan {
   const char* line;
   int n;             // length without the line end
   int number;        // line number
-  int lead;          // index of the first character that is not a blank or TAB
+  int lead;          // index of the first character that is not a blank or
+                     // TAB; -1 until needed
   int operator_at;   // index of the first "operator", or -1; -2 not searched
 };
 
-// A quote is escaped when an odd number of backslashes directly precede it.
-bool IsEscaped(const char* line, int i) {
-  int count = 0;
-  for (int k = i - 1; k >= 0 && line[k] == '\\'; --k) ++count;
-  return (count & 1) != 0;
-}
-
-// True when the line holds only the bracket `c` (with blanks, TABs and ';').
-bool LineHoldsOnly(const LineScan& s, char c) {
-  if (s.line[s.lead] != c) return false;
-  int k = s.lead + 1;
-  while (IsBlankOrTab(s.line[k]) || s.line[k] == ';') ++k;
-  return IsLineEnd(s.line[k]);
-}
-
-// The line-of-just-paren / line-of-just-brace test.
-void JustBracketTest(const LineScan& s, char c, bool& is_noneffective,
+// The line-of-just-paren / line-of-just-brace test for the bracket `c` at
+// index i. Only the line's first character past blanks and TABs can stand
+// alone on it, so the leading blanks are skipped once per line and any
+// later bracket is refused at once.
+void JustBracketTest(LineScan& s, int i, char c, bool& is_noneffective,
                      Globals& G) {
-  if (!LineHoldsOnly(s, c)) return;
+  if (s.lead < 0) s.lead = SkipBlanks(s.line, 0);
+  if (i != s.lead) return;
+  if (!SingleChar(s.line + s.lead, static_cast<unsigned char>(c))) return;
   is_noneffective = true;
   if (c == '(' || c == ')') {
     Bump(G.metrics.paren_lines, 1);
@@ -123,8 +124,7 @@ void HandleHash(const LineScan& s, int& i, Globals& G) {
   const char* line = s.line;
   P.preproc_flag = 1;
   if (i != 0 && !IsBlankOrTab(line[i - 1])) return;
-  int j = i + 1;
-  while (IsBlankOrTab(line[j])) ++j;
+  const int j = SkipBlanks(line, i + 1);
   auto directive = [&](const char* word, size_t len) {
     if (strncmp(line + j, word, len) != 0) return false;
     char after = line[j + len];
@@ -133,9 +133,8 @@ void HandleHash(const LineScan& s, int& i, Globals& G) {
   if (directive("define", 6)) {
     Bump(G.metrics.define_count, 1);
     P.define_flag = 1;
-    int k = j + 6;
-    while (IsBlankOrTab(line[k])) ++k;
-    int start = k;
+    int k = SkipBlanks(line, j + 6);
+    const int start = k;
     while (line[k] != '\0' && line[k] != ' ' && line[k] != '\t' &&
            line[k] != '(' && line[k] != '\n' && line[k] != '\r') {
       ++k;
@@ -146,13 +145,25 @@ void HandleHash(const LineScan& s, int& i, Globals& G) {
       Bump(G.metrics.macro_count, 1);
       MacroHeader(mname, s.number, G);
     }
-    G.macro_list.push_back(NameData{mname, "", s.number, 0});
-    P.macro_name = mname;
+    G.macro_list.Add(mname, s.number);
+    P.macro_name = std::move(mname);
   } else if (directive("include", 7)) {
     Bump(G.metrics.include_count, 1);
   }
   // Scanning resumes at the directive word, after the skipped blanks.
   i = j - 1;
+}
+
+void CodeWordCharacter(const LineScan& s, int& i, bool may_be_keyword,
+                       Globals& G) {
+  if (G.parse.control_body_line != 0) {
+    CheckControlScope(s.line, i, s.number, G);
+  }
+  if (may_be_keyword) RecogniseWord(s.line, i, s.number, G);
+}
+
+bool IsWordClass(uint8_t code_class) {
+  return code_class == kCodeWord || code_class == kCodeKeyword;
 }
 
 // A code character outside comments and literals.
@@ -164,7 +175,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
   const char prev = i > 0 ? line[i - 1] : '\0';
   const char next = line[i + 1];
 
-  CheckControlScope(line, i, s.number, G);
+  if (P.control_body_line != 0) CheckControlScope(line, i, s.number, G);
 
   switch (c) {
     case '#':
@@ -173,7 +184,8 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
     case '(':
       if (P.paren_skip) break;
       Bump(M.lparen_count, 1);
-      JustBracketTest(s, c, is_noneffective, G);
+      ++P.local_paren;
+      JustBracketTest(s, i, c, is_noneffective, G);
       if (G.debug_flag) TraceOpenParen(line, G);
       ScopeOpenParen(line, i, G);
       break;
@@ -183,8 +195,9 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
         break;
       }
       Bump(M.rparen_count, 1);
-      JustBracketTest(s, c, is_noneffective, G);
-      KeywordCloseParen(line, i, G);
+      if (P.local_paren > 0) --P.local_paren;
+      JustBracketTest(s, i, c, is_noneffective, G);
+      KeywordCloseParen(line, i, s.number, G);
       ScopeCloseParen(line, i, G);
       break;
     case '[':
@@ -200,7 +213,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       if (P.namespace_flag) ++P.namespace_scope;
       if (P.local_brace < 1) P.assignment_flag = 0;
       KeywordOpenBrace(G);
-      JustBracketTest(s, c, is_noneffective, G);
+      JustBracketTest(s, i, c, is_noneffective, G);
       if (G.debug_flag) TraceBrace(true, G);
       ScopeOpenBrace(line, i, G);
       break;
@@ -209,9 +222,10 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       if (P.local_brace > INT32_MIN) --P.local_brace;
       if (G.debug_flag) TraceBrace(false, G);
       if (P.namespace_flag) --P.namespace_scope;
-      JustBracketTest(s, c, is_noneffective, G);
+      JustBracketTest(s, i, c, is_noneffective, G);
       if (P.switch_flag && P.local_brace == P.switch_brace) P.switch_flag = 0;
       ScopeCloseBrace(line, i, G);
+      NamespaceCloseBrace(G);
       break;
     case ';':
       Bump(M.statements, 1);
@@ -223,6 +237,11 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       P.enum_state = 0;
       P.template_beg_flag = 0;
       P.pointer_marker = 0;
+      if (P.friend_flag && P.friend_class) {
+        FriendClassDeclared(line, i, s.number, G);
+      }
+      P.friend_flag = 0;
+      P.friend_class = 0;
       ScopeSemicolon(line, i, G);
       break;
     case '+':
@@ -295,22 +314,274 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       ScopeTilde(line, i, G);
       break;
     default:
-      if (c == '_' || (c >= 'a' && c <= 'w' &&
-                       strchr("abcdefgimnoprstuvw", c) != nullptr)) {
-        RecogniseWord(line, i, s.number, G);
-      }
+      RecogniseWord(line, i, s.number, G);
       break;
   }
 }
 
-bool HasFallThroughPhrase(const char* line) {
-  return strstr(line, "fall through") != nullptr ||
-         strstr(line, "drop through") != nullptr ||
-         strstr(line, "fall thru") != nullptr ||
-         strstr(line, "drop thru") != nullptr;
+// One line of -E or -C output.
+void PrintExtract(const std::string& text, int line_number, Globals& G) {
+  if (!text.empty()) Out(G, "  %6d: %s\n", line_number, text.c_str());
 }
 
+// "fall through", "drop through", "fall thru" or "drop thru" anywhere in
+// the line: every one holds " thr" after "fall" or "drop".
+bool HasFallThroughPhrase(const char* line) {
+  for (const char* p = strstr(line, " thr"); p != nullptr;
+       p = strstr(p + 1, " thr")) {
+    if (p - line < 4) continue;
+    if (strncmp(p - 4, "fall", 4) != 0 && strncmp(p - 4, "drop", 4) != 0) {
+      continue;
+    }
+    if (strncmp(p + 4, "ough", 4) == 0 || p[4] == 'u') return true;
+  }
+  return false;
+}
+
+// What the scan of a line found out about it.
+struct LineFlags {
+  bool is_blank = true;
+  bool is_code = false;
+  bool is_noneffective = false;
+  bool has_c_comment = false;
+  int first_nonblank = 0;
+  char last_nonblank = '\0';
+};
+
+// Scans the characters of one line: the lexical state machine, white space,
+// literal strings, the extraction buffer and the code-character dispatch.
+// The lexical state is kept in locals; every change is written through to
+// G.parse at once, so the handlers always see the current state.
+class LineScanner {
+ public:
+  LineScanner(LineScan& s, LineFlags& f, std::string& extract, Globals& G)
+      : s_(s), f_(f), extract_(extract), G_(G), P_(G.parse), M_(G.metrics),
+        line_(s.line), n_(s.n),
+        in_c_comment_(P_.in_c_comment), in_line_comment_(P_.in_line_comment),
+        in_string_(P_.in_string), in_char_(P_.in_char),
+        in_literal_or_comment_((in_c_comment_ | in_line_comment_ |
+                                in_string_ | in_char_) != 0),
+        extract_strings_(G.extract_strings != 0),
+        extract_comments_(G.extract_comments != 0) {}
+
+  void Run() {
+    int i = 0;
+    while (i < n_) i = fast_paths_enabled ? Fast(i) : Slow(i);
+  }
+
+  // Off only to compare the fast paths with the general rules in tests.
+  static inline bool fast_paths_enabled = true;
+
+ private:
+  bool InComment() const { return in_c_comment_ || in_line_comment_; }
+  bool InCode() const { return !in_literal_or_comment_; }
+  // Changes one of the lexical flags, here and in G.parse.
+  void SetState(int& local, int& field, int value) {
+    local = field = value;
+    in_literal_or_comment_ =
+        (in_c_comment_ | in_line_comment_ | in_string_ | in_char_) != 0;
+  }
+  // -Es collects the characters of literal strings, -Ec and -C those of
+  // comments, each comment starting with its '/'.
+  bool Collecting() const {
+    return (extract_strings_ && in_string_) ||
+           (extract_comments_ && InComment());
+  }
+
+  void Visible(int i) {
+    if (f_.is_blank) {
+      f_.first_nonblank = i;
+      f_.is_blank = false;
+    }
+  }
+
+  // The code-character dispatch, then the last visible character: the
+  // handler may have consumed characters, and then the last one counts.
+  int Code(int i) {
+    const char c = line_[i];
+    CodeCharacter(s_, i, f_.is_noneffective, G_);
+    if (!IsSpaceOrEnd(line_[i])) {
+      f_.last_nonblank = line_[i];
+    } else if (!IsSpaceOrEnd(c)) {
+      f_.last_nonblank = c;
+    }
+    return i + 1;
+  }
+
+  // Runs of characters that only need the line's bookkeeping are taken in
+  // one step; anything else goes through the general rules.
+  int Fast(int i) {
+    const unsigned char u = static_cast<unsigned char>(line_[i]);
+    if (InCode()) {
+      switch (kCharClasses.code[u]) {
+        case kCodeBlank: {
+          const int last = BlankRunEnd(line_, i);
+          Bump(M_.spaces, last - i + 1);
+          return last + 1;
+        }
+        case kCodeWord:
+        case kCodeKeyword: {
+          // No character after a word's first can begin a keyword.
+          Visible(i);
+          f_.is_code = true;
+          f_.last_nonblank = line_[i];
+          CodeWordCharacter(s_, i, kCharClasses.code[u] == kCodeKeyword, G_);
+          // The line end at n_ (LF, CR or terminator) ends every run.
+          int j = i + 1;
+          while (IsWordClass(
+              kCharClasses.code[static_cast<unsigned char>(line_[j])])) {
+            ++j;
+          }
+          if (j > i + 1) f_.last_nonblank = line_[j - 1];
+          return j;
+        }
+        case kCodePunct:
+          Visible(i);
+          f_.is_code = true;
+          return Code(i);
+        default:
+          return Slow(i);
+      }
+    }
+    // Inside a literal a line's first visible character may still make it
+    // code, which a '/' does not: left to the general rules.
+    if (!InComment() && !f_.is_code) return Slow(i);
+    const std::array<uint8_t, 256>& table =
+        InComment() ? kCharClasses.comment
+        : in_string_ ? kCharClasses.string
+                     : kCharClasses.chars;
+    int blanks = 0;
+    int last_visible = -1;
+    int j = i;
+    for (uint8_t kind; (kind = table[static_cast<unsigned char>(line_[j])]) !=
+                       kQuietStop;
+         ++j) {
+      if (kind == kQuietBlank) {
+        ++blanks;
+      } else {
+        last_visible = j;
+      }
+    }
+    if (j == i) return Slow(i);
+    if (f_.is_blank && last_visible >= 0) {
+      int first = i;
+      while (line_[first] == ' ') ++first;
+      Visible(first);
+    }
+    if (blanks > 0) Bump(M_.spaces, blanks);
+    if (last_visible >= 0) f_.last_nonblank = line_[last_visible];
+    if (Collecting()) extract_.append(line_ + i, static_cast<size_t>(j - i));
+    return j;
+  }
+
+  // The general rules for the character at i; returns the next index.
+  int Slow(int i) {
+    const char c = line_[i];
+    const signed char sc = static_cast<signed char>(c);
+    const bool in_comment = InComment();
+    if (extract_strings_ && in_string_) extract_ += c;
+    if (sc > 32) Visible(i);
+    if (!f_.is_code && !f_.is_blank && !in_comment && sc > 32 && c != '/') {
+      f_.is_code = true;
+    }
+    if (extract_comments_ && in_comment) extract_ += c;
+    const char next = line_[i + 1];
+    bool code = false;
+    switch (c) {
+      case '\t':
+        Bump(M_.spaces, G_.tab_width);
+        EmitTabNotice(s_.number, G_);
+        break;
+      case ' ': {
+        const int last = BlankRunEnd(line_, i);
+        Bump(M_.spaces, last - i + 1);
+        if (Collecting()) {
+          extract_.append(static_cast<size_t>(last - i), ' ');
+        }
+        return last + 1;
+      }
+      case '"':
+        if (in_comment || in_char_ || IsEscapedQuote(line_, i)) {
+          code = true;
+        } else if (!in_string_) {
+          SetState(in_string_, P_.in_string, 1);
+        } else {
+          Bump(M_.string_count, 1);
+          SetState(in_string_, P_.in_string, 0);
+          if (extract_strings_) {
+            PrintExtract(ExtractString(extract_.c_str(), G_), s_.number, G_);
+            extract_.clear();
+          }
+        }
+        break;
+      case '\'':
+        if (in_comment || in_string_ || IsEscapedQuote(line_, i)) {
+          code = true;
+        } else {
+          SetState(in_char_, P_.in_char, !in_char_);
+        }
+        break;
+      case '*':
+        if (in_c_comment_ && !in_string_ && !in_char_ && !in_line_comment_ &&
+            next == '/') {
+          SetState(in_c_comment_, P_.in_c_comment, 0);
+          f_.has_c_comment = true;
+          if (extract_comments_) extract_ += '/';
+          f_.last_nonblank = '/';
+          return i + 2;  // the '/' closes the comment and starts nothing new
+        }
+        if (f_.has_c_comment) {
+          code = true;
+        } else {
+          P_.pointer_marker = 1;
+        }
+        break;
+      case '/':
+        if (in_string_ || in_comment || in_char_) {
+          code = true;
+        } else if (next == '*') {
+          SetState(in_c_comment_, P_.in_c_comment, 1);
+          f_.has_c_comment = true;
+          P_.c_comment_line = s_.number;
+          if (extract_comments_) extract_ += "/*";
+          f_.last_nonblank = '*';
+          return i + 2;  // the '*' opens the comment and closes nothing
+        } else if (next == '/' && (i == 0 || line_[i - 1] != '*')) {
+          SetState(in_line_comment_, P_.in_line_comment, 1);
+          if (extract_comments_) extract_ += '/';
+        } else {
+          code = true;
+        }
+        break;
+      default:
+        code = true;
+        break;
+    }
+    if (code && InCode()) return Code(i);
+    if (!IsSpaceOrEnd(c)) f_.last_nonblank = c;
+    return i + 1;
+  }
+
+  LineScan& s_;
+  LineFlags& f_;
+  std::string& extract_;
+  Globals& G_;
+  FileState& P_;
+  FileMetrics& M_;
+  const char* line_;
+  const int n_;
+  int in_c_comment_;
+  int in_line_comment_;
+  int in_string_;
+  int in_char_;
+  bool in_literal_or_comment_;
+  const bool extract_strings_;
+  const bool extract_comments_;
+};
+
 }  // namespace
+
+void SetLineScanFastPaths(bool on) { LineScanner::fast_paths_enabled = on; }
 
 void ShowStateLine(Globals& G, int line_number, const char* label) {
   std::string middle = Fmt(" %s Line: %d ", label, line_number);
@@ -339,7 +610,8 @@ void ParseLine(const char* line, int line_number, Globals& G) {
     P.comment_run_open = 1;
     P.first_line = 0;
   }
-  int n = static_cast<int>(strlen(line));
+  const size_t length = strlen(line);
+  int n = static_cast<int>(length);
   if (n > 0 && (line[n - 1] == '\r' || line[n - 1] == '\n')) --n;
   if (n > 0 && (line[n - 1] == '\r' || line[n - 1] == '\n')) --n;
   if (G.key_string_set && !P.key_string_found &&
@@ -348,78 +620,27 @@ void ParseLine(const char* line, int line_number, Globals& G) {
   }
   if (P.local_brace < 0) P.local_brace = 0;
   Bump(M.characters, n);
+  // A `static` that ended an earlier line starts a static block when this
+  // line's first code character is its brace.
+  if (P.static_brace_wait && NextChar(line) == '{') {
+    P.static_brace_wait = 0;
+    StaticBlockBegin(M.openbrace_count - M.closebrace_count, G);
+  }
   EmitLineLengthNotice(line_number, n, G);
   ScopeLineStart(line, line_number, G);
 
-  LineScan s{line, n, line_number, 0, -2};
-  while (IsBlankOrTab(line[s.lead])) ++s.lead;
-
-  bool is_blank = true;
-  bool is_code = false;
-  bool is_noneffective = false;
-  bool has_c_comment = P.in_c_comment != 0;
-  int first_nonblank = 0;
-  char last_nonblank = '\0';
-
-  for (int i = 0; i < n; ++i) {
-    const char c = line[i];
-    const signed char sc = static_cast<signed char>(c);
-    if (is_blank && sc > 32) {
-      first_nonblank = i;
-      is_blank = false;
-    }
-    if (!is_code && !is_blank && !P.in_c_comment && !P.in_line_comment &&
-        sc > 32 && c != '/') {
-      is_code = true;
-    }
-    const char next = line[i + 1];
-    if (c == '\t') {
-      Bump(M.spaces, G.tab_width);
-      EmitTabNotice(line_number, G);
-    } else if (c == ' ') {
-      Bump(M.spaces, 1);
-    } else if (c == '"' && !P.in_c_comment && !P.in_line_comment &&
-               !P.in_char && !IsEscaped(line, i)) {
-      if (!P.in_string) {
-        P.in_string = 1;
-      } else {
-        Bump(M.string_count, 1);
-        P.in_string = 0;
-      }
-    } else if (c == '\'' && !P.in_c_comment && !P.in_string &&
-               !P.in_line_comment && !IsEscaped(line, i)) {
-      P.in_char = !P.in_char;
-    } else if (c == '*' && !P.in_string && !P.in_char && !P.in_line_comment &&
-               P.in_c_comment && next == '/') {
-      P.in_c_comment = 0;
-      has_c_comment = true;
-      last_nonblank = '/';
-      ++i;  // the '/' closes the comment and starts nothing new
-      continue;
-    } else if (c == '*' && !has_c_comment) {
-      P.pointer_marker = 1;
-    } else if (c == '/' && !P.in_string && !P.in_c_comment && !P.in_char &&
-               !P.in_line_comment && next == '*') {
-      P.in_c_comment = 1;
-      has_c_comment = true;
-      P.c_comment_line = line_number;
-      last_nonblank = '*';
-      ++i;  // the '*' opens the comment and closes nothing
-      continue;
-    } else if (c == '/' && !P.in_string && !P.in_c_comment && !P.in_char &&
-               !P.in_line_comment && next == '/' && (i == 0 || line[i - 1] != '*')) {
-      P.in_line_comment = 1;
-    } else if (!P.in_c_comment && !P.in_line_comment && !P.in_string &&
-               !P.in_char) {
-      CodeCharacter(s, i, is_noneffective, G);
-    }
-    // The handlers may have consumed characters: the last one counts.
-    if (!IsSpaceOrEnd(line[i])) {
-      last_nonblank = line[i];
-    } else if (!IsSpaceOrEnd(c)) {
-      last_nonblank = c;
-    }
-  }
+  LineScan s{line, n, line_number, -1, -2};
+  LineFlags f;
+  f.has_c_comment = P.in_c_comment != 0;
+  std::string& extract = P.extract_buffer;
+  extract.clear();
+  LineScanner(s, f, extract, G).Run();
+  bool& is_blank = f.is_blank;
+  bool& is_code = f.is_code;
+  bool& has_c_comment = f.has_c_comment;
+  const bool is_noneffective = f.is_noneffective;
+  const int first_nonblank = f.first_nonblank;
+  const char last_nonblank = f.last_nonblank;
 
   // End of line.
   if (is_blank) has_c_comment = false;
@@ -453,7 +674,12 @@ void ParseLine(const char* line, int line_number, Globals& G) {
     if (P.in_line_comment) Out(G, " C++/Java Comment");
     Out(G, "\n");
   }
-  if (is_code) P.last_code_line = line;
+  if (G.extract_comments && is_comment) {
+    PrintExtract(G.comment_doc_flag ? ExtractComment(extract.c_str(), G)
+                                    : ExtractString(extract.c_str(), G),
+                 line_number, G);
+  }
+  if (is_code) P.last_code_line.assign(line, length);
   if (last_nonblank != '\\') {
     if (P.function_macro) {
       P.function_macro = 0;

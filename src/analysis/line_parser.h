@@ -9,6 +9,11 @@
 // characters). A null line only closes the open comment run.
 void ParseLine(const char* line, int line_number, Globals& G);
 
+// The line scan takes runs of characters that only need bookkeeping in one
+// step. Switching that off leaves every character to the general rules, so
+// tests can check that both give the same analysis.
+void SetLineScanFastPaths(bool on);
+
 // Prints the 72-character section marker "--- <label> Line: <n> ---".
 void ShowStateLine(Globals& G, int line_number, const char* label);
 

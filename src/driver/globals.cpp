@@ -56,13 +56,6 @@ int32_t TotalLogicalLines(const FileMetrics& m) {
   return sum > INT32_MAX ? INT32_MAX : static_cast<int32_t>(sum);
 }
 
-void Bump(int32_t& counter, int64_t by) {
-  int64_t sum = int64_t{counter} + by;
-  if (sum > INT32_MAX) sum = INT32_MAX;
-  if (sum < INT32_MIN) sum = INT32_MIN;
-  counter = static_cast<int32_t>(sum);
-}
-
 void Init_Globals(Globals& G) {
   G = Globals();
   char cwd[4096];

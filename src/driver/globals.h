@@ -5,14 +5,17 @@
 #ifndef KLV_DRIVER_GLOBALS_H_
 #define KLV_DRIVER_GLOBALS_H_
 
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "lists/llist.h"
+#include "lists/macro_names.h"
 #include "lists/name_data.h"
 #include "lists/node_data.h"
 
@@ -83,7 +86,12 @@ int32_t TotalLogicalLines(const FileMetrics& m);
 
 // Adds `by` to a counter, stopping at the largest 32-bit value instead of
 // overflowing (project totals over huge trees).
-void Bump(int32_t& counter, int64_t by);
+inline void Bump(int32_t& counter, int64_t by) {
+  int64_t sum = int64_t{counter} + by;
+  if (sum > INT32_MAX) sum = INT32_MAX;
+  if (sum < INT32_MIN) sum = INT32_MIN;
+  counter = static_cast<int32_t>(sum);
+}
 
 // Lexical, scope and per-file recogniser state. Everything here belongs to
 // the file being analysed and is cleared between files by `ResetState`, so
@@ -151,6 +159,49 @@ struct FileState {
   int func_and_count = 0;
   int func_or_count = 0;
   int func_fallthrough_count = 0;
+
+  // Per-function keyword counters and return points.
+  int func_if_count = 0;
+  int func_while_count = 0;
+  int func_for_count = 0;
+  int func_case_count = 0;
+  int func_default_count = 0;
+  int func_switch_count = 0;
+  int func_break_count = 0;
+  int func_goto_count = 0;
+  int func_return_count = 0;
+
+  // The last control statement (1 do, 2 else, 3 for, 4 if, 5 while), its
+  // line and parenthesis depth, and the line after which its body is
+  // expected without a brace (notice 22).
+  int control_kind = 0;
+  int control_line = 0;
+  int control_paren = 0;
+  int control_body_line = 0;
+  // On line `scope_scan_line` a '{' is known to follow every index below
+  // `scope_scan_until`, so the body check need not search again.
+  int scope_scan_line = 0;
+  int scope_scan_until = 0;
+
+  // A `static` ended its line: a '{' opening a following line starts a
+  // static block.
+  int static_brace_wait = 0;
+
+  // Class, struct and interface keywords: the header is open (until its
+  // brace), which kind it is, a declaration rather than a specification,
+  // and the base list read so far.
+  int class_header_pending = 0;
+  int struct_pending = 0;
+  int interface_pending = 0;
+  int class_declaration = 0;
+  int inheritance_flag = 0;
+  std::string inheritance_line;
+  // The last template header, without comments, waiting for its function
+  // or class.
+  std::string template_header;
+
+  // Text of the current line collected for -Es, -Ec and -C.
+  std::string extract_buffer;
 
   // Function sums of the file.
   int32_t file_cyclomatic = 0;
@@ -364,8 +415,12 @@ struct Globals {
   Llist<NameData> file_list;  // headers first, then the other sources
   Llist<NodeData> function_list;  // every function of the run
   FilePtr file_list_file;      // the -F list file while it is read
-  std::vector<NameData> macro_list;
+  MacroNames macro_list;
   std::vector<NameData> notice_list;
+  // Namespaces and packages opened in the run (name, file, line), with
+  // their names for lookup.
+  std::vector<NameData> namespace_list;
+  std::unordered_set<std::string> namespace_names;
 
   // One-line notice texts, formatted with the limits at their first use.
   std::vector<std::string> notice_texts;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/file_convert.h"
 #include "analysis/file_type.h"
 #include "analysis/line_parser.h"
 #include "config/load_cfg.h"
@@ -39,12 +40,13 @@ void FileReports(const std::string& name, Globals& G) {
                   G.parse.file_cyclomatic, M.notice_count, 0, G);
     return;
   }
-  if (G.comment_doc_flag || G.extract_flag) return;
-  if (G.work_flag) WriteWorkLine(name, G);
-  if (!G.totals_flag) {
-    if (G.summary_flag || G.function_flag) ShowTotalSummary(G, 0);
-    if (G.memory_flag) ShowMemorySummary(G);
-    if (G.verbose_flag) ShowVerbose(G, 0);
+  if (!G.comment_doc_flag && !G.extract_flag) {
+    if (G.work_flag) WriteWorkLine(name, G);
+    if (!G.totals_flag) {
+      if (G.summary_flag || G.function_flag) ShowTotalSummary(G, 0);
+      if (G.memory_flag) ShowMemorySummary(G);
+      if (G.verbose_flag) ShowVerbose(G, 0);
+    }
   }
   if (G.report_option_flag && !G.totals_flag) EndOfFileTrailer(name, G);
 }
@@ -84,7 +86,8 @@ void ProcessFiles(Globals& G) {
         name == ".") {
       continue;
     }
-    FilePtr in(fopen(name.c_str(), "rb"));
+    // Conversion rewrites the file, so it must be writable from the start.
+    FilePtr in(fopen(name.c_str(), G.convert_flag ? "r+b" : "rb"));
     // A directory opens for reading on some systems but holds no lines: it
     // is refused like any other file that cannot be read.
     struct stat st {};
@@ -96,12 +99,18 @@ void ProcessFiles(Globals& G) {
     if (in == nullptr) {
       Out(G,
           "\n  Error: Problem opening input file:\n         %s\n"
-          "         For read, %s\n\n",
-          name.c_str(), strerror(errno));
+          "         %s, %s\n\n",
+          name.c_str(), G.convert_flag ? "For modification" : "For read",
+          strerror(errno));
       continue;
     }
     if (G.print_flag) {
       PrintCode(in.get(), name, G);
+      ++G.files_processed;
+      continue;
+    }
+    if (G.convert_tabs || G.convert_unix || G.convert_dos) {
+      DeFile(std::move(in), name.c_str(), G);
       ++G.files_processed;
       continue;
     }

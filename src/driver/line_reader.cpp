@@ -4,7 +4,7 @@
 
 bool LineReader::Fill() {
   if (eof_) return false;
-  len_ = fread(buffer_.data(), 1, buffer_.size(), in_);
+  len_ = fread(buffer_.get(), 1, kBufferSize, in_);
   pos_ = 0;
   if (len_ == 0) {
     eof_ = true;
@@ -24,7 +24,7 @@ bool LineReader::Next(std::string& line, bool& at_end) {
     const size_t want = kMaxPiece - line.size();
     const size_t avail = len_ - pos_;
     const size_t span = want < avail ? want : avail;
-    const char* start = buffer_.data() + pos_;
+    const char* start = buffer_.get() + pos_;
     const void* nl = memchr(start, '\n', span);
     if (nl != nullptr) {
       const size_t take = static_cast<size_t>(static_cast<const char*>(nl) - start) + 1;

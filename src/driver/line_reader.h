@@ -4,14 +4,19 @@
 #define KLV_DRIVER_LINE_READER_H_
 
 #include <cstdio>
+#include <memory>
 #include <string>
-#include <vector>
 
 class LineReader {
  public:
   static constexpr size_t kMaxPiece = 4094;
 
-  explicit LineReader(FILE* in) : in_(in), buffer_(1 << 16) {}
+  // The reader buffers the stream itself, so the stream's own buffer is
+  // switched off before the first read.
+  explicit LineReader(FILE* in)
+      : in_(in), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {
+    setvbuf(in_, nullptr, _IONBF, 0);
+  }
 
   // Reads the next piece into `line` (cleared first). Returns false when
   // nothing was left to read. `at_end` tells whether the read ran into the
@@ -28,7 +33,9 @@ class LineReader {
   bool Fill();
 
   FILE* in_;
-  std::vector<char> buffer_;
+  static constexpr size_t kBufferSize = 1 << 15;
+  // Filled by reads before use, so not cleared on allocation.
+  std::unique_ptr<char[]> buffer_;
   size_t pos_ = 0;
   size_t len_ = 0;
   bool eof_ = false;

@@ -11,18 +11,6 @@ bool ClassEndChecks(const Globals& G) { return G.notice_flag && G.object_flag; }
 
 }  // namespace
 
-void PrintNestedNamespaceNotice(int line, Globals& G) {
-  LongText(G,
-           Fmt("\n    NOTICE: Line %d, A nested namespace declaration has "
-               "been found\n"
-               "            within a host namespace declaration.\n",
-               line),
-           Fmt("\n    <FONT COLOR=%s>NOTICE</FONT>: <B>Line %d</B>, A nested "
-               "namespace declaration has been found\n"
-               "            within a host namespace declaration.\n",
-               G.html_notice_color.c_str(), line));
-}
-
 void EmitClassWhitespaceNotice(const char* kind, double percent, Globals& G) {
   if (!ClassEndChecks(G) || !(percent < G.min_whitespace_percent)) return;
   IssuePercentNotice(16, std::string(kind) + " white space", "is", percent,

@@ -95,8 +95,4 @@ void EmitFileNotices(Globals& G);
 // printed without metrics).
 void Check_Hanging(Globals& G);
 
-// The unnumbered notice of a namespace declared inside another one; it is
-// neither counted nor recorded.
-void PrintNestedNamespaceNotice(int line, Globals& G);
-
 #endif  // KLV_NOTICES_NOTICES_H_

@@ -20,6 +20,6 @@ void LoadMacros(Globals& G) {
                              line.back() == '\r' || line.back() == '\n')) {
       line.pop_back();
     }
-    G.macro_list.push_back(NameData{line, "", 1, 0});
+    G.macro_list.Add(line, 1);
   }
 }

@@ -139,6 +139,11 @@ int64_t FileCopy(const char* dest, const char* src, Globals& G) {
   const bool exists = stat(target.c_str(), &old) == 0;
   if (exists && S_ISDIR(old.st_mode)) return CreateFailure(dest, EISDIR, G);
   if (exists && !S_ISREG(old.st_mode)) return CopyInto(in.get(), dest, G);
+  // A file this process may not write keeps its protection: replacing it
+  // through the directory would get round it.
+  if (exists && access(target.c_str(), W_OK) != 0) {
+    return CreateFailure(dest, errno, G);
+  }
 
   std::string temp;
   Fd out(CreateBeside(target, temp));

@@ -86,9 +86,9 @@ TEST(MacroFile, CreatedWithDefaultsThenReadOnTheNextRun) {
   second.G.macro_file_path = path;
   LoadMacros(second.G);
   ASSERT_EQ(second.G.macro_list.size(), 4u);
-  EXPECT_EQ(second.G.macro_list[0].name, "__declspec");
-  EXPECT_EQ(second.G.macro_list[3].name, "afx_msg");
-  EXPECT_EQ(second.G.macro_list[3].value, 1);
+  EXPECT_EQ(second.G.macro_list.Name(0), "__declspec");
+  EXPECT_EQ(second.G.macro_list.Name(3), "afx_msg");
+  EXPECT_EQ(second.G.macro_list.Value(3), 1);
   std::remove(path.c_str());
   rmdir(dir.c_str());
 }
@@ -104,8 +104,8 @@ TEST(MacroFile, BlankLedAndEmptyLinesAreSkipped) {
   c.G.macro_file_path = path;
   LoadMacros(c.G);
   ASSERT_EQ(c.G.macro_list.size(), 2u);
-  EXPECT_EQ(c.G.macro_list[0].name, "ONE");
-  EXPECT_EQ(c.G.macro_list[1].name, "THREE");
+  EXPECT_EQ(c.G.macro_list.Name(0), "ONE");
+  EXPECT_EQ(c.G.macro_list.Name(1), "THREE");
   std::remove(path.c_str());
   rmdir(dir.c_str());
 }

@@ -145,7 +145,7 @@ TEST(Preprocessor, FunctionLikeDefineCountsMacroWithoutTernaryNotice) {
   EXPECT_EQ(c.G.metrics.macro_count, 1);
   EXPECT_EQ(c.G.notice_type_count[23], 0);
   ASSERT_EQ(c.G.macro_list.size(), 1u);
-  EXPECT_EQ(c.G.macro_list[0].name, "MAX");
+  EXPECT_EQ(c.G.macro_list.Name(0), "MAX");
   EXPECT_EQ(c.G.parse.function_macro, 0);  // closed at the line end
 }
 
@@ -155,7 +155,7 @@ TEST(Preprocessor, ObjectLikeDefineIsRecordedButNotAMacro) {
   EXPECT_EQ(c.G.metrics.define_count, 1);
   EXPECT_EQ(c.G.metrics.macro_count, 0);
   ASSERT_EQ(c.G.macro_list.size(), 1u);
-  EXPECT_EQ(c.G.macro_list[0].name, "LIMIT");
+  EXPECT_EQ(c.G.macro_list.Name(0), "LIMIT");
 }
 
 TEST(Preprocessor, MacroHeaderAndFooterWithMacroAndNoticeFlags) {

@@ -1,0 +1,162 @@
+#include "analysis/scanner.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Token readers give up at these positions: a line never holds more than
+// 4,094 characters, so reaching them means the text has no line end.
+constexpr int kSkipLimit = 4095;
+constexpr int kCopyLimit = 4094;
+
+void LineLengthError() {
+  fputs("  Error: Unexpected line length with no line feed", stdout);
+}
+
+// The skipping shared by both token readers: blanks and TABs, then one
+// /* */ comment. Returns the position of the token, or -1 when there is
+// none (line end, //, unclosed comment or the length guard).
+int SkipToToken(const char* line, int pos) {
+  while (IsBlankOrTab(line[pos])) {
+    if (++pos >= kSkipLimit) {
+      LineLengthError();
+      return -1;
+    }
+  }
+  const char c = line[pos];
+  if (c == '\n' || c == '\r') return -1;
+  if (c == '/' && line[pos + 1] == '/') return -1;
+  if (c == '/' && line[pos + 1] == '*') {
+    pos += 2;
+    while (!(line[pos] == '*' && line[pos + 1] == '/')) {
+      if (IsLineEnd(line[pos])) return -1;
+      if (++pos >= kSkipLimit) {
+        LineLengthError();
+        return -1;
+      }
+    }
+    pos += 2;
+  }
+  return pos;
+}
+
+// Copies the token at `pos` into `out` up to a character of `stops` or a
+// line end. Returns false when the length guard stopped it.
+bool CopyToken(const char* line, int pos, const char* stops, std::string& out) {
+  const int start = pos;
+  while (!IsLineEnd(line[pos]) && strchr(stops, line[pos]) == nullptr) {
+    if (++pos >= kCopyLimit) {
+      LineLengthError();
+      out.clear();
+      return false;
+    }
+  }
+  out.assign(line + start, static_cast<size_t>(pos - start));
+  return true;
+}
+
+}  // namespace
+
+bool IsEscapedQuote(const char* line, int i) {
+  int count = 0;
+  for (int k = i - 1; k >= 0 && line[k] == '\\'; --k) ++count;
+  return (count & 1) != 0;
+}
+
+bool GetNextRawToken(const char* line, int pos, std::string& out) {
+  out.clear();
+  if (line == nullptr) return false;
+  pos = SkipToToken(line, pos);
+  if (pos < 0) return false;
+  return CopyToken(line, pos, " \t", out);
+}
+
+int GetNextToken(const char* line, int pos, std::string& out) {
+  out.clear();
+  if (line == nullptr) return 0;
+  pos = SkipToToken(line, pos);
+  if (pos < 0) return 0;
+  if (!CopyToken(line, pos, " \t()/:;{", out)) return 0;
+  return !out.empty() && isfirstchar(static_cast<unsigned char>(out[0])) ? 1
+                                                                         : 0;
+}
+
+int NextChar(const char* p) {
+  if (p == nullptr) return '\0';
+  for (;;) {
+    while (IsBlankOrTab(*p)) ++p;
+    if (p[0] == '/' && p[1] == '/') return '\n';
+    if (p[0] != '/' || p[1] != '*') return static_cast<unsigned char>(*p);
+    p += 2;
+    while (!(p[0] == '*' && p[1] == '/')) {
+      if (*p == '\0' || *p == '\n') return static_cast<unsigned char>(*p);
+      ++p;
+    }
+    p += 2;
+  }
+}
+
+int FindCodeCharAt(const char* p, int c, bool* crossed_comment) {
+  if (crossed_comment != nullptr) *crossed_comment = false;
+  if (p == nullptr) return -1;
+  for (int k = 0;; ++k) {
+    const char ch = p[k];
+    if (IsLineEnd(ch)) return -1;
+    if (static_cast<unsigned char>(ch) == c) return k;
+    if (ch == '/' && (p[k + 1] == '/' || p[k + 1] == '*')) {
+      if (crossed_comment != nullptr) *crossed_comment = true;
+      k += 2;
+      while (!(p[k] == '*' && p[k + 1] == '/')) {
+        if (IsLineEnd(p[k])) return -1;
+        ++k;
+      }
+      ++k;  // the loop's step moves past the '/'
+    }
+  }
+}
+
+int FindCodeChar(const char* p, int c) {
+  return FindCodeCharAt(p, c, nullptr) >= 0 ? 1 : 0;
+}
+
+int SingleChar(const char* line, int c) {
+  if (line == nullptr) return 0;
+  int k = SkipBlanks(line, 0);
+  if (static_cast<unsigned char>(line[k]) != c || c == '\0') return 0;
+  ++k;
+  while (IsBlankOrTab(line[k]) || line[k] == ';') ++k;
+  return IsLineEnd(line[k]) ? 1 : 0;
+}
+
+int KeywordTermin(const char* line, int pos, int* count, int c1, int c2) {
+  if (line == nullptr) return 0;
+  const char c = line[SkipBlanks(line, pos)];
+  const int u = static_cast<unsigned char>(c);
+  if ((u == c1 || u == c2) && c != '\0') {
+    if (count != nullptr) ++*count;
+    return 1;
+  }
+  if (c == '\n' || c == '\r') {
+    if (count != nullptr) ++*count;
+    return 1;
+  }
+  return 0;
+}
+
+int isfirstchar(int c) {
+  return (c >= 0 && c < 256 && isalpha(c)) || c == '_' || c == '~' ? 1 : 0;
+}
+
+int is_operator(int c) {
+  return c != '\0' && strchr("!%&(*+,-/<=>[^dn|~", c) != nullptr ? 1 : 0;
+}
+
+int IsUpperCase(const char* s) {
+  if (s == nullptr) return 1;
+  for (; *s != '\0' && *s != '\n'; ++s) {
+    if (islower(static_cast<unsigned char>(*s))) return 0;
+  }
+  return 1;
+}

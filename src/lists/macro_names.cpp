@@ -1,0 +1,57 @@
+#include "lists/macro_names.h"
+
+namespace {
+
+// FNV-1a over the bytes of the name.
+uint32_t HashName(std::string_view name) {
+  uint32_t hash = 2166136261u;
+  for (const char c : name) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 16777619u;
+  }
+  return hash;
+}
+
+}  // namespace
+
+std::string_view MacroNames::Name(size_t index) const {
+  return Text(entries_[index].name);
+}
+
+size_t MacroNames::Slot(std::string_view name, uint32_t hash) const {
+  const size_t mask = slots_.size() - 1;
+  for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+    const uint32_t id = slots_[slot];
+    if (id == 0 || Text(id - 1) == name) return slot;
+  }
+}
+
+void MacroNames::Grow() {
+  std::vector<uint32_t> old;
+  old.swap(slots_);
+  slots_.assign(old.empty() ? 1024 : old.size() * 2, 0);
+  for (const uint32_t id : old) {
+    if (id == 0) continue;
+    const std::string_view name = Text(id - 1);
+    slots_[Slot(name, HashName(name))] = id;
+  }
+}
+
+void MacroNames::Add(std::string_view name, int value) {
+  if (starts_.empty()) starts_.push_back(0);
+  // Keep the table at most half full.
+  if (starts_.size() * 2 > slots_.size()) Grow();
+  const size_t slot = Slot(name, HashName(name));
+  uint32_t id = slots_[slot];
+  if (id == 0) {
+    text_.append(name);
+    starts_.push_back(text_.size());
+    id = static_cast<uint32_t>(starts_.size() - 1);
+    slots_[slot] = id;
+  }
+  entries_.push_back(Entry{id - 1, value});
+}
+
+bool MacroNames::Contains(std::string_view name) const {
+  return !slots_.empty() && slots_[Slot(name, HashName(name))] != 0;
+}

@@ -1,0 +1,2 @@
+  int x;
+  char *s = "a	b";
