@@ -27,7 +27,7 @@ while IFS= read -r -d '' src; do
     printf "\\$(printf '%03o' $((mode % 256)))" >"$corpus/seed-$mode"
     cat -- "$src" >>"$corpus/seed-$mode"
     mode=$((mode + 37))
-done < <(find examples tests/reports/cases -type f \
+done < <(find examples tests/reports -type f \
              \( -name '*.c' -o -name '*.cpp' -o -name '*.h' -o -name '*.hh' \
                 -o -name '*.java' \) -print0 | LC_ALL=C sort -z)
 

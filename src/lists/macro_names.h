@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,7 +46,7 @@ class MacroNames {
   std::vector<size_t> starts_;   // start of each distinct name; one past the
                                  // last name's end at the back
   std::vector<uint32_t> slots_;  // distinct name index + 1; 0 is empty
-  std::vector<Entry> entries_;
+  std::deque<Entry> entries_;  // grows without moving what it holds
 };
 
 #endif  // KLV_LISTS_MACRO_NAMES_H_
