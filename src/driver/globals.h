@@ -363,6 +363,9 @@ struct Globals {
   // Lists.
   Llist<NameData> file_list;  // headers first, then the other sources
   Llist<NodeData> function_list;  // every function of the run
+  // Every named namespace and package of the run; at report time they
+  // collect the measures of their functions and classes.
+  Llist<NodeData> namespace_list;
   FilePtr file_list_file;      // the -F list file while it is read
   std::vector<NameData> macro_list;
   std::vector<NameData> notice_list;
