@@ -7,6 +7,7 @@
 #include "lists/add_node.h"
 #include "lists/compare.h"
 #include "recognise/namespace_sums.h"
+#include "reports/function_reports.h"
 
 namespace {
 
@@ -14,6 +15,21 @@ NodeData Space(const char* name) {
   NodeData r;
   r.name = name;
   r.file = "a.cpp";
+  return r;
+}
+
+NodeData Fn(const char* name, int loc, int params, int returns, int cyclo) {
+  NodeData r;
+  r.name = name;
+  r.loc = loc;
+  r.eloc = loc - 1;
+  r.lloc = loc / 2;
+  r.comments = 1;
+  r.blanks = 2;
+  r.lines = loc + 3;
+  r.params = params;
+  r.returns = returns;
+  r.cyclo = cyclo;
   return r;
 }
 
@@ -53,6 +69,30 @@ TEST(AddFunc2namespace, OnlyNamesWithOneScopeOperatorAreAttributed) {
   EXPECT_EQ(a.ratio, 2.0f);  // its function count
   EXPECT_EQ(Find(G, "A::B").loc, 0);
   EXPECT_EQ(Find(G, "B").ratio, 0.0f);
+}
+
+TEST(AddFunc2namespace, ProjectStatisticsAttributeEveryFunctionOnce) {
+  Captured c;
+  Globals& G = c.G;
+  AddListNode(1, Space("N"), G.namespace_list);
+  AddListNode(1, Space("M"), G.namespace_list);
+  AddListNode(0, Fn("N::a", 10, 1, 1, 2), G.function_list);
+  AddListNode(0, Fn("M::b", 4, 0, 1, 1), G.function_list);
+  AddListNode(0, Fn("N::c", 6, 2, 2, 3), G.function_list);
+  AddListNode(0, Fn("main", 3, 0, 1, 1), G.function_list);
+  TShowFunctionSummary(G);
+  const NodeData& n = Find(G, "N");
+  EXPECT_EQ(n.ratio, 2.0f);
+  EXPECT_EQ(n.loc, 16);
+  EXPECT_EQ(n.eloc, 14);
+  EXPECT_EQ(n.lloc, 8);
+  EXPECT_EQ(n.lines, 22);
+  EXPECT_EQ(n.blanks, 4);
+  EXPECT_EQ(n.cyclo, 5);
+  EXPECT_EQ(n.params, 3);
+  EXPECT_EQ(n.returns, 3);
+  EXPECT_EQ(Find(G, "M").ratio, 1.0f);
+  EXPECT_EQ(Find(G, "M").loc, 4);
 }
 
 }  // namespace
