@@ -9,6 +9,7 @@
 
 #include "capture.h"
 #include "lists/add_node.h"
+#include "reports/framing.h"
 #include "reports/function_reports.h"
 
 namespace {
@@ -383,6 +384,31 @@ TEST(ProjectFunctionSort, NoKeyKeepsTheOrderOfRecording) {
   }
   EXPECT_EQ(ListedNames(c),
             (std::vector<std::string>{"m:1", "c:1", "x:1", "a:1"}));
+}
+
+TEST(ShowTotalReport, FunctionSectionsComeFirst) {
+  Captured c;
+  c.G.totals_flag = c.G.totals_all = c.G.report_option_flag = 1;
+  AddThree(c.G);
+  ShowTotalReport(c.G);
+  const std::string text = c.Text();
+  const size_t list = text.find("~~ Project Functional Metrics ~~");
+  const size_t stats = text.find("~~ Project Functional Analysis ~~");
+  const size_t summary = text.find("~~ Total Project Summary ~~");
+  ASSERT_NE(list, std::string::npos);
+  ASSERT_NE(summary, std::string::npos);
+  EXPECT_LT(list, stats);
+  EXPECT_LT(stats, summary);
+}
+
+TEST(ShowTotalReport, FunctionSelectionAlone) {
+  Captured c;
+  c.G.totals_flag = c.G.totals_functions = c.G.report_option_flag = 1;
+  AddThree(c.G);
+  ShowTotalReport(c.G);
+  const std::string text = c.Text();
+  EXPECT_NE(text.find("~~ Project Functional Analysis ~~"), std::string::npos);
+  EXPECT_EQ(text.find("~~ Total Project Summary ~~"), std::string::npos);
 }
 
 }  // namespace
