@@ -414,12 +414,14 @@ struct Globals {
   // Lists.
   Llist<NameData> file_list;  // headers first, then the other sources
   Llist<NodeData> function_list;  // every function of the run
+  // Every named namespace and package of the run (name, file, line), kept
+  // in name order for lookup; at report time they collect the measures of
+  // their functions and classes.
+  Llist<NodeData> namespace_list;
   FilePtr file_list_file;      // the -F list file while it is read
   MacroNames macro_list;
   std::vector<NameData> notice_list;
-  // Namespaces and packages opened in the run (name, file, line), with
-  // their names for lookup.
-  std::vector<NameData> namespace_list;
+  // The names of namespace_list, for the first-seen test.
   std::unordered_set<std::string> namespace_names;
 
   // One-line notice texts, formatted with the limits at their first use.

@@ -22,7 +22,9 @@
 #include "notices/notice_reports.h"
 #include "recognise/macros.h"
 #include "recognise/scope.h"
+#include "reports/estimation.h"
 #include "reports/framing.h"
+#include "reports/function_reports.h"
 #include "reports/output.h"
 #include "reports/summaries.h"
 #include "work/work_file.h"
@@ -44,6 +46,9 @@ void FileReports(const std::string& name, Globals& G) {
     if (G.work_flag) WriteWorkLine(name, G);
     if (!G.totals_flag) {
       if (G.summary_flag || G.function_flag) ShowTotalSummary(G, 0);
+      if ((G.function_flag || G.function_list_flag) && M.function_count > 0) {
+        ShowFileFunctionSummary(G);
+      }
       if (G.memory_flag) ShowMemorySummary(G);
       if (G.verbose_flag) ShowVerbose(G, 0);
     }
@@ -138,10 +143,12 @@ void ProjectReports(Globals& G) {
       Out(G, "\n");
       ShowTotalSummary(G, 1);
     }
+    if (G.function_flag) ShowProjectFunctionSummary(G);
     if (G.notice_flag) ShowQualityProfile(G);
   }
   if (G.verbose_flag) ShowVerbose(G, 1);
   if (G.memory_flag) ShowMemorySummary(G);
+  if (G.estimate_flag) ShowEstimation(G);
   if (G.file_summary_flag || G.totals_flag) ShowFileSummary(G);
 }
 

@@ -1,10 +1,15 @@
 #include "recognise/namespaces.h"
 
+#include "lists/add_node.h"
 #include "recognise/scope.h"
 
 bool NamespaceListAdd(const std::string& name, int line, Globals& G) {
   if (!G.namespace_names.insert(name).second) return false;
-  G.namespace_list.push_back(NameData{name, G.file_name, line, 0});
+  NodeData record;
+  record.name = name;
+  record.file = G.file_name;
+  record.line = line;
+  AddListNode(1, std::move(record), G.namespace_list);
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include <ctime>
 
 #include "reports/framing.h"
+#include "reports/metric_lines.h"
 #include "reports/output.h"
 #include "reports/summaries.h"
 #include "driver/clock.h"
@@ -42,10 +43,6 @@ void FunctionRow(Globals& G, const char* first, const char* name,
       I(v[12]), "");
 }
 
-double Ratio(int comments, int eloc) {
-  return eloc > 0 ? static_cast<double>(comments) / eloc : 0.0;
-}
-
 }  // namespace
 
 void CSV_Header(Globals& G) {
@@ -80,7 +77,7 @@ void CSV_File_Line(const std::string& name, time_t mtime, int64_t size, int loc,
                                static_cast<double>(comments),
                                static_cast<double>(blanks),
                                static_cast<double>(lines),
-                               Ratio(comments, eloc),
+                               CommentRatio(comments, eloc),
                                static_cast<double>(classes),
                                static_cast<double>(functions),
                                static_cast<double>(params),
@@ -124,7 +121,7 @@ void CSV_Function_Line(const std::string& name, int loc, int eloc, int lloc,
                                static_cast<double>(comments),
                                static_cast<double>(blanks),
                                static_cast<double>(lines),
-                               Ratio(comments, eloc),
+                               CommentRatio(comments, eloc),
                                1.0,
                                static_cast<double>(params),
                                static_cast<double>(returns),

@@ -25,3 +25,8 @@ void ComplexLine(int params, int returns, int cyclo, Globals& G) {
         params, returns, cyclo, total);
   }
 }
+
+double CommentRatio(int64_t comments, int64_t eloc) {
+  return eloc > 0 ? static_cast<double>(comments) / static_cast<double>(eloc)
+                  : 0.0;
+}

@@ -2,10 +2,15 @@
 #ifndef KLV_REPORTS_METRIC_LINES_H_
 #define KLV_REPORTS_METRIC_LINES_H_
 
+#include <cstdint>
+
 #include "driver/globals.h"
 
 void LOCLine(int loc, int eloc, int lloc, int comments, int lines, Globals& G);
 // Written only with complexity metrics switched on.
 void ComplexLine(int params, int returns, int cyclo, Globals& G);
+
+// A unit's comment lines per eLOC line, 0 when eLOC is not above 0.
+double CommentRatio(int64_t comments, int64_t eloc);
 
 #endif  // KLV_REPORTS_METRIC_LINES_H_

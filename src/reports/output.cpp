@@ -79,6 +79,16 @@ void SectionBanner(Globals& G, const char* title) {
   CenterTitle(G, title);
 }
 
+std::string BoldLabel(const char* text, Globals& G) {
+  std::string s = text;
+  if (!G.html_flag) return s;
+  const size_t colon = s.find(':');
+  if (colon == std::string::npos) return s;
+  s.insert(colon + 1, "</B>");
+  s.insert(s.find_first_not_of(' '), "<B>");
+  return s;
+}
+
 std::string HTML_template(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -35,6 +35,11 @@ void HyphenRule(Globals& G);
 // An empty line, the hyphen rule, an empty line and the centred title.
 void SectionBanner(Globals& G, const char* title);
 
+// A report label as written: unchanged in text mode; in HTML mode bold from
+// its first non-blank up to and including its first colon, as in
+// "  <B>Total LOC ...:</B> ". A label without a colon is left as it is.
+std::string BoldLabel(const char* text, Globals& G);
+
 // `text` with <, > and & written as HTML entities.
 std::string HTML_template(std::string_view text);
 

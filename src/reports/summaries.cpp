@@ -8,8 +8,7 @@ void ShowTotalSummary(Globals& G, int project) {
   if (G.csv_mode) {
     if (!project) return;
     const int eloc = Eloc(M);
-    const double ratio = eloc > 0 ? static_cast<double>(M.comment_lines) / eloc
-                                  : 0.0;
+    const double ratio = CommentRatio(M.comment_lines, eloc);
     Out(G, "\n");
     Out(G, "Project,Total,LOC,eLOC,lLOC,Comment,Comment/eLOC,Lines\n");
     Out(G, " , ,%d,%d,%d,%d,%.2f,%d\n\n", M.loc, eloc, Lloc(M),

@@ -5,19 +5,6 @@
 
 namespace {
 
-// In HTML mode a label is bold from its first non-blank up to and including
-// its colon: "  <B>if, else ............:</B>%6d,%6d\n".
-std::string Label(const char* text, Globals& G) {
-  std::string s = text;
-  if (!G.html_flag) return s;
-  size_t colon = s.find(':');
-  if (colon == std::string::npos) return s;
-  s.insert(colon + 1, "</B>");
-  size_t start = s.find_first_not_of(' ');
-  s.insert(start, "<B>");
-  return s;
-}
-
 double Percent(int64_t part, int64_t whole) {
   return whole < 1 ? 0.0 : 100.0 * static_cast<double>(part) / whole;
 }
@@ -45,13 +32,13 @@ void ShowVerbose(Globals& G, int project) {
       nonblank < 1 ? 0 : (int64_t{M.characters} - M.spaces) / nonblank;
 
   auto left = [&](const char* label, int value) {
-    Out(G, "%s%12d", Label(label, G).c_str(), value);
+    Out(G, "%s%12d", BoldLabel(label, G).c_str(), value);
   };
   auto left2 = [&](const char* label, int a, int b) {
-    Out(G, "%s%6d,%5d", Label(label, G).c_str(), a, b);
+    Out(G, "%s%6d,%5d", BoldLabel(label, G).c_str(), a, b);
   };
   auto right = [&](const char* fmt, auto... values) {
-    Out(G, Label(fmt, G).c_str(), values...);
+    Out(G, BoldLabel(fmt, G).c_str(), values...);
   };
 
   Out(G, "\n%-36s",

@@ -225,9 +225,11 @@ TEST(Namespace, ANestedNamespaceCountsForItsHost) {
             "            KLV is a non-recursive parser/lexical analyzer.\n"
             "            Nested namespace metrics will be collected for\n"
             "            the host namespace.\n");
-  ASSERT_EQ(run.G.namespace_list.size(), 2u);
-  EXPECT_EQ(run.G.namespace_list[1].name, "c");
-  EXPECT_EQ(run.G.namespace_list[1].value, 5);
+  std::vector<const NodeData*> spaces;
+  for (const NodeData& space : run.G.namespace_list) spaces.push_back(&space);
+  ASSERT_EQ(spaces.size(), 2u);
+  EXPECT_EQ(spaces[1]->name, "c");
+  EXPECT_EQ(spaces[1]->line, 5);
 }
 
 TEST(Namespace, IsCountedOnceInTheRunAndNotInTotalsOnlyOutput) {

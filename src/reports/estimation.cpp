@@ -1,0 +1,148 @@
+#include "reports/estimation.h"
+
+#include <cstdint>
+
+#include "reports/function_sums.h"
+#include "reports/output.h"
+
+namespace {
+
+FunctionSums Sum(const Llist<NodeData>& list) {
+  FunctionSums s;
+  for (const NodeData& r : list) AddFunctionSums(s, r);
+  return s;
+}
+
+// A centred sub-title, in HTML bold in the purple colour.
+void SubTitle(Globals& G, const char* title) {
+  Out(G, "\n");
+  if (G.html_flag) {
+    const std::string decorated = Fmt("<FONT COLOR=%s><B>%s</B></FONT>",
+                                      G.html_purple_color.c_str(), title);
+    Center_HTML(G, title, decorated.c_str());
+  } else {
+    Center(G, title);
+  }
+  Out(G, "\n");
+}
+
+// The labels of one factor section, in text and in HTML.
+struct FactorLabels {
+  const char* text[6];
+  const char* html[6];
+};
+
+// Six factors of one measure: per function, per input parameter, per
+// return point, per interface, cyclomatic and functional complexity. A
+// divisor below 1 gives 0.00.
+void FactorSection(Globals& G, const FactorLabels& labels, int64_t measure,
+                   const FunctionSums& s) {
+  const int64_t divisors[6] = {s.count,
+                               s.params,
+                               s.returns,
+                               s.params + s.returns,
+                               s.cyclo,
+                               s.cyclo + s.params + s.returns};
+  for (int k = 0; k < 6; ++k) {
+    const double factor =
+        divisors[k] < 1 ? 0.0
+                        : static_cast<double>(measure) /
+                              static_cast<double>(divisors[k]);
+    Out(G, "%s: %10.2f\n", G.html_flag ? labels.html[k] : labels.text[k],
+        factor);
+  }
+}
+
+constexpr FactorLabels kLocLabels = {
+    {"  Lines of Code, LOC, per Function ...........................",
+     "  Lines of Code, LOC, per Function Input Parameter ...........",
+     "  Lines of Code, LOC, per Function Return State ..............",
+     "  LOC per Function Interface Complexity (Parameters + Return) ",
+     "  LOC per Function Cyclomatic Complexity .....................",
+     "  LOC per Function Complexity (Cyclomatic+Interface Complex.) "},
+    {"  <B>Lines of Code, LOC, per Function</B> ...........................",
+     "  <B>Lines of Code, LOC, per Function Input Parameter</B> ...........",
+     "  <B>Lines of Code, LOC, per Function Return State</B> ..............",
+     "  <B>LOC per Function Interface Complexity (Parameters + Return)</B> ",
+     "  <B>LOC per Function Cyclomatic Complexity</B> .....................",
+     "  <B>LOC per Function Complexity (Cyclomatic+Interface Complex.) </B>"}};
+
+constexpr FactorLabels kElocLabels = {
+    {"  Effective Lines of Code, eLOC, per Function ................",
+     "  Effective Lines of Code, eLOC, per Function Input Parameter ",
+     "  Effective Lines of Code, eLOC, per Function Return State ...",
+     "  eLOC per Function Interface Complexity (Parameters + Return)",
+     "  eLOC per Function Cyclomatic Complexity ....................",
+     "  eLOC per Function Complexity (Cyclomatic+Interface Complex.)"},
+    {"  <B>Effective Lines of Code, eLOC, per Function</B> ................",
+     "  <B>Effective Lines of Code, eLOC, per Function Input Parameter</B> ",
+     "  <B>Effective Lines of Code, eLOC, per Function Return State</B> ...",
+     "  <B>eLOC per Function Interface Complexity (Parameters + Return)</B>",
+     "  <B>eLOC per Function Cyclomatic Complexity</B> ....................",
+     "  <B>eLOC per Function Complexity (Cyclomatic+Interface Complex.)</B>"}};
+
+constexpr FactorLabels kLlocLabels = {
+    {"  Logical Lines of Code, lLOC, per Function ..................",
+     "  Logical Lines of Code, lLOC, per Function Input Parameter ..",
+     "  Logical Lines of Code, lLOC, per Function Return State .....",
+     "  lLOC per Function Interface Complexity (Parameters + Return)",
+     "  lLOC per Function Cyclomatic Complexity ....................",
+     "  lLOC per Function Complexity (Cyclomatic+Interface Complex.)"},
+    {"  <B>Logical Lines of Code, lLOC, per Function</B> ..................",
+     "  <B>Logical Lines of Code, lLOC, per Function Input Parameter</B> ..",
+     "  <B>Logical Lines of Code, lLOC, per Function Return State</B> .....",
+     "  <B>lLOC per Function Interface Complexity (Parameters + Return)</B>",
+     "  <B>lLOC per Function Cyclomatic Complexity</B> ....................",
+     "  <B>lLOC per Function Complexity (Cyclomatic+Interface Complex.)</B>"}};
+
+void FunctionalBasis(Globals& G, const FunctionSums& s) {
+  const bool h = G.html_flag;
+  using ll = long long;
+  Out(G, "%s%10lld\n",
+      h ? "  <B>Total Function Count</B> ..: " : "  Total Function Count ..: ",
+      ll{s.count});
+  Out(G, "%s%10lld",
+      h ? "  <B>Total Function LOC</B> ....: " : "  Total Function LOC ....: ",
+      ll{s.loc});
+  Out(G,
+      h ? "  <B>Total Function eLOC</B> ...: %10lld\n"
+        : "  Total Function eLOC ...: %10lld\n",
+      ll{s.eloc});
+  Out(G, "%s%10lld",
+      h ? "  <B>Total Function lLOC</B> ...: " : "  Total Function lLOC ...: ",
+      ll{s.lloc});
+  Out(G,
+      h ? "  <B>Total Function Comments</B>: %10lld\n"
+        : "  Total Function Comments: %10lld\n",
+      ll{s.comments});
+  Out(G, "%s%10lld",
+      h ? "  <B>Total Func. Parameters</B> : " : "  Total Func. Parameters : ",
+      ll{s.params});
+  Out(G,
+      h ? "  <B>Total Function Returns</B> : %10lld\n"
+        : "  Total Function Returns : %10lld\n",
+      ll{s.returns});
+  Out(G, "%s%10lld",
+      h ? "  <B>Total Cylco. Complexity</B>: " : "  Total Cylco. Complexity: ",
+      ll{s.cyclo});
+  Out(G,
+      h ? "  <B>Total Function Complex.</B>: %10lld\n"
+        : "  Total Function Complex.: %10lld\n",
+      ll{s.cyclo + s.params + s.returns});
+}
+
+}  // namespace
+
+void ShowEstimation(Globals& G) {
+  if (G.function_list.empty()) return;
+  const FunctionSums s = Sum(G.function_list);
+  SectionBanner(G, "~~ Estimation Analysis ~~");
+  SubTitle(G, "Functional Basis");
+  FunctionalBasis(G, s);
+  SubTitle(G, "LOC Estimation Factors");
+  FactorSection(G, kLocLabels, s.loc, s);
+  SubTitle(G, "eLOC Estimation Factors");
+  FactorSection(G, kElocLabels, s.eloc, s);
+  SubTitle(G, "lLOC Estimation Factors");
+  FactorSection(G, kLlocLabels, s.lloc, s);
+}

@@ -1,0 +1,163 @@
+#include <cstdint>
+#include <string>
+
+#include "recognise/namespace_sums.h"
+#include "reports/function_reports.h"
+#include "reports/function_sums.h"
+#include "reports/metric_lines.h"
+#include "reports/output.h"
+#include "reports/stat_rows.h"
+#include "work/saturate.h"
+
+namespace {
+
+// The largest or smallest value of each measure over the functions.
+struct Extremes {
+  int lines = 0;
+  int loc = 0;
+  int eloc = 0;
+  int lloc = 0;
+  int comments = 0;
+  int cyclo = 0;
+  int blanks = 0;
+  int params = 0;
+  int returns = 0;
+  int inter = 0;  // parameters + returns of one function
+  double ratio = 0.0;
+};
+
+// Sums, maxima and minima over the project's functions.
+struct FunctionStats {
+  FunctionSums sum;
+  Extremes max;
+  Extremes min;
+};
+
+// One pass over the function list in its present order. Each function's
+// measures also go to its namespace.
+FunctionStats Gather(Globals& G) {
+  FunctionStats s;
+  for (const NodeData& r : G.function_list) {
+    AddFunctionSums(s.sum, r);
+    Add_Func2namespace(r.name, r.loc, r.lloc, r.eloc, r.comments, r.blanks,
+                       r.lines, r.cyclo, r.params, r.returns, G);
+    // The first function sets every minimum; a minimum below 0 becomes 0.
+    const int first = s.sum.count == 1 ? 1 : 0;
+    MinMax_int(r.lines, &s.min.lines, &s.max.lines, first);
+    MinMax_int(r.loc, &s.min.loc, &s.max.loc, first);
+    MinMax_int(r.eloc, &s.min.eloc, &s.max.eloc, first);
+    MinMax_int(r.lloc, &s.min.lloc, &s.max.lloc, first);
+    MinMax_int(r.comments, &s.min.comments, &s.max.comments, first);
+    MinMax_int(r.cyclo, &s.min.cyclo, &s.max.cyclo, first);
+    MinMax_int(r.blanks, &s.min.blanks, &s.max.blanks, first);
+    MinMax_int(r.params, &s.min.params, &s.max.params, first);
+    MinMax_int(r.returns, &s.min.returns, &s.max.returns, first);
+    MinMax_int(Saturate32(int64_t{r.params} + r.returns), &s.min.inter,
+               &s.max.inter, first);
+    MinMax_double(CommentRatio(r.comments, r.eloc), &s.min.ratio,
+                  &s.max.ratio, first);
+  }
+  // The namespace sums changed in place.
+  LlistOrderChanged(G.namespace_list);
+  return s;
+}
+
+// A "Maximum" or "Minimum" row: the interface and total columns are built
+// from the separate extremes of parameters, returns and complexity.
+void CsvExtremesRow(Globals& G, const char* title, const Extremes& e) {
+  CSVSummaryFunctionLine(G, title, e.loc, e.eloc, e.lloc, e.comments, e.ratio,
+                         e.lines, e.params, e.returns, e.cyclo);
+}
+
+void CsvStatistics(Globals& G, const FunctionStats& stats) {
+  const FunctionSums& s = stats.sum;
+  CSVSummaryFunctionLine(G, "Total", s.loc, s.eloc, s.lloc, s.comments,
+                         s.ratio, s.lines, s.params, s.returns, s.cyclo);
+  auto avg = [&s](double sum) {
+    return static_cast<double>(AvgD(sum, static_cast<double>(s.count)));
+  };
+  CSVSummaryFunctionAvgLine(G, "Average", avg(s.loc), avg(s.eloc),
+                            avg(s.lloc), avg(s.comments), avg(s.ratio),
+                            avg(s.lines), avg(s.params), avg(s.returns),
+                            avg(s.cyclo));
+  CsvExtremesRow(G, "Maximum", stats.max);
+  CsvExtremesRow(G, "Minimum", stats.min);
+}
+
+// The totals line above the statistics: LOC, eLOC, lLOC, interface and
+// cyclomatic complexity sums.
+void TotalsLine(Globals& G, const FunctionSums& s) {
+  const bool h = G.html_flag;
+  Out(G, h ? "  <B>Total</B>: <B>Functions  </B>\n" : "  Total: Functions  \n");
+  auto piece = [&G](const char* label, int64_t value) {
+    Out(G, "%s%-7lld", label, static_cast<long long>(value));
+  };
+  piece(h ? "  <B>LOC</B> " : "  LOC ", s.loc);
+  piece(h ? "  <B>eLOC</B> " : "  eLOC ", s.eloc);
+  piece(h ? "  <B>lLOC</B> " : "  lLOC ", s.lloc);
+  piece(h ? "  <B>InCmp</B> " : "  InCmp ", s.params + s.returns);
+  Out(G, "%s%7lld\n\n", h ? "  <B>CycloCmp</B> " : "  CycloCmp ",
+      static_cast<long long>(s.cyclo));
+}
+
+// The rows of the maxima or of the minima; `kind` is "Max" or "Min".
+void ExtremeRows(Globals& G, const char* kind, const Extremes& e) {
+  auto label = [kind](const char* rest) {
+    return std::string("  ") + kind + rest;
+  };
+  StatSingle(G, label(" LOC ...............: ").c_str(), e.loc);
+  StatLeft(G, label(" eLOC ..............: ").c_str(), e.eloc);
+  StatRight(G, label(" lLOC ..............: ").c_str(), e.lloc);
+  StatLeft(G, label(" Cyclomatic Comp. ..: ").c_str(), e.cyclo);
+  StatRight(G, label(" Interface Comp. ...: ").c_str(), e.inter);
+  StatLeft(G, label(" Parameters ........: ").c_str(), e.params);
+  StatRight(G, label(" Return Points .....: ").c_str(), e.returns);
+  StatLeft(G, label(" Comment Lines .....: ").c_str(), e.comments);
+  StatRight(G, label(" Total Lines .......: ").c_str(), e.lines);
+}
+
+void TextStatistics(Globals& G, const FunctionStats& stats) {
+  const FunctionSums& s = stats.sum;
+  const double n = static_cast<double>(s.count);
+  StatSingle(G, "  Total Functions .......: ", s.count);
+  StatLeft(G, "  Total Physical Lines ..: ", s.lines);
+  StatRight(G, "  Total LOC .............: ", s.loc);
+  StatLeft(G, "  Total eLOC ............: ", s.eloc);
+  StatRight(G, "  Total lLOC ............: ", s.lloc);
+  StatLeft(G, "  Total Cyclomatic Comp. : ", s.cyclo);
+  StatRight(G, "  Total Interface Comp. .: ", s.params + s.returns);
+  StatLeft(G, "  Total Parameters ......: ", s.params);
+  StatRight(G, "  Total Return Points ...: ", s.returns);
+  StatLeft(G, "  Total Comment Lines ...: ", s.comments);
+  StatRight(G, "  Total Blank Lines .....: ", s.blanks);
+  StatSeparator(G);
+  StatSingleAvg(G, "  Avg Physical Lines ....: ", AvgD(s.lines, n));
+  StatLeftAvg(G, "  Avg LOC ...............: ", AvgD(s.loc, n));
+  StatRightAvg(G, "  Avg eLOC ..............: ", AvgD(s.eloc, n));
+  StatLeftAvg(G, "  Avg lLOC ..............: ", AvgD(s.lloc, n));
+  StatRightAvg(G, "  Avg Cyclomatic Comp. ..: ", AvgD(s.cyclo, n));
+  StatLeftAvg(G, "  Avg Interface Comp. ...: ",
+              AvgD(s.params + s.returns, n));
+  StatRightAvg(G, "  Avg Parameters ........: ", AvgD(s.params, n));
+  StatLeftAvg(G, "  Avg Return Points .....: ", AvgD(s.returns, n));
+  StatRightAvg(G, "  Avg Comment Lines .....: ", AvgD(s.comments, n));
+  StatSeparator(G);
+  ExtremeRows(G, "Max", stats.max);
+  StatSeparator(G);
+  ExtremeRows(G, "Min", stats.min);
+}
+
+}  // namespace
+
+void TShowFunctionSummary(Globals& G) {
+  if (G.function_list.empty()) return;
+  const FunctionStats s = Gather(G);
+  if (G.csv_mode) {
+    CsvStatistics(G, s);
+    return;
+  }
+  TotalsLine(G, s.sum);
+  SectionBanner(G, "~~ Project Functional Analysis ~~");
+  Out(G, "\n");
+  TextStatistics(G, s);
+}

@@ -1,0 +1,71 @@
+#include <cctype>
+#include <string>
+
+#include "lists/resort.h"
+#include "lists/sort_method.h"
+#include "reports/framing.h"
+#include "reports/function_reports.h"
+#include "reports/metric_lines.h"
+#include "reports/output.h"
+
+namespace {
+
+// Names of real functions start like identifiers (or a destructor);
+// anything else is debris of unusual source.
+bool IsNameStart(char c) {
+  return isalpha(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '~';
+}
+
+}  // namespace
+
+void ShowProjectFunctionSummary(Globals& G) {
+  Llist<NodeData>& list = G.function_list;
+  if (list.empty()) return;
+  if (G.sort_key > 0) LlistResort_NodeData(list, G.sort_key);
+  if (G.csv_mode) {
+    Out(G, "\nProject Function Metrics\n");
+    ShowSortMethod(G);
+    Out(G, "Count,%d\n", list.count());
+    CSVSummaryFunctionHeader(G);
+  } else {
+    SectionBanner(G, "~~ Project Functional Metrics ~~");
+    ShowSortMethod(G);
+    Out(G, "\n");
+  }
+  if (!G.totals_no_listing) {
+    for (const NodeData& record : list) FunctionDataShow(record, G);
+  }
+  TShowFunctionSummary(G);
+}
+
+void FunctionDataShow(const NodeData& record, Globals& G) {
+  if (record.name.empty() || !IsNameStart(record.name[0])) return;
+  if (G.csv_mode) {
+    CSVSummaryFunctionLine(G, record.name, record.loc, record.eloc,
+                           record.lloc, record.comments,
+                           CommentRatio(record.comments, record.eloc),
+                           record.lines, record.params, record.returns,
+                           record.cyclo);
+    return;
+  }
+  const std::string name = AdjNameLength(record.name, 62, 12, G);
+  if (G.html_flag) {
+    Out(G, "  <B>Function</B>: <FONT COLOR=%s><B>%s</B></FONT>\n",
+        G.html_function_color.c_str(), HTML_template(name).c_str());
+  } else {
+    Out(G, "  Function: %s\n", name.c_str());
+  }
+  if (!record.sub_name.empty()) {
+    const std::string header = AdjNameLength(record.sub_name, 62, 12, G);
+    if (G.html_flag) {
+      Out(G, "         <FONT COLOR=%s><B>%s</B></FONT>\n",
+          G.html_blue_color.c_str(), HTML_template(header).c_str());
+    } else {
+      Out(G, "            %s\n", header.c_str());
+    }
+  }
+  ComplexLine(record.params, record.returns, record.cyclo, G);
+  LOCLine(record.loc, record.eloc, record.lloc, record.comments, record.lines,
+          G);
+  Out(G, "\n");
+}
