@@ -29,7 +29,8 @@ size_t MacroNames::Slot(std::string_view name, uint32_t hash) const {
 void MacroNames::Grow() {
   std::vector<uint32_t> old;
   old.swap(slots_);
-  slots_.assign(old.empty() ? 1024 : old.size() * 2, 0);
+  // A tree of headers defines tens of thousands of names: start roomy.
+  slots_.assign(old.empty() ? (1u << 15) : old.size() * 2, 0);
   for (const uint32_t id : old) {
     if (id == 0) continue;
     const std::string_view name = Text(id - 1);

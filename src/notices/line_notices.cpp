@@ -1,5 +1,6 @@
 // The notices whose long texts take nothing but the line number: their
 // texts in one table, and the one routine that issues them.
+#include <array>
 #include <string_view>
 
 #include "notices/emit.h"
@@ -324,12 +325,17 @@ static_assert(TextsTakeOnlyTheLine(),
 }  // namespace
 
 void IssueLineNotice(int n, int line, Globals& G) {
-  for (const LineNoticeText& t : kLineNotices) {
-    if (t.number != n) continue;
-    IssueNotice(n, line, G, [&] {
-      LongText(G, Fmt(t.plain, line),
-               Fmt(t.html, G.html_notice_color.c_str(), line));
-    });
-    return;
-  }
+  // The table's entries by notice number: a TAB notice is raised for every
+  // TAB of a file, so the lookup must not walk the table.
+  static const auto by_number = [] {
+    std::array<const LineNoticeText*, 46> index{};
+    for (const LineNoticeText& t : kLineNotices) index[t.number] = &t;
+    return index;
+  }();
+  if (n < 0 || n > 45 || by_number[n] == nullptr) return;
+  const LineNoticeText& t = *by_number[n];
+  IssueNotice(n, line, G, [&] {
+    LongText(G, Fmt(t.plain, line),
+             Fmt(t.html, G.html_notice_color.c_str(), line));
+  });
 }
