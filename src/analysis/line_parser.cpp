@@ -280,7 +280,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       break;
     case '=':
       if (prev == '=' || prev == '!' || prev == '<' || prev == '>') break;
-      if (next == '=' || P.template_header_pending) break;
+      if (next == '=' || P.function_template_flag) break;
       P.assignment_flag = 1;
       if (P.local_brace < 1 && OperatorBefore(s, i)) P.assignment_flag = 0;
       if (P.if_condition) {

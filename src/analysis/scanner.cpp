@@ -83,19 +83,24 @@ int GetNextToken(const char* line, int pos, std::string& out) {
                                                                          : 0;
 }
 
+int NextCodeIndex(const char* line, int pos) {
+  for (;;) {
+    while (IsBlankOrTab(line[pos])) ++pos;
+    if (line[pos] != '/' || line[pos + 1] != '*') return pos;
+    int k = pos + 2;
+    while (!(line[k] == '*' && line[k + 1] == '/')) {
+      if (line[k] == '\0' || line[k] == '\n') return k;
+      ++k;
+    }
+    pos = k + 2;
+  }
+}
+
 int NextChar(const char* p) {
   if (p == nullptr) return '\0';
-  for (;;) {
-    while (IsBlankOrTab(*p)) ++p;
-    if (p[0] == '/' && p[1] == '/') return '\n';
-    if (p[0] != '/' || p[1] != '*') return static_cast<unsigned char>(*p);
-    p += 2;
-    while (!(p[0] == '*' && p[1] == '/')) {
-      if (*p == '\0' || *p == '\n') return static_cast<unsigned char>(*p);
-      ++p;
-    }
-    p += 2;
-  }
+  const int k = NextCodeIndex(p, 0);
+  if (p[k] == '/' && p[k + 1] == '/') return '\n';
+  return static_cast<unsigned char>(p[k]);
 }
 
 int FindCodeCharAt(const char* p, int c, bool* crossed_comment) {

@@ -30,6 +30,12 @@ bool GetNextRawToken(const char* line, int pos, std::string& out);
 // token starts with a letter, '_' or '~', otherwise 0.
 int GetNextToken(const char* line, int pos, std::string& out);
 
+// The index of the first character at or after `pos` that is not a blank,
+// a TAB or inside a /* */ comment. At a comment not closed on the line it
+// is the index of the LF or terminator that ends the line; at a // it is
+// the index of its first '/'.
+int NextCodeIndex(const char* line, int pos);
+
 // The first character from `p` that is not a blank, a TAB or inside a
 // /* */ comment. A // gives a line feed; an unclosed comment gives the LF
 // or terminator that ends the line.

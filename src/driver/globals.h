@@ -144,7 +144,6 @@ struct FileState {
   int switch_brace = 0;
   int if_condition = 0;
   int while_condition = 0;
-  int template_header_pending = 0;
   int paren_skip = 0;       // set by class-header reading: ignore one '(' .. ')'
   int pointer_marker = 0;   // a '*' was seen in code on this declaration
   int angle_depth = 0;
@@ -152,6 +151,37 @@ struct FileState {
   std::string func_name;
   std::string class_name;
   std::string namespace_name;
+
+  // The function candidate: recognised at a '(' outside any body, its
+  // parameters counted up to its opening brace, its body measured up to
+  // the matching closing brace.
+  int param_scan_flag = 0;      // commas count parameters
+  int param_pending = 0;        // the '(' ended its line before a parameter
+  int macro_call_flag = 0;      // the name looks like a macro invocation
+  int function_template_flag = 0;
+  std::string function_template_line;  // formatted template header
+  int inline_function_flag = 0;
+  int func_param_count = 0;
+  int param_paren_depth = 0;    // local_paren just inside the list's '('
+  int param_angle_depth = 0;    // angle depth at the list's '('
+  // The state of a parameter list that has closed: a ';' then ends a
+  // prototype, unless the parameters are declared before the body.
+  int param_list_closed = 0;
+  int param_list_closed_line = 0;
+  int paren_after_list = 0;
+  int knr_declarations = 0;     // parameters declared between ')' and '{'
+  int func_body_open = 0;
+  int func_start_line = 0;
+  int func_end_line = 0;
+  // The file's counters when the body opened.
+  int32_t func_begin_loc = 0;
+  int32_t func_begin_comments = 0;
+  int32_t func_begin_blanks = 0;
+  int32_t func_begin_noneffective = 0;  // brace-only + paren-only lines
+  int32_t func_begin_spaces = 0;
+  int32_t func_begin_characters = 0;
+  int32_t func_begin_brackets = 0;      // '[' minus ']'
+  int32_t func_begin_parens = 0;        // '(' minus ')'
 
   // Per-function decision and statement counters.
   int func_semicolon_count = 0;

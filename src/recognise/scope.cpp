@@ -1,16 +1,39 @@
 #include "recognise/scope.h"
 
-// Function, class and namespace recognition are not part of the analysis
-// yet: these handlers leave the line parser's counts untouched.
+#include <cstring>
 
-void ScopeLineStart(const char*, int, Globals&) {}
-void ScopeOpenParen(const char*, int&, Globals&) {}
-void ScopeCloseParen(const char*, int&, Globals&) {}
-void ScopeOpenBrace(const char*, int&, Globals&) {}
-void ScopeCloseBrace(const char*, int&, Globals&) {}
-void ScopeSemicolon(const char*, int&, Globals&) {}
-void ScopeComma(const char*, int&, Globals&) {}
-void ScopeColon(const char*, int&, Globals&) {}
+#include "recognise/functions.h"
+
+// Function recognition is wired in here; class and namespace recognition
+// are not part of the analysis yet.
+
+void ScopeLineStart(const char* line, int, Globals& G) {
+  FunctionLineStart(line, G);
+}
+
+void ScopeOpenParen(const char* line, int& i, Globals& G) {
+  FunctionOpenParen(line, i, G);
+}
+
+void ScopeCloseParen(const char*, int&, Globals& G) { FunctionCloseParen(G); }
+
+void ScopeOpenBrace(const char* line, int&, Globals& G) {
+  FunctionOpenBrace(line, G);
+}
+
+void ScopeCloseBrace(const char* line, int& i, Globals& G) {
+  // A function record that could not be stored abandons the line.
+  if (!FunctionCloseBrace(G)) i = static_cast<int>(strlen(line));
+}
+
+void ScopeSemicolon(const char* line, int& i, Globals& G) {
+  FunctionSemicolon(line, i, G);
+}
+
+void ScopeComma(const char* line, int& i, Globals& G) {
+  FunctionComma(line, i, G);
+}
+
+void ScopeColon(const char*, int&, Globals& G) { FunctionColon(G); }
 void ScopeTilde(const char*, int&, Globals&) {}
-void EmitFunction(Globals&) {}
 void EmitNamespace(Globals&, int) {}

@@ -152,7 +152,8 @@ TEST(KeywordMatch, CountsDecisionsAndReturnPointsOfTheFunction) {
     SCOPED_TRACE(c.line);
     CapturedRun run;
     SetLanguage(kC, run.G);
-    run.Parse({c.line});
+    // Inside a body: a function's counters start when its body opens.
+    run.Parse({"void f(void) {", c.line});
     EXPECT_EQ(run.G.parse.*(c.counter), c.expected);
   }
 }

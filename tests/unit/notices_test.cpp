@@ -309,13 +309,16 @@ TEST_F(NoticesTest, HangingScopesAreReportedOutsideTotalsOnlyRuns) {
   G.metrics.closebrace_count = 3;
   G.parse.local_brace = 1;
   G.parse.funcname_flag = 1;
+  G.parse.func_name = "parse";
   Check_Hanging(G);
+  // The open function's header follows, without metrics.
   EXPECT_EQ(Output(),
             "\n    NOTICE: The end of the source file has been reached where the\n"
             "            local function scope remains open.  The last known "
             "function\n"
             "            will be emitted but metrics cannot be generated in this\n"
-            "            condition.\n");
+            "            condition.\n"
+            "  Function: parse\n");
   EXPECT_EQ(G.metrics.notice_count, 0);
 }
 

@@ -1,0 +1,250 @@
+// The function candidate from its '(' to its body: recognition at a '('
+// outside any body, the parameter count, and the end of a candidate that
+// turns out to be a prototype, a declaration or a macro invocation.
+#include <cstring>
+#include <string>
+
+#include "analysis/keywords.h"
+#include "analysis/scanner.h"
+#include "analysis/strippers.h"
+#include "recognise/class_seams.h"
+#include "recognise/functions.h"
+#include "recognise/keyword_hooks.h"
+
+namespace {
+
+// The candidate is open and its body has not begun.
+bool InHeader(const FileState& P) {
+  return P.funcname_flag && !P.func_body_open;
+}
+
+// The parameter count for a first parameter token: "void" alone (followed
+// by ')' or the line end) is no parameter, any other token one.
+int FirstParameter(const char* line, int pos) {
+  std::string token;
+  if (!GetNextToken(line, pos, token)) return -1;
+  if (token != "void") return 1;
+  const int at = NextCodeIndex(line, pos);
+  const int after = NextChar(line + at + 4);
+  return after == ')' || IsLineEnd(static_cast<char>(after)) ? 0 : 1;
+}
+
+// Inside a class specification a name without its class's scope gets it.
+void PrefixClass(FileState& P) {
+  if (!P.class_flag) return;
+  std::string& name = P.func_name;
+  if (P.java_file && name.find('.') == std::string::npos) {
+    name = P.class_name + "." + name;
+  } else if (P.cpp_file && name.find("::") == std::string::npos) {
+    name = P.class_name + "::" + name;
+  }
+}
+
+// Counts the first parameter of the list whose '(' is at `paren`: a token
+// after it decides; a '(' that ends its line leaves the decision to the
+// next line.
+void StartParameterList(const char* line, int paren, Globals& G) {
+  FileState& P = G.parse;
+  const int first = FirstParameter(line, paren + 1);
+  if (first >= 0) {
+    P.func_param_count = first;
+  } else if (IsLineEnd(static_cast<char>(NextChar(line + paren + 1)))) {
+    P.param_pending = 1;
+  }
+}
+
+// The number of '(' in line[from + 1 .. to].
+int ParensBetween(const char* line, int from, int to) {
+  int count = 0;
+  for (int k = from + 1; k <= to; ++k) count += line[k] == '(';
+  return count;
+}
+
+// The last character before index i that is not a blank or TAB, or '\0'.
+char PreviousCodeChar(const char* line, int i) {
+  int k = i - 1;
+  while (k >= 0 && IsBlankOrTab(line[k])) --k;
+  return k >= 0 ? line[k] : '\0';
+}
+
+// The statement ending at the ';' at index i reads like a declaration of
+// parameters ('int a;', 'char *s;'): at least two words since the line's
+// start or an earlier ';'.
+bool DeclaresParameters(const char* line, int i) {
+  int start = i;
+  while (start > 0 && line[start - 1] != ';') --start;
+  int words = 0;
+  bool in_word = false;
+  for (int k = start; k < i; ++k) {
+    const bool word_char = isfirstchar(static_cast<unsigned char>(line[k])) ||
+                           (in_word && line[k] >= '0' && line[k] <= '9');
+    if (word_char && !in_word) ++words;
+    in_word = word_char;
+  }
+  return words >= 2;
+}
+
+// A '{' that opens an extern "C" block rather than a body.
+bool ExternCBlock(const char* line) {
+  const char* at = strstr(line, "extern");
+  return at != nullptr && strstr(at, "\"C") != nullptr;
+}
+
+// The line's template header, or no marker, when a declaration ends.
+void ClearMarkers(FileState& P) {
+  P.function_template_flag = 0;
+  P.function_template_line.clear();
+  P.inline_function_flag = 0;
+}
+
+}  // namespace
+
+void DropCandidate(Globals& G) {
+  FileState& P = G.parse;
+  P.funcname_flag = 0;
+  P.param_scan_flag = 0;
+  P.param_pending = 0;
+  P.macro_call_flag = 0;
+  P.instantiate_colon_flag = 0;
+  P.func_name.clear();
+  P.param_list_closed = 0;
+  P.param_list_closed_line = 0;
+  P.paren_after_list = 0;
+  P.knr_declarations = 0;
+  ClearMarkers(P);
+}
+
+void FunctionLineStart(const char* line, Globals& G) {
+  FileState& P = G.parse;
+  if (!P.param_pending || !InHeader(P)) return;
+  const int first = FirstParameter(line, 0);
+  if (first >= 0) {
+    P.func_param_count = first;
+    P.param_pending = 0;
+  } else if (NextChar(line) == ')') {
+    P.param_pending = 0;  // an empty list closed on this line
+  }
+}
+
+void FunctionOpenParen(const char* line, int i, Globals& G) {
+  FileState& P = G.parse;
+  if (P.funcname_flag) {
+    if (P.param_list_closed && !P.func_body_open) P.paren_after_list = 1;
+    // A candidate that looked like a macro invocation gives way to the
+    // next '(' outside any body and any parenthesis.
+    if (!P.macro_call_flag || P.local_brace >= 1 || P.local_paren - 1 >= 1) {
+      return;
+    }
+    DropCandidate(G);
+  }
+  if (P.local_brace > 0 || P.preproc_flag || P.assignment_flag ||
+      P.typedef_flag || P.define_flag || P.template_beg_flag) {
+    return;
+  }
+  // 'struct node *next_node(void)' is a function, not a struct.
+  ClassHeaderCancel(G);
+
+  int anchor = i;
+  if (NextCodeIndex(line, 0) == i && NextChar(line + i + 1) != '*') {
+    // The name ended the previous line.
+    const std::string& previous = P.last_code_line;
+    if (previous.empty()) return;
+    GetFunction(previous.c_str(), static_cast<int>(previous.size()) - 1, G);
+  } else {
+    const int at = GetFunction(line, i, G);
+    if (P.funcname_flag && at > i && line[at] == '(') anchor = at;
+  }
+  if (!P.funcname_flag) return;
+  PrefixClass(P);
+  P.param_paren_depth = P.local_paren + ParensBetween(line, i, anchor);
+  P.param_angle_depth = P.angle_depth;
+  StartParameterList(line, anchor, G);
+}
+
+void FunctionCloseParen(Globals& G) {
+  FileState& P = G.parse;
+  if (!InHeader(P) || P.param_list_closed) return;
+  if (P.local_paren < P.param_paren_depth) {
+    P.param_list_closed = 1;
+    P.param_list_closed_line = G.metrics.lines;
+  }
+}
+
+void FunctionComma(const char* line, int i, Globals& G) {
+  FileState& P = G.parse;
+  if (!InHeader(P)) return;
+  if (!P.param_list_closed) {
+    if (P.param_scan_flag && P.local_paren == P.param_paren_depth &&
+        P.angle_depth <= P.param_angle_depth) {
+      ++P.func_param_count;
+    }
+    return;
+  }
+  // 'f(1), g(2)' is a list of expressions or declarators, not a header.
+  if (P.local_paren == 0 && !P.instantiate_colon_flag &&
+      PreviousCodeChar(line, i) == ')') {
+    DropCandidate(G);
+  }
+}
+
+void FunctionColon(Globals& G) {
+  FileState& P = G.parse;
+  // A constructor's initialiser list follows: its calls name no function.
+  if (InHeader(P) && P.param_list_closed) P.instantiate_colon_flag = 1;
+}
+
+void FunctionSemicolon(const char* line, int i, Globals& G) {
+  FileState& P = G.parse;
+  if (!P.funcname_flag) {
+    if (P.local_brace <= 0) ClearMarkers(P);
+    return;
+  }
+  if (P.func_body_open || P.local_paren > 0) return;
+  // Old-style parameter declarations between the list and the body:
+  // 'int f(a, s)' / 'int a;' / 'char *s;' / '{'.
+  if (P.param_list_closed && P.param_list_closed_line < G.metrics.lines &&
+      !P.paren_after_list && DeclaresParameters(line, i)) {
+    P.knr_declarations = 1;
+    return;
+  }
+  DropCandidate(G);
+}
+
+void FunctionOpenBrace(const char* line, Globals& G) {
+  FileState& P = G.parse;
+  if (P.local_brace >= 1) {
+    ++P.local_brace;
+    return;
+  }
+  if (!P.funcname_flag || P.func_body_open || P.assignment_flag ||
+      P.local_paren != 0 || ExternCBlock(line)) {
+    return;
+  }
+  BeginFunctionBody(line, G);
+}
+
+bool FunctionCloseBrace(Globals& G) {
+  FileState& P = G.parse;
+  if (!P.funcname_flag) return true;
+  if (!P.func_body_open) {
+    // 'int a[] = { f(1), 2 };': a brace closes before any body opened.
+    if (P.local_paren <= 0) DropCandidate(G);
+    return true;
+  }
+  if (P.local_brace >= 1 || P.local_paren >= 1 || P.assignment_flag) {
+    return true;
+  }
+  return EndFunctionBody(G);
+}
+
+void FunctionInlineMarker(Globals& G) { G.parse.inline_function_flag = 1; }
+
+void FunctionTemplateMarker(Globals& G) {
+  FileState& P = G.parse;
+  P.function_template_flag = 1;
+  P.function_template_line = P.template_header;
+  FormatTemplateLine(P.function_template_line);
+}
+
+// The first parameter token decides "void" itself.
+void FunctionVoidWord(const char*, int, Globals&) {}
