@@ -20,7 +20,7 @@ build:
 # A full report over the bundled examples. With -n the exit status is the
 # number of quality notices, so it is shown rather than treated as failure.
 run: build
-	./$(BUILD)/klv -v -a -n $$(find examples -type f | LC_ALL=C sort); \
+	./$(BUILD)/klv -v -f -c -n $$(find examples -type f | LC_ALL=C sort); \
 	echo "klv exit status: $$? (the number of quality notices)"
 
 test: build
