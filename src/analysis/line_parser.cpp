@@ -281,8 +281,15 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
     case '=':
       if (prev == '=' || prev == '!' || prev == '<' || prev == '>') break;
       if (next == '=' || P.function_template_flag) break;
-      P.assignment_flag = 1;
-      if (P.local_brace < 1 && OperatorBefore(s, i)) P.assignment_flag = 0;
+      // The text of a directive ('#define INIT(x) x = 0') is no part of
+      // the declaration around it, nor is an '=' in parentheses outside
+      // a body (a default argument, an annotation's element, a macro's
+      // argument).
+      if (!P.preproc_flag && !(P.local_brace < 1 && P.local_paren > 0)) {
+        P.assignment_flag = 1;
+        if (P.local_brace < 1 && OperatorBefore(s, i)) P.assignment_flag = 0;
+        if (P.assignment_flag) ScopeAssignment(line, i, G);
+      }
       if (P.if_condition) {
         EmitIfAssignmentNotice(s.number, G);
       } else if (P.while_condition) {

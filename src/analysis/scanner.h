@@ -10,6 +10,12 @@ inline bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 // The terminator, a line feed or a carriage return.
 inline bool IsLineEnd(char c) { return c == '\0' || c == '\n' || c == '\r'; }
 
+// A letter, digit or '_': a character inside a name.
+inline bool IsNameChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+         (c >= '0' && c <= '9') || c == '_';
+}
+
 // Index of the first character at or after `pos` that is not a blank or TAB.
 inline int SkipBlanks(const char* line, int pos) {
   while (IsBlankOrTab(line[pos])) ++pos;

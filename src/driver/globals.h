@@ -170,6 +170,7 @@ struct FileState {
   int param_list_closed_line = 0;
   int paren_after_list = 0;
   int knr_declarations = 0;     // parameters declared between ')' and '{'
+  int init_brace_depth = 0;     // braces of 'v{1}' in an initialiser list
   int func_body_open = 0;
   int func_start_line = 0;
   int func_end_line = 0;

@@ -29,18 +29,14 @@ int LineCommentBefore(const char* line, int limit) {
   return -1;
 }
 
-bool IsWordChar(char c) {
-  return isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
-}
-
 // Index of the first "operator" before `limit` that stands as a word of
 // its own, or -1.
 int OperatorWordBefore(const char* line, int limit) {
   std::string_view text(line, static_cast<size_t>(limit));
   for (size_t at = text.find("operator"); at != std::string_view::npos;
        at = text.find("operator", at + 1)) {
-    const bool starts = at == 0 || !IsWordChar(line[at - 1]);
-    if (starts && !IsWordChar(line[at + 8])) return static_cast<int>(at);
+    const bool starts = at == 0 || !IsNameChar(line[at - 1]);
+    if (starts && !IsNameChar(line[at + 8])) return static_cast<int>(at);
   }
   return -1;
 }

@@ -1,6 +1,7 @@
 // The function candidate from its '(' to its body: recognition at a '('
 // outside any body, the parameter count, and the end of a candidate that
 // turns out to be a prototype, a declaration or a macro invocation.
+#include <cctype>
 #include <cstring>
 #include <string>
 
@@ -111,6 +112,7 @@ void DropCandidate(Globals& G) {
   P.param_list_closed_line = 0;
   P.paren_after_list = 0;
   P.knr_declarations = 0;
+  P.init_brace_depth = 0;
   ClearMarkers(P);
 }
 
@@ -132,13 +134,18 @@ void FunctionOpenParen(const char* line, int i, Globals& G) {
     if (P.param_list_closed && !P.func_body_open) P.paren_after_list = 1;
     // A candidate that looked like a macro invocation gives way to the
     // next '(' outside any body and any parenthesis.
-    if (!P.macro_call_flag || P.local_brace >= 1 || P.local_paren - 1 >= 1) {
+    if (!P.macro_call_flag || P.func_body_open || P.local_brace >= 1 ||
+        P.local_paren - 1 >= 1) {
       return;
     }
     DropCandidate(G);
   }
-  if (P.local_brace > 0 || P.preproc_flag || P.assignment_flag ||
-      P.typedef_flag || P.define_flag || P.template_beg_flag) {
+  // A name stands before a '(' outside any parenthesis: the '(' of
+  // '__attribute__((x))' or of a parameter 'long (*fill)(void)' names no
+  // function.
+  if (P.local_brace > 0 || P.local_paren > 1 || P.preproc_flag ||
+      P.assignment_flag || P.typedef_flag || P.define_flag ||
+      P.template_beg_flag) {
     return;
   }
   // 'struct node *next_node(void)' is a function, not a struct.
@@ -193,6 +200,15 @@ void FunctionColon(Globals& G) {
   if (InHeader(P) && P.param_list_closed) P.instantiate_colon_flag = 1;
 }
 
+void FunctionAssignment(Globals& G) {
+  FileState& P = G.parse;
+  // 'MACRO(x) int table[] = {': an initialised declaration follows what
+  // looked like a header ('= 0', '= default' end a declaration as well).
+  if (InHeader(P) && P.param_list_closed && P.local_paren == 0) {
+    DropCandidate(G);
+  }
+}
+
 void FunctionSemicolon(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
   if (!P.funcname_flag) {
@@ -210,14 +226,24 @@ void FunctionSemicolon(const char* line, int i, Globals& G) {
   DropCandidate(G);
 }
 
-void FunctionOpenBrace(const char* line, Globals& G) {
+void FunctionOpenBrace(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
-  if (P.local_brace >= 1) {
+  if (P.local_brace >= 1 || P.func_body_open) {
+    // A brace in the body; after a closing brace that could not end the
+    // function the body goes on.
+    if (P.local_brace < 0) P.local_brace = 0;
     ++P.local_brace;
     return;
   }
-  if (!P.funcname_flag || P.func_body_open || P.assignment_flag ||
-      P.local_paren != 0 || ExternCBlock(line)) {
+  if (!P.funcname_flag || P.assignment_flag || P.local_paren != 0 ||
+      ExternCBlock(line)) {
+    return;
+  }
+  // 'A() : v{1}, w{2} {': a member initialised with braces.
+  const char before = PreviousCodeChar(line, i);
+  if (P.instantiate_colon_flag &&
+      (IsNameChar(before) || before == '>')) {
+    ++P.init_brace_depth;
     return;
   }
   BeginFunctionBody(line, G);
@@ -227,13 +253,19 @@ bool FunctionCloseBrace(Globals& G) {
   FileState& P = G.parse;
   if (!P.funcname_flag) return true;
   if (!P.func_body_open) {
-    // 'int a[] = { f(1), 2 };': a brace closes before any body opened.
-    if (P.local_paren <= 0) DropCandidate(G);
+    if (P.init_brace_depth > 0) {
+      --P.init_brace_depth;
+    } else if (P.local_paren <= 0) {
+      // 'int a[] = { f(1), 2 };': a brace closes before any body opened.
+      DropCandidate(G);
+    }
     return true;
   }
-  if (P.local_brace >= 1 || P.local_paren >= 1 || P.assignment_flag) {
-    return true;
-  }
+  // Inside a body only the function's own closing brace brings the depth
+  // below 1. Parentheses still open then were left unbalanced by #if
+  // branches: the function ends all the same (notice 12 reports them).
+  if (P.local_brace >= 1 || P.assignment_flag) return true;
+  P.local_paren = 0;
   return EndFunctionBody(G);
 }
 
