@@ -1,5 +1,7 @@
 // The notices whose long texts take nothing but the line number: their
 // texts in one table, and the one routine that issues them.
+#include <charconv>
+#include <string>
 #include <string_view>
 
 #include "notices/emit.h"
@@ -321,15 +323,43 @@ consteval bool TextsTakeOnlyTheLine() {
 static_assert(TextsTakeOnlyTheLine(),
               "a line notice text takes more than the line number");
 
+// Writes a plain text whose only conversion is one "%d" (or none), with
+// the line number in its place, in one write. The text last written is
+// kept: every TAB of an indented line repeats it.
+void WriteWithLine(Globals& G, const char* text, int line) {
+  static const char* last_text = nullptr;
+  static int last_line = 0;
+  static std::string scratch;
+  if (text != last_text || line != last_line) {
+    const std::string_view plain(text);
+    const size_t at = plain.find("%d");
+    scratch.assign(plain.substr(0, at));
+    if (at != std::string_view::npos) {
+      char digits[16];
+      const auto end = std::to_chars(digits, digits + sizeof digits, line).ptr;
+      scratch.append(digits, end);
+      scratch.append(plain.substr(at + 2));
+    }
+    last_text = text;
+    last_line = line;
+  }
+  OutText(G, scratch);
+}
+
 }  // namespace
 
 void IssueLineNotice(int n, int line, Globals& G) {
   for (const LineNoticeText& t : kLineNotices) {
     if (t.number != n) continue;
-    IssueNotice(n, line, G, [&] {
-      LongText(G, Fmt(t.plain, line),
-               Fmt(t.html, G.html_notice_color.c_str(), line));
-    });
+    // Only the text the output mode shows is written, the plain one
+    // without a formatting pass: a tabbed source raises notice 30 once per
+    // TAB.
+    if (!RecordNotice(n, line, G)) return;
+    if (G.html_flag) {
+      Out(G, t.html, G.html_notice_color.c_str(), line);
+    } else {
+      WriteWithLine(G, t.plain, line);
+    }
     return;
   }
 }

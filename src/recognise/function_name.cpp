@@ -23,10 +23,9 @@ int CodeCharAfter(const char* line, int pos) { return NextChar(line + pos + 1); 
 
 // Index of the first "//" before `limit`, or -1.
 int LineCommentBefore(const char* line, int limit) {
-  for (int k = 0; k + 1 < limit; ++k) {
-    if (line[k] == '/' && line[k + 1] == '/') return k;
-  }
-  return -1;
+  const std::string_view text(line, static_cast<size_t>(limit));
+  const size_t at = text.find("//");
+  return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
 // Index of the first "operator" before `limit` that stands as a word of
@@ -60,6 +59,16 @@ int DeclaratorParen(const char* line, int pos) {
 // at '(', '*', '&', a blank or the line start.
 std::string NameBefore(const char* line, int k) {
   while (k >= 0 && (IsBlankOrTab(line[k]) || line[k] == ')')) --k;
+  // Most names are a plain run of name characters: taken whole.
+  int start = k;
+  while (start >= 0 && (IsNameChar(line[start]) || line[start] == ':' ||
+                        line[start] == '~')) {
+    --start;
+  }
+  if (start < 0 || IsBlankOrTab(line[start]) || line[start] == '(' ||
+      line[start] == '*' || line[start] == '&') {
+    return std::string(line + start + 1, static_cast<size_t>(k - start));
+  }
   std::string reversed;
   while (k >= 0) {
     const char c = line[k];
@@ -152,9 +161,7 @@ std::string OperatorSymbol(const char* line, int op) {
 // A character allowed in a function name; C++ and Java names may also
 // hold scope and template characters.
 bool NameCharAllowed(char c, const FileState& P) {
-  if (isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '~') {
-    return true;
-  }
+  if (IsNameChar(c) || c == '~') return true;
   return (P.cpp_file || P.java_file) && (c == ':' || c == '<' || c == '>');
 }
 
@@ -187,6 +194,10 @@ int is_systype(const std::string& name, Globals& G) {
   const FileState& P = G.parse;
   if (name.empty() || static_cast<unsigned char>(name[0]) <= ' ') return 0;
   if (P.assignment_flag) return 0;
+  // Every system type word is 2 to 8 lower-case letters.
+  if (name.size() < 2 || name.size() > 8 || name[0] < 'c' || name[0] > 'w') {
+    return 0;
+  }
   for (const char* word : kSystemTypes) {
     if (name == word) {
       if (G.debug_flag) {
@@ -294,9 +305,8 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
     return paren_pos;
   }
 
-  std::string first_token;
-  GetNextToken(line, 0, first_token);
-  if (first_token == P.func_name && IsUpperCase(P.func_name.c_str())) {
+  if (NextTokenView(line, 0) == P.func_name &&
+      IsUpperCase(P.func_name.c_str())) {
     P.macro_call_flag = 1;
   }
   P.funcname_flag = 1;

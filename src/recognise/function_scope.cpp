@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "analysis/keywords.h"
 #include "analysis/scanner.h"
@@ -22,8 +23,10 @@ bool InHeader(const FileState& P) {
 // The parameter count for a first parameter token: "void" alone (followed
 // by ')' or the line end) is no parameter, any other token one.
 int FirstParameter(const char* line, int pos) {
-  std::string token;
-  if (!GetNextToken(line, pos, token)) return -1;
+  const std::string_view token = NextTokenView(line, pos);
+  if (token.empty() || !isfirstchar(static_cast<unsigned char>(token[0]))) {
+    return -1;
+  }
   if (token != "void") return 1;
   const int at = NextCodeIndex(line, pos);
   const int after = NextChar(line + at + 4);
