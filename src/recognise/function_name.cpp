@@ -263,6 +263,12 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
   if (op >= 0) {
     std::string scope = OperatorScope(line, op);
     P.func_name = OperatorSymbol(line, op);
+    // The call operator's own "()" comes first; its list is the next '('.
+    if (P.func_name == "operator ()") {
+      const char* close = strchr(line + paren_pos, ')');
+      const char* list = close == nullptr ? nullptr : strchr(close, '(');
+      if (list != nullptr) paren_pos = static_cast<int>(list - line);
+    }
     if (!scope.empty()) P.func_name = scope + "::" + P.func_name;
     if (G.debug_flag) {
       Out(G, "\n operator G->func_name = %s\n\n", P.func_name.c_str());

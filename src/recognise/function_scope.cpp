@@ -49,19 +49,13 @@ void PrefixClass(FileState& P) {
 // next line.
 void StartParameterList(const char* line, int paren, Globals& G) {
   FileState& P = G.parse;
+  P.param_paren_depth = P.local_paren;
   const int first = FirstParameter(line, paren + 1);
   if (first >= 0) {
     P.func_param_count = first;
   } else if (IsLineEnd(static_cast<char>(NextChar(line + paren + 1)))) {
     P.param_pending = 1;
   }
-}
-
-// The number of '(' in line[from + 1 .. to].
-int ParensBetween(const char* line, int from, int to) {
-  int count = 0;
-  for (int k = from + 1; k <= to; ++k) count += line[k] == '(';
-  return count;
 }
 
 // The last character before index i that is not a blank or TAB, or '\0'.
@@ -116,11 +110,13 @@ void DropCandidate(Globals& G) {
   P.paren_after_list = 0;
   P.knr_declarations = 0;
   P.init_brace_depth = 0;
+  P.param_list_start = -1;
   ClearMarkers(P);
 }
 
 void FunctionLineStart(const char* line, Globals& G) {
   FileState& P = G.parse;
+  P.param_list_start = -1;  // a position on the line before
   if (!P.param_pending || !InHeader(P)) return;
   const int first = FirstParameter(line, 0);
   if (first >= 0) {
@@ -133,6 +129,11 @@ void FunctionLineStart(const char* line, Globals& G) {
 
 void FunctionOpenParen(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
+  if (P.funcname_flag && P.param_list_start == i && !P.func_body_open) {
+    P.param_list_start = -1;
+    StartParameterList(line, i, G);
+    return;
+  }
   if (P.funcname_flag) {
     if (P.param_list_closed && !P.func_body_open) P.paren_after_list = 1;
     // A candidate that looked like a macro invocation gives way to the
@@ -154,26 +155,31 @@ void FunctionOpenParen(const char* line, int i, Globals& G) {
   // 'struct node *next_node(void)' is a function, not a struct.
   ClassHeaderCancel(G);
 
-  int anchor = i;
+  int list = i;
   if (NextCodeIndex(line, 0) == i && NextChar(line + i + 1) != '*') {
     // The name ended the previous line.
     const std::string& previous = P.last_code_line;
     if (previous.empty()) return;
     GetFunction(previous.c_str(), static_cast<int>(previous.size()) - 1, G);
   } else {
-    const int at = GetFunction(line, i, G);
-    if (P.funcname_flag && at > i && line[at] == '(') anchor = at;
+    list = GetFunction(line, i, G);
   }
   if (!P.funcname_flag) return;
   PrefixClass(P);
-  P.param_paren_depth = P.local_paren + ParensBetween(line, i, anchor);
   P.param_angle_depth = P.angle_depth;
-  StartParameterList(line, anchor, G);
+  if (list > i && line[list] == '(') {
+    // The list opens at a later '(' of this line ('void (*signal(int))',
+    // 'operator()(int)'): parameters count from there.
+    P.param_list_start = list;
+    return;
+  }
+  P.param_list_start = -1;
+  StartParameterList(line, i, G);
 }
 
 void FunctionCloseParen(Globals& G) {
   FileState& P = G.parse;
-  if (!InHeader(P) || P.param_list_closed) return;
+  if (!InHeader(P) || P.param_list_closed || P.param_list_start >= 0) return;
   if (P.local_paren < P.param_paren_depth) {
     P.param_list_closed = 1;
     P.param_list_closed_line = G.metrics.lines;
@@ -182,7 +188,7 @@ void FunctionCloseParen(Globals& G) {
 
 void FunctionComma(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
-  if (!InHeader(P)) return;
+  if (!InHeader(P) || P.param_list_start >= 0) return;
   if (!P.param_list_closed) {
     if (P.param_scan_flag && P.local_paren == P.param_paren_depth &&
         P.angle_depth <= P.param_angle_depth) {
