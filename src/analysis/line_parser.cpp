@@ -1,8 +1,10 @@
 #include "analysis/line_parser.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "analysis/char_classes.h"
@@ -281,8 +283,15 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
     case '=':
       if (prev == '=' || prev == '!' || prev == '<' || prev == '>') break;
       if (next == '=' || P.function_template_flag) break;
-      P.assignment_flag = 1;
-      if (P.local_brace < 1 && OperatorBefore(s, i)) P.assignment_flag = 0;
+      // The text of a directive ('#define INIT(x) x = 0') is no part of
+      // the declaration around it, nor is an '=' in parentheses outside
+      // a body (a default argument, an annotation's element, a macro's
+      // argument).
+      if (!P.preproc_flag && !(P.local_brace < 1 && P.local_paren > 0)) {
+        P.assignment_flag = 1;
+        if (P.local_brace < 1 && OperatorBefore(s, i)) P.assignment_flag = 0;
+        if (P.assignment_flag) ScopeAssignment(line, i, G);
+      }
       if (P.if_condition) {
         EmitIfAssignmentNotice(s.number, G);
       } else if (P.while_condition) {
@@ -584,16 +593,17 @@ class LineScanner {
 void SetLineScanFastPaths(bool on) { LineScanner::fast_paths_enabled = on; }
 
 void ShowStateLine(Globals& G, int line_number, const char* label) {
-  std::string middle = Fmt(" %s Line: %d ", label, line_number);
-  int lead = 36 - static_cast<int>(middle.size() / 2);
-  std::string marker(static_cast<size_t>(lead > 0 ? lead : 0), '-');
-  marker += middle;
-  if (marker.size() < 72) marker.append(72 - marker.size(), '-');
-  if (strstr(label, "End") != nullptr) {
-    Out(G, "  %s\n", marker.c_str());
-  } else {
-    Out(G, "\n  %s\n", marker.c_str());
-  }
+  // Built in place: the markers frame every function of a notice report.
+  char middle[128];
+  int length = snprintf(middle, sizeof middle, " %s Line: %d ", label,
+                        line_number);
+  if (length < 0) return;
+  if (length >= static_cast<int>(sizeof middle)) length = sizeof middle - 1;
+  const int lead = std::max(0, 36 - length / 2);
+  const int trail = std::max(0, 72 - lead - length);
+  static const std::string dashes(72, '-');
+  Out(G, strstr(label, "End") != nullptr ? "  %.*s%s%.*s\n" : "\n  %.*s%s%.*s\n",
+      lead, dashes.c_str(), middle, trail, dashes.c_str());
 }
 
 void ParseLine(const char* line, int line_number, Globals& G) {

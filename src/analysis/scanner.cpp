@@ -42,20 +42,31 @@ int SkipToToken(const char* line, int pos) {
   return pos;
 }
 
-// Copies the token at `pos` into `out` up to a character of `stops` or a
-// line end. Returns false when the length guard stopped it.
-bool CopyToken(const char* line, int pos, const char* stops, std::string& out) {
-  const int start = pos;
+// The end of the token at `pos`: the first character of `stops` or line
+// end; -1 when the length guard stopped it.
+int TokenEnd(const char* line, int pos, const char* stops) {
   while (!IsLineEnd(line[pos]) && strchr(stops, line[pos]) == nullptr) {
     if (++pos >= kCopyLimit) {
       LineLengthError();
-      out.clear();
-      return false;
+      return -1;
     }
   }
-  out.assign(line + start, static_cast<size_t>(pos - start));
+  return pos;
+}
+
+// Copies the token at `pos` into `out` up to a character of `stops` or a
+// line end. Returns false when the length guard stopped it.
+bool CopyToken(const char* line, int pos, const char* stops, std::string& out) {
+  const int end = TokenEnd(line, pos, stops);
+  if (end < 0) {
+    out.clear();
+    return false;
+  }
+  out.assign(line + pos, static_cast<size_t>(end - pos));
   return true;
 }
+
+constexpr const char* kTokenStops = " \t()/:;{";
 
 }  // namespace
 
@@ -73,14 +84,21 @@ bool GetNextRawToken(const char* line, int pos, std::string& out) {
   return CopyToken(line, pos, " \t", out);
 }
 
-int GetNextToken(const char* line, int pos, std::string& out) {
-  out.clear();
-  if (line == nullptr) return 0;
+std::string_view NextTokenView(const char* line, int pos) {
+  if (line == nullptr) return {};
   pos = SkipToToken(line, pos);
-  if (pos < 0) return 0;
-  if (!CopyToken(line, pos, " \t()/:;{", out)) return 0;
-  return !out.empty() && isfirstchar(static_cast<unsigned char>(out[0])) ? 1
-                                                                         : 0;
+  if (pos < 0) return {};
+  const int end = TokenEnd(line, pos, kTokenStops);
+  if (end < 0) return {};
+  return std::string_view(line + pos, static_cast<size_t>(end - pos));
+}
+
+int GetNextToken(const char* line, int pos, std::string& out) {
+  const std::string_view token = NextTokenView(line, pos);
+  out.assign(token);
+  return !token.empty() && isfirstchar(static_cast<unsigned char>(token[0]))
+             ? 1
+             : 0;
 }
 
 int NextCodeIndex(const char* line, int pos) {

@@ -5,10 +5,17 @@
 #define KLV_ANALYSIS_SCANNER_H_
 
 #include <string>
+#include <string_view>
 
 inline bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 // The terminator, a line feed or a carriage return.
 inline bool IsLineEnd(char c) { return c == '\0' || c == '\n' || c == '\r'; }
+
+// A letter, digit or '_': a character inside a name.
+inline bool IsNameChar(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+         (c >= '0' && c <= '9') || c == '_';
+}
 
 // Index of the first character at or after `pos` that is not a blank or TAB.
 inline int SkipBlanks(const char* line, int pos) {
@@ -29,6 +36,8 @@ bool GetNextRawToken(const char* line, int pos, std::string& out);
 // GetNextToken: the token also ends at ( ) / : ; {. Returns 1 when the
 // token starts with a letter, '_' or '~', otherwise 0.
 int GetNextToken(const char* line, int pos, std::string& out);
+// The token GetNextToken copies, as a view into the line (empty when none).
+std::string_view NextTokenView(const char* line, int pos);
 
 // The index of the first character at or after `pos` that is not a blank,
 // a TAB or inside a /* */ comment. At a comment not closed on the line it

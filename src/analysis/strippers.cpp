@@ -7,10 +7,6 @@
 
 namespace {
 
-bool IsNameChar(char c) {
-  return isalnum(static_cast<unsigned char>(c)) || c == '_';
-}
-
 // True when `word` starts at k as a whole word followed by a blank or TAB.
 bool WordBeforeBlank(const std::string& s, size_t k, const char* word) {
   const size_t len = strlen(word);

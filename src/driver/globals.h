@@ -163,6 +163,7 @@ struct FileState {
   int inline_function_flag = 0;
   int func_param_count = 0;
   int param_paren_depth = 0;    // local_paren just inside the list's '('
+  int param_list_start = -1;    // a later '(' of the line opens the list
   int param_angle_depth = 0;    // angle depth at the list's '('
   // The state of a parameter list that has closed: a ';' then ends a
   // prototype, unless the parameters are declared before the body.
@@ -170,6 +171,7 @@ struct FileState {
   int param_list_closed_line = 0;
   int paren_after_list = 0;
   int knr_declarations = 0;     // parameters declared between ')' and '{'
+  int init_brace_depth = 0;     // braces of 'v{1}' in an initialiser list
   int func_body_open = 0;
   int func_start_line = 0;
   int func_end_line = 0;

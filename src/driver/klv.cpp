@@ -1,6 +1,7 @@
 #include "driver/klv.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -226,6 +227,7 @@ int Run(int argc, char** argv, Globals& G) {
 }  // namespace
 
 int klv(int argc, char** argv) {
+  if (!isatty(fileno(stdout))) UseReportBuffer(stdout);
   auto G = std::make_unique<Globals>();
   Init_Globals(*G);
   G->program_name = argc > 0 && argv[0] != nullptr ? argv[0] : "klv";

@@ -413,6 +413,8 @@ void set_output_file(const char* path, Globals& G) {
         path, strerror(err));
     return;
   }
+  G.output_owner.reset();  // the buffer is shared with an earlier -O file
+  UseReportBuffer(f);
   G.output_owner.reset(f);
   G.output = f;
   printf("\nKLV using output file: %s\n", path);

@@ -1,6 +1,8 @@
 // The notices whose long texts take nothing but the line number: their
 // texts in one table, and the one routine that issues them.
 #include <array>
+#include <charconv>
+#include <string>
 #include <string_view>
 
 #include "notices/emit.h"
@@ -322,6 +324,29 @@ consteval bool TextsTakeOnlyTheLine() {
 static_assert(TextsTakeOnlyTheLine(),
               "a line notice text takes more than the line number");
 
+// Writes a plain text whose only conversion is one "%d" (or none), with
+// the line number in its place, in one write. The text last written is
+// kept: every TAB of an indented line repeats it.
+void WriteWithLine(Globals& G, const char* text, int line) {
+  static const char* last_text = nullptr;
+  static int last_line = 0;
+  static std::string scratch;
+  if (text != last_text || line != last_line) {
+    const std::string_view plain(text);
+    const size_t at = plain.find("%d");
+    scratch.assign(plain.substr(0, at));
+    if (at != std::string_view::npos) {
+      char digits[16];
+      const auto end = std::to_chars(digits, digits + sizeof digits, line).ptr;
+      scratch.append(digits, end);
+      scratch.append(plain.substr(at + 2));
+    }
+    last_text = text;
+    last_line = line;
+  }
+  OutText(G, scratch);
+}
+
 }  // namespace
 
 void IssueLineNotice(int n, int line, Globals& G) {
@@ -334,8 +359,12 @@ void IssueLineNotice(int n, int line, Globals& G) {
   }();
   if (n < 0 || n > 45 || by_number[n] == nullptr) return;
   const LineNoticeText& t = *by_number[n];
-  IssueNotice(n, line, G, [&] {
-    LongText(G, Fmt(t.plain, line),
-             Fmt(t.html, G.html_notice_color.c_str(), line));
-  });
+  // Only the text the output mode shows is written, the plain one without a
+  // formatting pass.
+  if (!RecordNotice(n, line, G)) return;
+  if (G.html_flag) {
+    Out(G, t.html, G.html_notice_color.c_str(), line);
+  } else {
+    WriteWithLine(G, t.plain, line);
+  }
 }

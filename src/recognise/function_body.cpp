@@ -178,7 +178,10 @@ int GetCycloComplexity(const Globals& G) {
 void BeginFunctionBody(const char* line, Globals& G) {
   FileState& P = G.parse;
   FileMetrics& M = G.metrics;
-  FormatTemplateLine(P.func_name);
+  // Only a name with blanks ('operator +=', 'Map<class T>') changes.
+  if (P.func_name.find_first_of(" \t") != std::string::npos) {
+    FormatTemplateLine(P.func_name);
+  }
   if (P.class_flag) ClassMethod(line, G);
   if (G.debug_flag) Out(G, "Enter begin function check\n");
   P.param_scan_flag = 0;

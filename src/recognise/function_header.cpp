@@ -2,6 +2,7 @@
 // template header) when its body opens or closes, and its measures when it
 // closes.
 #include <string>
+#include <string_view>
 
 #include "analysis/line_parser.h"
 #include "recognise/functions.h"
@@ -16,10 +17,10 @@ namespace {
 // The text as a header line shows it: one trailing line end removed,
 // wrapped at `width` with `indent` blanks, HTML-escaped with -H.
 std::string Shown(const std::string& text, int width, int indent, Globals& G) {
-  std::string s = text;
-  if (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
-  s = AdjNameLength(s, width, indent, G);
-  return G.html_flag ? HTML_template(s) : s;
+  std::string_view s = text;
+  if (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.remove_suffix(1);
+  std::string shown = AdjNameLength(std::string(s), width, indent, G);
+  return G.html_flag ? HTML_template(shown) : shown;
 }
 
 // "  <label>: <name>", and the template header under the name when

@@ -23,14 +23,9 @@ int CodeCharAfter(const char* line, int pos) { return NextChar(line + pos + 1); 
 
 // Index of the first "//" before `limit`, or -1.
 int LineCommentBefore(const char* line, int limit) {
-  for (int k = 0; k + 1 < limit; ++k) {
-    if (line[k] == '/' && line[k + 1] == '/') return k;
-  }
-  return -1;
-}
-
-bool IsWordChar(char c) {
-  return isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+  const std::string_view text(line, static_cast<size_t>(limit));
+  const size_t at = text.find("//");
+  return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
 // Index of the first "operator" before `limit` that stands as a word of
@@ -39,8 +34,8 @@ int OperatorWordBefore(const char* line, int limit) {
   std::string_view text(line, static_cast<size_t>(limit));
   for (size_t at = text.find("operator"); at != std::string_view::npos;
        at = text.find("operator", at + 1)) {
-    const bool starts = at == 0 || !IsWordChar(line[at - 1]);
-    if (starts && !IsWordChar(line[at + 8])) return static_cast<int>(at);
+    const bool starts = at == 0 || !IsNameChar(line[at - 1]);
+    if (starts && !IsNameChar(line[at + 8])) return static_cast<int>(at);
   }
   return -1;
 }
@@ -64,6 +59,16 @@ int DeclaratorParen(const char* line, int pos) {
 // at '(', '*', '&', a blank or the line start.
 std::string NameBefore(const char* line, int k) {
   while (k >= 0 && (IsBlankOrTab(line[k]) || line[k] == ')')) --k;
+  // Most names are a plain run of name characters: taken whole.
+  int start = k;
+  while (start >= 0 && (IsNameChar(line[start]) || line[start] == ':' ||
+                        line[start] == '~')) {
+    --start;
+  }
+  if (start < 0 || IsBlankOrTab(line[start]) || line[start] == '(' ||
+      line[start] == '*' || line[start] == '&') {
+    return std::string(line + start + 1, static_cast<size_t>(k - start));
+  }
   std::string reversed;
   while (k >= 0) {
     const char c = line[k];
@@ -156,9 +161,7 @@ std::string OperatorSymbol(const char* line, int op) {
 // A character allowed in a function name; C++ and Java names may also
 // hold scope and template characters.
 bool NameCharAllowed(char c, const FileState& P) {
-  if (isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '~') {
-    return true;
-  }
+  if (IsNameChar(c) || c == '~') return true;
   return (P.cpp_file || P.java_file) && (c == ':' || c == '<' || c == '>');
 }
 
@@ -191,6 +194,10 @@ int is_systype(const std::string& name, Globals& G) {
   const FileState& P = G.parse;
   if (name.empty() || static_cast<unsigned char>(name[0]) <= ' ') return 0;
   if (P.assignment_flag) return 0;
+  // Every system type word is 2 to 8 lower-case letters.
+  if (name.size() < 2 || name.size() > 8 || name[0] < 'c' || name[0] > 'w') {
+    return 0;
+  }
   for (const char* word : kSystemTypes) {
     if (name == word) {
       if (G.debug_flag) {
@@ -256,6 +263,12 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
   if (op >= 0) {
     std::string scope = OperatorScope(line, op);
     P.func_name = OperatorSymbol(line, op);
+    // The call operator's own "()" comes first; its list is the next '('.
+    if (P.func_name == "operator ()") {
+      const char* close = strchr(line + paren_pos, ')');
+      const char* list = close == nullptr ? nullptr : strchr(close, '(');
+      if (list != nullptr) paren_pos = static_cast<int>(list - line);
+    }
     if (!scope.empty()) P.func_name = scope + "::" + P.func_name;
     if (G.debug_flag) {
       Out(G, "\n operator G->func_name = %s\n\n", P.func_name.c_str());
@@ -298,9 +311,8 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
     return paren_pos;
   }
 
-  std::string first_token;
-  GetNextToken(line, 0, first_token);
-  if (first_token == P.func_name && IsUpperCase(P.func_name.c_str())) {
+  if (NextTokenView(line, 0) == P.func_name &&
+      IsUpperCase(P.func_name.c_str())) {
     P.macro_call_flag = 1;
   }
   P.funcname_flag = 1;

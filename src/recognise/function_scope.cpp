@@ -1,8 +1,10 @@
 // The function candidate from its '(' to its body: recognition at a '('
 // outside any body, the parameter count, and the end of a candidate that
 // turns out to be a prototype, a declaration or a macro invocation.
+#include <cctype>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "analysis/keywords.h"
 #include "analysis/scanner.h"
@@ -21,8 +23,10 @@ bool InHeader(const FileState& P) {
 // The parameter count for a first parameter token: "void" alone (followed
 // by ')' or the line end) is no parameter, any other token one.
 int FirstParameter(const char* line, int pos) {
-  std::string token;
-  if (!GetNextToken(line, pos, token)) return -1;
+  const std::string_view token = NextTokenView(line, pos);
+  if (token.empty() || !isfirstchar(static_cast<unsigned char>(token[0]))) {
+    return -1;
+  }
   if (token != "void") return 1;
   const int at = NextCodeIndex(line, pos);
   const int after = NextChar(line + at + 4);
@@ -45,19 +49,13 @@ void PrefixClass(FileState& P) {
 // next line.
 void StartParameterList(const char* line, int paren, Globals& G) {
   FileState& P = G.parse;
+  P.param_paren_depth = P.local_paren;
   const int first = FirstParameter(line, paren + 1);
   if (first >= 0) {
     P.func_param_count = first;
   } else if (IsLineEnd(static_cast<char>(NextChar(line + paren + 1)))) {
     P.param_pending = 1;
   }
-}
-
-// The number of '(' in line[from + 1 .. to].
-int ParensBetween(const char* line, int from, int to) {
-  int count = 0;
-  for (int k = from + 1; k <= to; ++k) count += line[k] == '(';
-  return count;
 }
 
 // The last character before index i that is not a blank or TAB, or '\0'.
@@ -111,11 +109,14 @@ void DropCandidate(Globals& G) {
   P.param_list_closed_line = 0;
   P.paren_after_list = 0;
   P.knr_declarations = 0;
+  P.init_brace_depth = 0;
+  P.param_list_start = -1;
   ClearMarkers(P);
 }
 
 void FunctionLineStart(const char* line, Globals& G) {
   FileState& P = G.parse;
+  P.param_list_start = -1;  // a position on the line before
   if (!P.param_pending || !InHeader(P)) return;
   const int first = FirstParameter(line, 0);
   if (first >= 0) {
@@ -128,42 +129,57 @@ void FunctionLineStart(const char* line, Globals& G) {
 
 void FunctionOpenParen(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
+  if (P.funcname_flag && P.param_list_start == i && !P.func_body_open) {
+    P.param_list_start = -1;
+    StartParameterList(line, i, G);
+    return;
+  }
   if (P.funcname_flag) {
     if (P.param_list_closed && !P.func_body_open) P.paren_after_list = 1;
     // A candidate that looked like a macro invocation gives way to the
     // next '(' outside any body and any parenthesis.
-    if (!P.macro_call_flag || P.local_brace >= 1 || P.local_paren - 1 >= 1) {
+    if (!P.macro_call_flag || P.func_body_open || P.local_brace >= 1 ||
+        P.local_paren - 1 >= 1) {
       return;
     }
     DropCandidate(G);
   }
-  if (P.local_brace > 0 || P.preproc_flag || P.assignment_flag ||
-      P.typedef_flag || P.define_flag || P.template_beg_flag) {
+  // A name stands before a '(' outside any parenthesis: the '(' of
+  // '__attribute__((x))' or of a parameter 'long (*fill)(void)' names no
+  // function.
+  if (P.local_brace > 0 || P.local_paren > 1 || P.preproc_flag ||
+      P.assignment_flag || P.typedef_flag || P.define_flag ||
+      P.template_beg_flag) {
     return;
   }
   // 'struct node *next_node(void)' is a function, not a struct.
   ClassHeaderCancel(G);
 
-  int anchor = i;
+  int list = i;
   if (NextCodeIndex(line, 0) == i && NextChar(line + i + 1) != '*') {
     // The name ended the previous line.
     const std::string& previous = P.last_code_line;
     if (previous.empty()) return;
     GetFunction(previous.c_str(), static_cast<int>(previous.size()) - 1, G);
   } else {
-    const int at = GetFunction(line, i, G);
-    if (P.funcname_flag && at > i && line[at] == '(') anchor = at;
+    list = GetFunction(line, i, G);
   }
   if (!P.funcname_flag) return;
   PrefixClass(P);
-  P.param_paren_depth = P.local_paren + ParensBetween(line, i, anchor);
   P.param_angle_depth = P.angle_depth;
-  StartParameterList(line, anchor, G);
+  if (list > i && line[list] == '(') {
+    // The list opens at a later '(' of this line ('void (*signal(int))',
+    // 'operator()(int)'): parameters count from there.
+    P.param_list_start = list;
+    return;
+  }
+  P.param_list_start = -1;
+  StartParameterList(line, i, G);
 }
 
 void FunctionCloseParen(Globals& G) {
   FileState& P = G.parse;
-  if (!InHeader(P) || P.param_list_closed) return;
+  if (!InHeader(P) || P.param_list_closed || P.param_list_start >= 0) return;
   if (P.local_paren < P.param_paren_depth) {
     P.param_list_closed = 1;
     P.param_list_closed_line = G.metrics.lines;
@@ -172,7 +188,7 @@ void FunctionCloseParen(Globals& G) {
 
 void FunctionComma(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
-  if (!InHeader(P)) return;
+  if (!InHeader(P) || P.param_list_start >= 0) return;
   if (!P.param_list_closed) {
     if (P.param_scan_flag && P.local_paren == P.param_paren_depth &&
         P.angle_depth <= P.param_angle_depth) {
@@ -193,6 +209,15 @@ void FunctionColon(Globals& G) {
   if (InHeader(P) && P.param_list_closed) P.instantiate_colon_flag = 1;
 }
 
+void FunctionAssignment(Globals& G) {
+  FileState& P = G.parse;
+  // 'MACRO(x) int table[] = {': an initialised declaration follows what
+  // looked like a header ('= 0', '= default' end a declaration as well).
+  if (InHeader(P) && P.param_list_closed && P.local_paren == 0) {
+    DropCandidate(G);
+  }
+}
+
 void FunctionSemicolon(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
   if (!P.funcname_flag) {
@@ -210,14 +235,24 @@ void FunctionSemicolon(const char* line, int i, Globals& G) {
   DropCandidate(G);
 }
 
-void FunctionOpenBrace(const char* line, Globals& G) {
+void FunctionOpenBrace(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
-  if (P.local_brace >= 1) {
+  if (P.local_brace >= 1 || P.func_body_open) {
+    // A brace in the body; after a closing brace that could not end the
+    // function the body goes on.
+    if (P.local_brace < 0) P.local_brace = 0;
     ++P.local_brace;
     return;
   }
-  if (!P.funcname_flag || P.func_body_open || P.assignment_flag ||
-      P.local_paren != 0 || ExternCBlock(line)) {
+  if (!P.funcname_flag || P.assignment_flag || P.local_paren != 0 ||
+      ExternCBlock(line)) {
+    return;
+  }
+  // 'A() : v{1}, w{2} {': a member initialised with braces.
+  const char before = PreviousCodeChar(line, i);
+  if (P.instantiate_colon_flag &&
+      (IsNameChar(before) || before == '>')) {
+    ++P.init_brace_depth;
     return;
   }
   BeginFunctionBody(line, G);
@@ -227,13 +262,19 @@ bool FunctionCloseBrace(Globals& G) {
   FileState& P = G.parse;
   if (!P.funcname_flag) return true;
   if (!P.func_body_open) {
-    // 'int a[] = { f(1), 2 };': a brace closes before any body opened.
-    if (P.local_paren <= 0) DropCandidate(G);
+    if (P.init_brace_depth > 0) {
+      --P.init_brace_depth;
+    } else if (P.local_paren <= 0) {
+      // 'int a[] = { f(1), 2 };': a brace closes before any body opened.
+      DropCandidate(G);
+    }
     return true;
   }
-  if (P.local_brace >= 1 || P.local_paren >= 1 || P.assignment_flag) {
-    return true;
-  }
+  // Inside a body only the function's own closing brace brings the depth
+  // below 1. Parentheses still open then were left unbalanced by #if
+  // branches: the function ends all the same (notice 12 reports them).
+  if (P.local_brace >= 1 || P.assignment_flag) return true;
+  P.local_paren = 0;
   return EndFunctionBody(G);
 }
 

@@ -42,14 +42,15 @@ std::string GetInterface(const std::string& name);
 // gets its first parameter from this line's first token.
 void FunctionLineStart(const char* line, Globals& G);
 // At a '(' (already counted in local_paren), a ')' (already taken off),
-// a ',', a single ':', a ';', a '{' and a '}' (already taken off
-// local_brace).
+// a ',', a single ':', an assigning '=', a ';', a '{' and a '}' (already
+// taken off local_brace).
 void FunctionOpenParen(const char* line, int i, Globals& G);
 void FunctionCloseParen(Globals& G);
 void FunctionComma(const char* line, int i, Globals& G);
 void FunctionColon(Globals& G);
+void FunctionAssignment(Globals& G);
 void FunctionSemicolon(const char* line, int i, Globals& G);
-void FunctionOpenBrace(const char* line, Globals& G);
+void FunctionOpenBrace(const char* line, int i, Globals& G);
 // Returns false when the rest of the line is to be abandoned (the function
 // record could not be stored).
 bool FunctionCloseBrace(Globals& G);

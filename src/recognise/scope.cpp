@@ -17,8 +17,8 @@ void ScopeOpenParen(const char* line, int& i, Globals& G) {
 
 void ScopeCloseParen(const char*, int&, Globals& G) { FunctionCloseParen(G); }
 
-void ScopeOpenBrace(const char* line, int&, Globals& G) {
-  FunctionOpenBrace(line, G);
+void ScopeOpenBrace(const char* line, int& i, Globals& G) {
+  FunctionOpenBrace(line, i, G);
 }
 
 void ScopeCloseBrace(const char* line, int& i, Globals& G) {
@@ -29,6 +29,8 @@ void ScopeCloseBrace(const char* line, int& i, Globals& G) {
 void ScopeSemicolon(const char* line, int& i, Globals& G) {
   FunctionSemicolon(line, i, G);
 }
+
+void ScopeAssignment(const char*, int&, Globals& G) { FunctionAssignment(G); }
 
 void ScopeComma(const char* line, int& i, Globals& G) {
   FunctionComma(line, i, G);

@@ -16,6 +16,8 @@ void ScopeCloseParen(const char* line, int& i, Globals& G);
 void ScopeOpenBrace(const char* line, int& i, Globals& G);
 void ScopeCloseBrace(const char* line, int& i, Globals& G);
 void ScopeSemicolon(const char* line, int& i, Globals& G);
+// An '=' that assigns (not part of a comparison or an operator's name).
+void ScopeAssignment(const char* line, int& i, Globals& G);
 void ScopeComma(const char* line, int& i, Globals& G);
 void ScopeColon(const char* line, int& i, Globals& G);
 void ScopeTilde(const char* line, int& i, Globals& G);

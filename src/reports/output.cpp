@@ -29,6 +29,14 @@ void Out(Globals& G, const char* fmt, ...) {
   va_end(args);
 }
 
+void UseReportBuffer(FILE* stream) {
+  constexpr size_t kSize = 1 << 16;
+  static char stdout_buffer[kSize];
+  static char file_buffer[kSize];
+  setvbuf(stream, stream == stdout ? stdout_buffer : file_buffer, _IOFBF,
+          kSize);
+}
+
 void OutText(Globals& G, std::string_view text) {
   fwrite(text.data(), 1, text.size(), G.output);
 }

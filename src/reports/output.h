@@ -3,6 +3,7 @@
 #ifndef KLV_REPORTS_OUTPUT_H_
 #define KLV_REPORTS_OUTPUT_H_
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,11 @@
 
 #define KLV_PRINTF(fmt_index, first_arg) \
   __attribute__((format(printf, fmt_index, first_arg)))
+
+// Gives a report stream (standard output, or the file of -O) a large
+// buffer: a report can run to hundreds of megabytes (a notice per TAB of a
+// tree), and then goes out in large writes. Call before the first write.
+void UseReportBuffer(FILE* stream);
 
 // One formatted write to the run's output stream.
 void Out(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);
