@@ -8,7 +8,7 @@
 
 enum class ClassKeyword { kClass, kStruct, kInterface };
 
-// "class", "struct" or "interface" at index i: a specification opens, or
+// "class", "struct" or "interface" at index i: a class body opens, or
 // the line is a declaration.
 void ClassHeaderRule(const char* line, int i, ClassKeyword kind, Globals& G);
 // "enum" ending at `end`: counts the enumeration when its body opens.

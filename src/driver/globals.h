@@ -220,7 +220,7 @@ struct FileState {
   int static_brace_wait = 0;
 
   // Class, struct and interface keywords: the header is open (until its
-  // brace), which kind it is, a declaration rather than a specification,
+  // brace), which kind it is, a declaration rather than a definition,
   // and the base list read so far.
   int class_header_pending = 0;
   int struct_pending = 0;

@@ -8,7 +8,7 @@ void ClassHeaderCancel(Globals& G) {
   P.class_name.clear();
 }
 
-// Class specifications are not recognised yet: no class counts methods or
+// Class definitions are not recognised yet: no class counts methods or
 // receives function measures.
 void ClassMethod(const char*, Globals&) {}
 

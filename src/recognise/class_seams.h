@@ -1,6 +1,6 @@
 // Where function recognition hands over to class recognition: a function
 // header cancels a pending class header, a method body opens inside a class
-// specification, and a completed function adds its measures to its class.
+// definition, and a completed function adds its measures to its class.
 #ifndef KLV_RECOGNISE_CLASS_SEAMS_H_
 #define KLV_RECOGNISE_CLASS_SEAMS_H_
 
@@ -10,7 +10,7 @@
 // for its brace was a return type ('struct node *next_node(void)').
 void ClassHeaderCancel(Globals& G);
 
-// A function body opens at `line` inside a class specification: the
+// A function body opens at `line` inside a class definition: the
 // member being declared is a method.
 void ClassMethod(const char* line, Globals& G);
 

@@ -33,7 +33,7 @@ int FirstParameter(const char* line, int pos) {
   return after == ')' || IsLineEnd(static_cast<char>(after)) ? 0 : 1;
 }
 
-// Inside a class specification a name without its class's scope gets it.
+// Inside a class definition a name without its class's scope gets it.
 void PrefixClass(FileState& P) {
   if (!P.class_flag) return;
   std::string& name = P.func_name;

@@ -223,7 +223,7 @@ TEST(KeywordMatch, DisabledNoticesAreNeitherCountedNorPrinted) {
   EXPECT_EQ(run.Output(), "");
 }
 
-TEST(KeywordMatch, CountsVirtualOnlyInsideAClassSpecification) {
+TEST(KeywordMatch, CountsVirtualOnlyInsideAClassDefinition) {
   CapturedRun run;
   SetLanguage(kCpp, run.G);
   run.G.parse.class_flag = 1;

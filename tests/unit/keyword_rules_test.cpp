@@ -147,7 +147,7 @@ TEST(Template, KeepsTheHeaderUpToItsClosingAngle) {
   EXPECT_EQ(split.G.metrics.template_count, 0);
 }
 
-TEST(ClassHeader, OpensASpecificationOrNotesADeclaration) {
+TEST(ClassHeader, OpensADefinitionOrNotesADeclaration) {
   struct {
     bool cpp;
     bool java;
