@@ -319,10 +319,7 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
   P.param_scan_flag = 1;
   P.func_param_count = 0;
   P.func_return_count = 0;
-  P.param_list_closed = 0;
-  P.param_list_closed_line = 0;
-  P.paren_after_list = 0;
-  P.knr_declarations = 0;
+  ClearPrototypeState(P);
   PrefixNamespace(G);
   return paren_pos;
 }
