@@ -21,19 +21,26 @@ std::string_view MacroNames::Name(size_t index) const {
 size_t MacroNames::Slot(std::string_view name, uint32_t hash) const {
   const size_t mask = slots_.size() - 1;
   for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    const uint32_t id = slots_[slot];
-    if (id == 0 || Text(id - 1) == name) return slot;
+    const uint64_t entry = slots_[slot];
+    // The hash kept beside the name spares reading names that differ.
+    if (entry == 0 || (static_cast<uint32_t>(entry >> 32) == hash &&
+                       Text(static_cast<uint32_t>(entry) - 1) == name)) {
+      return slot;
+    }
   }
 }
 
 void MacroNames::Grow() {
-  std::vector<uint32_t> old;
+  std::vector<uint64_t> old;
   old.swap(slots_);
   slots_.assign(old.empty() ? 1024 : old.size() * 2, 0);
-  for (const uint32_t id : old) {
-    if (id == 0) continue;
-    const std::string_view name = Text(id - 1);
-    slots_[Slot(name, HashName(name))] = id;
+  for (const uint64_t entry : old) {
+    if (entry == 0) continue;
+    const uint32_t hash = static_cast<uint32_t>(entry >> 32);
+    const size_t mask = slots_.size() - 1;
+    size_t slot = hash & mask;
+    while (slots_[slot] != 0) slot = (slot + 1) & mask;
+    slots_[slot] = entry;
   }
 }
 
@@ -41,13 +48,14 @@ void MacroNames::Add(std::string_view name, int value) {
   if (starts_.empty()) starts_.push_back(0);
   // Keep the table at most half full.
   if (starts_.size() * 2 > slots_.size()) Grow();
-  const size_t slot = Slot(name, HashName(name));
-  uint32_t id = slots_[slot];
+  const uint32_t hash = HashName(name);
+  const size_t slot = Slot(name, hash);
+  uint32_t id = static_cast<uint32_t>(slots_[slot]);
   if (id == 0) {
     text_.append(name);
     starts_.push_back(text_.size());
     id = static_cast<uint32_t>(starts_.size() - 1);
-    slots_[slot] = id;
+    slots_[slot] = (uint64_t{hash} << 32) | id;
   }
   entries_.push_back(Entry{id - 1, value});
 }

@@ -44,7 +44,9 @@ class MacroNames {
   std::string text_;             // every distinct name, one after the other
   std::vector<size_t> starts_;   // start of each distinct name; one past the
                                  // last name's end at the back
-  std::vector<uint32_t> slots_;  // distinct name index + 1; 0 is empty
+  // The name's hash in the high half, its distinct name index + 1 in the
+  // low half; 0 is empty.
+  std::vector<uint64_t> slots_;
   std::vector<Entry> entries_;
 };
 
