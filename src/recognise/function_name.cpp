@@ -53,11 +53,11 @@ int DeclaratorParen(const char* line, int pos) {
   return pos;
 }
 
-// Collects the name that ends before index `k` + 1, backwards: blanks,
-// TABs and ')' before it are skipped; a template argument list is taken
-// whole (without blanks); a /* */ comment is stepped over; the name ends
-// at '(', '*', '&', a blank or the line start.
-std::string NameBefore(const char* line, int k) {
+// Collects into `name` the name that ends before index `k` + 1,
+// backwards: blanks, TABs and ')' before it are skipped; a template
+// argument list is taken whole (without blanks); a /* */ comment is stepped
+// over; the name ends at '(', '*', '&', a blank or the line start.
+void NameBefore(const char* line, int k, std::string& name) {
   while (k >= 0 && (IsBlankOrTab(line[k]) || line[k] == ')')) --k;
   // Most names are a plain run of name characters: taken whole.
   int start = k;
@@ -67,7 +67,8 @@ std::string NameBefore(const char* line, int k) {
   }
   if (start < 0 || IsBlankOrTab(line[start]) || line[start] == '(' ||
       line[start] == '*' || line[start] == '&') {
-    return std::string(line + start + 1, static_cast<size_t>(k - start));
+    name.assign(line + start + 1, static_cast<size_t>(k - start));
+    return;
   }
   std::string reversed;
   while (k >= 0) {
@@ -102,7 +103,7 @@ std::string NameBefore(const char* line, int k) {
     if (IsBlankOrTab(before) || before == '&' || before == '*') break;
     --k;
   }
-  return std::string(reversed.rbegin(), reversed.rend());
+  name.assign(reversed.rbegin(), reversed.rend());
 }
 
 // The class or namespace written before "operator" ('Matrix<T>::operator
@@ -284,7 +285,7 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
       if (declarator < 0) return paren_pos + 1;
       paren_pos = declarator;
     }
-    P.func_name = NameBefore(line, paren_pos - 1);
+    NameBefore(line, paren_pos - 1, P.func_name);
   }
 
   if (!ValFunctionName(G, op >= 0)) return paren_pos;
