@@ -1,6 +1,5 @@
 // Reading the name of a function being defined from the text before the
 // '(' of its parameter list, and the tests a name must pass.
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -28,16 +27,28 @@ int LineCommentBefore(const char* line, int limit) {
   return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
-// Index of the first "operator" before `limit` that stands as a word of
-// its own, or -1.
-int OperatorWordBefore(const char* line, int limit) {
-  std::string_view text(line, static_cast<size_t>(limit));
-  for (size_t at = text.find("operator"); at != std::string_view::npos;
-       at = text.find("operator", at + 1)) {
-    const bool starts = at == 0 || !IsNameChar(line[at - 1]);
-    if (starts && !IsNameChar(line[at + 8])) return static_cast<int>(at);
+// Index of the first "operator" of the line that stands as a word of its
+// own, when it lies before `limit`; -1 otherwise. The line is searched
+// once: a line with many '(' asks again for each.
+int OperatorWordBefore(const char* line, int limit, Globals& G) {
+  FileState& P = G.parse;
+  if (P.operator_scan_text != line || P.operator_scan_line != G.metrics.lines) {
+    P.operator_scan_text = line;
+    P.operator_scan_line = G.metrics.lines;
+    P.operator_scan_at = -1;
+    const std::string_view text(line);
+    for (size_t at = text.find("operator"); at != std::string_view::npos;
+         at = text.find("operator", at + 1)) {
+      const bool starts = at == 0 || !IsNameChar(line[at - 1]);
+      if (starts && !IsNameChar(line[at + 8])) {
+        P.operator_scan_at = static_cast<int>(at);
+        break;
+      }
+    }
   }
-  return -1;
+  return P.operator_scan_at >= 0 && P.operator_scan_at < limit
+             ? P.operator_scan_at
+             : -1;
 }
 
 // The '(' that holds the function's name when the first '(' of the line,
@@ -133,9 +144,10 @@ std::string OperatorScope(const char* line, int op) {
   return scope;
 }
 
-// "operator" and its symbol up to the '(' of the parameter list: one blank
-// after the word when the source has any, no further blanks, comments
-// skipped. The call operator is "operator ()".
+// "operator" and its symbol up to the '(' of the parameter list: the
+// first blank kept as one blank, later blanks dropped, comments skipped
+// ('operator  +=  (' gives "operator +="). The call operator is
+// "operator ()".
 std::string OperatorSymbol(const char* line, int op) {
   std::string name = "operator";
   int k = op + 8;
@@ -166,7 +178,7 @@ bool NameCharAllowed(char c, const FileState& P) {
   return (P.cpp_file || P.java_file) && (c == ':' || c == '<' || c == '>');
 }
 
-// A name that is a scope of its own: it begins like a name.
+// The text begins like a name: a letter, '_' or '~'.
 bool StartsLikeName(const std::string& name) {
   return !name.empty() && isfirstchar(static_cast<unsigned char>(name[0]));
 }
@@ -260,7 +272,7 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
   if (G.debug_flag) Out(G, "\nGetFunction: %s\n", line);
   P.func_name.clear();
 
-  const int op = P.c_file ? -1 : OperatorWordBefore(line, paren_pos);
+  const int op = P.c_file ? -1 : OperatorWordBefore(line, paren_pos, G);
   if (op >= 0) {
     std::string scope = OperatorScope(line, op);
     P.func_name = OperatorSymbol(line, op);
@@ -275,9 +287,13 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
       Out(G, "\n operator G->func_name = %s\n\n", P.func_name.c_str());
     }
   } else {
-    // A line comment before the position: the name ends before it.
-    const int comment = LineCommentBefore(line, paren_pos);
-    if (comment >= 0) paren_pos = comment;
+    // Called for the end of the previous line, whose name may stand
+    // before a line comment: the name ends before it. (Before a '(' in
+    // code a "//" can only be inside a literal.)
+    if (line[paren_pos] != '(') {
+      const int comment = LineCommentBefore(line, paren_pos);
+      if (comment >= 0) paren_pos = comment;
+    }
     if (CodeCharAfter(line, paren_pos) == '*') {
       const char* first = strchr(line, '(');
       if (first == strrchr(line, '(')) return paren_pos + 1;
@@ -288,7 +304,10 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
     NameBefore(line, paren_pos - 1, P.func_name);
   }
 
-  if (!ValFunctionName(G, op >= 0)) return paren_pos;
+  if (!ValFunctionName(G, op >= 0)) {
+    P.func_name.clear();
+    return paren_pos;
+  }
   if (is_systype(P.func_name, G)) {
     P.funcname_flag = 0;
     P.param_scan_flag = 0;

@@ -1,12 +1,10 @@
 // The function candidate from its '(' to its body: recognition at a '('
 // outside any body, the parameter count, and the end of a candidate that
 // turns out to be a prototype, a declaration or a macro invocation.
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
 
-#include "analysis/keywords.h"
 #include "analysis/scanner.h"
 #include "analysis/strippers.h"
 #include "recognise/class_seams.h"
