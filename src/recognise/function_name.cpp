@@ -1,5 +1,6 @@
 // Reading the name of a function being defined from the text before the
 // '(' of its parameter list, and the tests a name must pass.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -28,23 +29,31 @@ int LineCommentBefore(const char* line, int limit) {
 }
 
 // Index of the first "operator" of the line that stands as a word of its
-// own, when it lies before `limit`; -1 otherwise. The line is searched
-// once: a line with many '(' asks again for each.
+// own, when it lies before `limit`; -1 otherwise. What was searched of the
+// line is kept: a line with many '(' asks again for each.
 int OperatorWordBefore(const char* line, int limit, Globals& G) {
   FileState& P = G.parse;
   if (P.operator_scan_text != line || P.operator_scan_line != G.metrics.lines) {
     P.operator_scan_text = line;
     P.operator_scan_line = G.metrics.lines;
+    P.operator_scan_upto = 0;
     P.operator_scan_at = -1;
-    const std::string_view text(line);
-    for (size_t at = text.find("operator"); at != std::string_view::npos;
-         at = text.find("operator", at + 1)) {
+  }
+  if (P.operator_scan_at < 0 && P.operator_scan_upto < limit) {
+    // A word that began before the part searched so far ends in it.
+    const int from = std::max(0, P.operator_scan_upto - 7);
+    const std::string_view text(line + from,
+                                static_cast<size_t>(limit - from));
+    for (size_t k = text.find("operator"); k != std::string_view::npos;
+         k = text.find("operator", k + 1)) {
+      const int at = from + static_cast<int>(k);
       const bool starts = at == 0 || !IsNameChar(line[at - 1]);
       if (starts && !IsNameChar(line[at + 8])) {
-        P.operator_scan_at = static_cast<int>(at);
+        P.operator_scan_at = at;
         break;
       }
     }
+    P.operator_scan_upto = limit;
   }
   return P.operator_scan_at >= 0 && P.operator_scan_at < limit
              ? P.operator_scan_at
@@ -171,13 +180,6 @@ std::string OperatorSymbol(const char* line, int op) {
   return name;
 }
 
-// A character allowed in a function name; C++ and Java names may also
-// hold scope and template characters.
-bool NameCharAllowed(char c, const FileState& P) {
-  if (IsNameChar(c) || c == '~') return true;
-  return (P.cpp_file || P.java_file) && (c == ':' || c == '<' || c == '>');
-}
-
 // The text begins like a name: a letter, '_' or '~'.
 bool StartsLikeName(const std::string& name) {
   return !name.empty() && isfirstchar(static_cast<unsigned char>(name[0]));
@@ -244,12 +246,15 @@ int ValFunctionName(Globals& G, bool operator_name) {
   if (operator_name && !P.c_file) {
     valid = StartsLikeName(name) || (!name.empty() && name[0] == ':');
   } else {
-    // Every character outside template brackets must be allowed; the
-    // arguments of a template ('Map<int, int*>') may hold anything.
+    // Every character outside template brackets must be a name character
+    // (or, in C++ and Java, a scope or template bracket); the arguments of
+    // a template ('Map<int, int*>') may hold anything.
+    const bool scoped = P.cpp_file || P.java_file;
     int depth = 0;
-    for (char c : name) {
+    for (const char c : name) {
+      if (IsNameChar(c) || c == '~') continue;
       if (depth > 0 && c != '<' && c != '>') continue;
-      if (!NameCharAllowed(c, P)) {
+      if (!scoped || (c != ':' && c != '<' && c != '>')) {
         valid = 0;
         break;
       }
@@ -331,8 +336,8 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
     return paren_pos;
   }
 
-  if (NextTokenView(line, 0) == P.func_name &&
-      IsUpperCase(P.func_name.c_str())) {
+  if (IsUpperCase(P.func_name.c_str()) &&
+      NextTokenView(line, 0) == P.func_name) {
     P.macro_call_flag = 1;
   }
   P.funcname_flag = 1;
