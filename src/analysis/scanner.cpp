@@ -1,8 +1,10 @@
 #include "analysis/scanner.h"
 
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -42,10 +44,24 @@ int SkipToToken(const char* line, int pos) {
   return pos;
 }
 
-// The end of the token at `pos`: the first character of `stops` or line
-// end; -1 when the length guard stopped it.
-int TokenEnd(const char* line, int pos, const char* stops) {
-  while (!IsLineEnd(line[pos]) && strchr(stops, line[pos]) == nullptr) {
+// The characters that end a token: a table per stop set, the line ends
+// (terminator, LF, CR) included.
+using StopTable = std::array<bool, 256>;
+
+constexpr StopTable MakeStops(std::string_view stops) {
+  StopTable table{};
+  table[0] = table['\n'] = table['\r'] = true;
+  for (const char c : stops) table[static_cast<unsigned char>(c)] = true;
+  return table;
+}
+
+constexpr StopTable kRawTokenStops = MakeStops(" \t");
+constexpr StopTable kTokenStops = MakeStops(" \t()/:;{");
+
+// The end of the token at `pos`: the first stop character; -1 when the
+// length guard stopped it.
+int TokenEnd(const char* line, int pos, const StopTable& stops) {
+  while (!stops[static_cast<unsigned char>(line[pos])]) {
     if (++pos >= kCopyLimit) {
       LineLengthError();
       return -1;
@@ -53,20 +69,6 @@ int TokenEnd(const char* line, int pos, const char* stops) {
   }
   return pos;
 }
-
-// Copies the token at `pos` into `out` up to a character of `stops` or a
-// line end. Returns false when the length guard stopped it.
-bool CopyToken(const char* line, int pos, const char* stops, std::string& out) {
-  const int end = TokenEnd(line, pos, stops);
-  if (end < 0) {
-    out.clear();
-    return false;
-  }
-  out.assign(line + pos, static_cast<size_t>(end - pos));
-  return true;
-}
-
-constexpr const char* kTokenStops = " \t()/:;{";
 
 }  // namespace
 
@@ -81,7 +83,10 @@ bool GetNextRawToken(const char* line, int pos, std::string& out) {
   if (line == nullptr) return false;
   pos = SkipToToken(line, pos);
   if (pos < 0) return false;
-  return CopyToken(line, pos, " \t", out);
+  const int end = TokenEnd(line, pos, kRawTokenStops);
+  if (end < 0) return false;
+  out.assign(line + pos, static_cast<size_t>(end - pos));
+  return true;
 }
 
 std::string_view NextTokenView(const char* line, int pos) {

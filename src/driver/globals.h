@@ -172,6 +172,13 @@ struct FileState {
   int paren_after_list = 0;
   int knr_declarations = 0;     // parameters declared between ')' and '{'
   int init_brace_depth = 0;     // braces of 'v{1}' in an initialiser list
+  // Where the line `operator_scan_text` (line number operator_scan_line)
+  // holds its first word "operator" (-1: not before operator_scan_upto,
+  // the part searched so far).
+  const char* operator_scan_text = nullptr;
+  int operator_scan_line = 0;
+  int operator_scan_upto = 0;
+  int operator_scan_at = -1;
   int func_body_open = 0;
   int func_start_line = 0;
   int func_end_line = 0;

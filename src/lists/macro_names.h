@@ -37,6 +37,10 @@ class MacroNames {
   // belongs.
   size_t Slot(std::string_view name, uint32_t hash) const;
   void Grow();
+  // The two filter bits of a hash: word index and mask of each.
+  void FilterBits(uint32_t hash, size_t& word1, uint64_t& bit1, size_t& word2,
+                  uint64_t& bit2) const;
+  void AddToFilter(uint32_t hash);
   std::string_view Text(uint32_t id) const {
     return std::string_view(text_).substr(starts_[id],
                                           starts_[id + 1] - starts_[id]);
@@ -45,7 +49,13 @@ class MacroNames {
   std::string text_;             // every distinct name, one after the other
   std::vector<size_t> starts_;   // start of each distinct name; one past the
                                  // last name's end at the back
-  std::vector<uint32_t> slots_;  // distinct name index + 1; 0 is empty
+  // The name's hash in the high half, its distinct name index + 1 in the
+  // low half; 0 is empty.
+  std::vector<uint64_t> slots_;
+  // Two bits per name, chosen by its hash, in a bit set small enough to
+  // stay in the cache: most names looked up are no macro names, and one
+  // clear bit says so without reading the table.
+  std::vector<uint64_t> filter_;
   std::deque<Entry> entries_;  // grows without moving what it holds
 };
 

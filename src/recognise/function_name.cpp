@@ -1,6 +1,6 @@
 // Reading the name of a function being defined from the text before the
 // '(' of its parameter list, and the tests a name must pass.
-#include <cctype>
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -28,16 +28,36 @@ int LineCommentBefore(const char* line, int limit) {
   return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
-// Index of the first "operator" before `limit` that stands as a word of
-// its own, or -1.
-int OperatorWordBefore(const char* line, int limit) {
-  std::string_view text(line, static_cast<size_t>(limit));
-  for (size_t at = text.find("operator"); at != std::string_view::npos;
-       at = text.find("operator", at + 1)) {
-    const bool starts = at == 0 || !IsNameChar(line[at - 1]);
-    if (starts && !IsNameChar(line[at + 8])) return static_cast<int>(at);
+// Index of the first "operator" of the line that stands as a word of its
+// own, when it lies before `limit`; -1 otherwise. What was searched of the
+// line is kept: a line with many '(' asks again for each.
+int OperatorWordBefore(const char* line, int limit, Globals& G) {
+  FileState& P = G.parse;
+  if (P.operator_scan_text != line || P.operator_scan_line != G.metrics.lines) {
+    P.operator_scan_text = line;
+    P.operator_scan_line = G.metrics.lines;
+    P.operator_scan_upto = 0;
+    P.operator_scan_at = -1;
   }
-  return -1;
+  if (P.operator_scan_at < 0 && P.operator_scan_upto < limit) {
+    // A word that began before the part searched so far ends in it.
+    const int from = std::max(0, P.operator_scan_upto - 7);
+    const std::string_view text(line + from,
+                                static_cast<size_t>(limit - from));
+    for (size_t k = text.find("operator"); k != std::string_view::npos;
+         k = text.find("operator", k + 1)) {
+      const int at = from + static_cast<int>(k);
+      const bool starts = at == 0 || !IsNameChar(line[at - 1]);
+      if (starts && !IsNameChar(line[at + 8])) {
+        P.operator_scan_at = at;
+        break;
+      }
+    }
+    P.operator_scan_upto = limit;
+  }
+  return P.operator_scan_at >= 0 && P.operator_scan_at < limit
+             ? P.operator_scan_at
+             : -1;
 }
 
 // The '(' that holds the function's name when the first '(' of the line,
@@ -53,11 +73,11 @@ int DeclaratorParen(const char* line, int pos) {
   return pos;
 }
 
-// Collects the name that ends before index `k` + 1, backwards: blanks,
-// TABs and ')' before it are skipped; a template argument list is taken
-// whole (without blanks); a /* */ comment is stepped over; the name ends
-// at '(', '*', '&', a blank or the line start.
-std::string NameBefore(const char* line, int k) {
+// Collects into `name` the name that ends before index `k` + 1,
+// backwards: blanks, TABs and ')' before it are skipped; a template
+// argument list is taken whole (without blanks); a /* */ comment is stepped
+// over; the name ends at '(', '*', '&', a blank or the line start.
+void NameBefore(const char* line, int k, std::string& name) {
   while (k >= 0 && (IsBlankOrTab(line[k]) || line[k] == ')')) --k;
   // Most names are a plain run of name characters: taken whole.
   int start = k;
@@ -67,7 +87,8 @@ std::string NameBefore(const char* line, int k) {
   }
   if (start < 0 || IsBlankOrTab(line[start]) || line[start] == '(' ||
       line[start] == '*' || line[start] == '&') {
-    return std::string(line + start + 1, static_cast<size_t>(k - start));
+    name.assign(line + start + 1, static_cast<size_t>(k - start));
+    return;
   }
   std::string reversed;
   while (k >= 0) {
@@ -102,7 +123,7 @@ std::string NameBefore(const char* line, int k) {
     if (IsBlankOrTab(before) || before == '&' || before == '*') break;
     --k;
   }
-  return std::string(reversed.rbegin(), reversed.rend());
+  name.assign(reversed.rbegin(), reversed.rend());
 }
 
 // The class or namespace written before "operator" ('Matrix<T>::operator
@@ -132,9 +153,10 @@ std::string OperatorScope(const char* line, int op) {
   return scope;
 }
 
-// "operator" and its symbol up to the '(' of the parameter list: one blank
-// after the word when the source has any, no further blanks, comments
-// skipped. The call operator is "operator ()".
+// "operator" and its symbol up to the '(' of the parameter list: the
+// first blank kept as one blank, later blanks dropped, comments skipped
+// ('operator  +=  (' gives "operator +="). The call operator is
+// "operator ()".
 std::string OperatorSymbol(const char* line, int op) {
   std::string name = "operator";
   int k = op + 8;
@@ -158,14 +180,7 @@ std::string OperatorSymbol(const char* line, int op) {
   return name;
 }
 
-// A character allowed in a function name; C++ and Java names may also
-// hold scope and template characters.
-bool NameCharAllowed(char c, const FileState& P) {
-  if (IsNameChar(c) || c == '~') return true;
-  return (P.cpp_file || P.java_file) && (c == ':' || c == '<' || c == '>');
-}
-
-// A name that is a scope of its own: it begins like a name.
+// The text begins like a name: a letter, '_' or '~'.
 bool StartsLikeName(const std::string& name) {
   return !name.empty() && isfirstchar(static_cast<unsigned char>(name[0]));
 }
@@ -231,12 +246,15 @@ int ValFunctionName(Globals& G, bool operator_name) {
   if (operator_name && !P.c_file) {
     valid = StartsLikeName(name) || (!name.empty() && name[0] == ':');
   } else {
-    // Every character outside template brackets must be allowed; the
-    // arguments of a template ('Map<int, int*>') may hold anything.
+    // Every character outside template brackets must be a name character
+    // (or, in C++ and Java, a scope or template bracket); the arguments of
+    // a template ('Map<int, int*>') may hold anything.
+    const bool scoped = P.cpp_file || P.java_file;
     int depth = 0;
-    for (char c : name) {
+    for (const char c : name) {
+      if (IsNameChar(c) || c == '~') continue;
       if (depth > 0 && c != '<' && c != '>') continue;
-      if (!NameCharAllowed(c, P)) {
+      if (!scoped || (c != ':' && c != '<' && c != '>')) {
         valid = 0;
         break;
       }
@@ -259,7 +277,7 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
   if (G.debug_flag) Out(G, "\nGetFunction: %s\n", line);
   P.func_name.clear();
 
-  const int op = P.c_file ? -1 : OperatorWordBefore(line, paren_pos);
+  const int op = P.c_file ? -1 : OperatorWordBefore(line, paren_pos, G);
   if (op >= 0) {
     std::string scope = OperatorScope(line, op);
     P.func_name = OperatorSymbol(line, op);
@@ -274,9 +292,13 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
       Out(G, "\n operator G->func_name = %s\n\n", P.func_name.c_str());
     }
   } else {
-    // A line comment before the position: the name ends before it.
-    const int comment = LineCommentBefore(line, paren_pos);
-    if (comment >= 0) paren_pos = comment;
+    // Called for the end of the previous line, whose name may stand
+    // before a line comment: the name ends before it. (Before a '(' in
+    // code a "//" can only be inside a literal.)
+    if (line[paren_pos] != '(') {
+      const int comment = LineCommentBefore(line, paren_pos);
+      if (comment >= 0) paren_pos = comment;
+    }
     if (CodeCharAfter(line, paren_pos) == '*') {
       const char* first = strchr(line, '(');
       if (first == strrchr(line, '(')) return paren_pos + 1;
@@ -284,10 +306,13 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
       if (declarator < 0) return paren_pos + 1;
       paren_pos = declarator;
     }
-    P.func_name = NameBefore(line, paren_pos - 1);
+    NameBefore(line, paren_pos - 1, P.func_name);
   }
 
-  if (!ValFunctionName(G, op >= 0)) return paren_pos;
+  if (!ValFunctionName(G, op >= 0)) {
+    P.func_name.clear();
+    return paren_pos;
+  }
   if (is_systype(P.func_name, G)) {
     P.funcname_flag = 0;
     P.param_scan_flag = 0;
@@ -311,18 +336,15 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
     return paren_pos;
   }
 
-  if (NextTokenView(line, 0) == P.func_name &&
-      IsUpperCase(P.func_name.c_str())) {
+  if (IsUpperCase(P.func_name.c_str()) &&
+      NextTokenView(line, 0) == P.func_name) {
     P.macro_call_flag = 1;
   }
   P.funcname_flag = 1;
   P.param_scan_flag = 1;
   P.func_param_count = 0;
   P.func_return_count = 0;
-  P.param_list_closed = 0;
-  P.param_list_closed_line = 0;
-  P.paren_after_list = 0;
-  P.knr_declarations = 0;
+  ClearPrototypeState(P);
   PrefixNamespace(G);
   return paren_pos;
 }

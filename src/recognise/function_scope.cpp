@@ -1,12 +1,10 @@
 // The function candidate from its '(' to its body: recognition at a '('
 // outside any body, the parameter count, and the end of a candidate that
 // turns out to be a prototype, a declaration or a macro invocation.
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
 
-#include "analysis/keywords.h"
 #include "analysis/scanner.h"
 #include "analysis/strippers.h"
 #include "recognise/class_seams.h"
@@ -97,6 +95,13 @@ void ClearMarkers(FileState& P) {
 
 }  // namespace
 
+void ClearPrototypeState(FileState& P) {
+  P.param_list_closed = 0;
+  P.param_list_closed_line = 0;
+  P.paren_after_list = 0;
+  P.knr_declarations = 0;
+}
+
 void DropCandidate(Globals& G) {
   FileState& P = G.parse;
   P.funcname_flag = 0;
@@ -105,10 +110,7 @@ void DropCandidate(Globals& G) {
   P.macro_call_flag = 0;
   P.instantiate_colon_flag = 0;
   P.func_name.clear();
-  P.param_list_closed = 0;
-  P.param_list_closed_line = 0;
-  P.paren_after_list = 0;
-  P.knr_declarations = 0;
+  ClearPrototypeState(P);
   P.init_brace_depth = 0;
   P.param_list_start = -1;
   ClearMarkers(P);

@@ -55,6 +55,9 @@ void FunctionOpenBrace(const char* line, int i, Globals& G);
 // record could not be stored).
 bool FunctionCloseBrace(Globals& G);
 
+// Forgets what was seen after the candidate's parameter list closed: a
+// new candidate starts, or the old one ends.
+void ClearPrototypeState(FileState& P);
 // Forgets the candidate and everything gathered for it.
 void DropCandidate(Globals& G);
 

@@ -3,6 +3,7 @@
 // function found, and the constructs that must not open a function.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,15 +20,19 @@ struct Found {
   int cyclo;
 };
 
-// The functions found in `lines` of a file in `lang`, analysed with -f.
-std::vector<Found> FunctionsIn(Lang lang, const std::vector<std::string>& lines,
-                               const std::vector<std::string>& macros = {}) {
+// The functions found in `lines` of a file in `lang`, analysed with -f
+// and the settings `configure` makes.
+std::vector<Found> FunctionsIn(
+    Lang lang, const std::vector<std::string>& lines,
+    const std::vector<std::string>& macros = {},
+    const std::function<void(Globals&)>& configure = [](Globals&) {}) {
   CapturedRun run;
   run.G.function_flag = 1;
   run.G.parse.c_file = lang == kC;
   run.G.parse.cpp_file = lang == kCpp;
   run.G.parse.java_file = lang == kJava;
   for (const std::string& name : macros) run.G.macro_list.Add(name, 1);
+  configure(run.G);
   run.Parse(lines);
   std::vector<Found> found;
   for (const NodeData& f : run.G.function_list) {
@@ -82,6 +87,9 @@ TEST(FunctionRecognition, NamesFromHeaderShapes) {
        {"bool Less::operator()(int a, int b) const {", "}"},
        {{"Less::operator ()", 2, 1, 1}}},
       {"destructor", kCpp, {"Box::~Box() {", "}"}, {{"Box::~Box", 0, 1, 1}}},
+      {"the word operator after the list", kCpp,
+       {"int f(int a) // not an operator+ definition", "{", "}"},
+       {{"f", 1, 1, 1}}},
       {"constructor with an initialiser list", kCpp,
        {"A::A(int a) : x(a), y{2}, z(b(1))", "{", "}"},
        {{"A::A", 1, 1, 1}}},
@@ -185,24 +193,21 @@ TEST(FunctionRecognition, ForLoopsCountWhenConfigured) {
   const std::vector<std::string> lines = {
       "void f(int n)", "{", "  for (;;) {", "    if (n) break;", "  }", "}"};
   for (int counts_for : {1, 0}) {
-    CapturedRun run;
-    run.G.function_flag = 1;
-    run.G.parse.c_file = 1;
-    run.G.cyclo_counts_for = counts_for;
-    run.Parse(lines);
-    ASSERT_EQ(run.G.function_list.count(), 1);
-    EXPECT_EQ(run.G.function_list.front().cyclo, counts_for ? 3 : 2);
+    const std::vector<Found> found = FunctionsIn(
+        kC, lines, {}, [&](Globals& g) { g.cyclo_counts_for = counts_for; });
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].cyclo, counts_for ? 3 : 2);
   }
 }
 
 TEST(FunctionRecognition, GotoIsAReturnPointOnlyWhenConfigured) {
-  CapturedRun run;
-  run.G.function_flag = 1;
-  run.G.goto_is_return = 0;
-  run.Parse({"void g(void)", "{", "  goto out;", "out:", "  return;", "}"});
-  ASSERT_EQ(run.G.function_list.count(), 1);
-  EXPECT_EQ(run.G.function_list.front().returns, 1);
-  EXPECT_EQ(run.G.function_list.front().cyclo, 2);
+  const std::vector<Found> found =
+      FunctionsIn(kC, {"void g(void)", "{", "  goto out;", "out:", "  return;",
+                       "}"},
+                  {}, [](Globals& g) { g.goto_is_return = 0; });
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].returns, 1);
+  EXPECT_EQ(found[0].cyclo, 2);
 }
 
 TEST(FunctionRecognition, BodiesWithUnbalancedConditionalCodeStillEnd) {
