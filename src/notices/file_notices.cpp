@@ -13,13 +13,20 @@ namespace {
 void FilePercentNotice(int n, const char* what, double percent, double limit,
                        Globals& G) {
   IssueNotice(n, G.metrics.lines, G, [&] {
-    LongText(G,
-             Fmt("\n    NOTICE #%d: File %s percentage, %.1f%% is less than "
-                 "%.1f%%\n",
-                 n, what, percent, limit),
-             Fmt("\n    <FONT COLOR=%s>NOTICE</FONT> #%d: File %s percentage, "
-                 "<B>%.1f%%</B> is less than <B>%.1f%%</B> \n",
-                 G.html_notice_color.c_str(), n, what, percent, limit));
+    LongText(
+        G,
+        [&] {
+          return Fmt(
+              "\n    NOTICE #%d: File %s percentage, %.1f%% is less than "
+              "%.1f%%\n",
+              n, what, percent, limit);
+        },
+        [&] {
+          return Fmt(
+              "\n    <FONT COLOR=%s>NOTICE</FONT> #%d: File %s percentage, "
+              "<B>%.1f%%</B> is less than <B>%.1f%%</B> \n",
+              G.html_notice_color.c_str(), n, what, percent, limit);
+        });
   });
 }
 
@@ -45,18 +52,25 @@ void EmitFileWhitespaceNotice(Globals& G) {
 void EmitKeyStringNotice(Globals& G) {
   if (G.parse.key_string_found || !G.key_string_set) return;
   IssueNotice(21, G.metrics.lines, G, [&] {
-    LongText(G,
-             Fmt("\n    NOTICE #21: File does not contain the key string "
-                 "specified in the\n"
-                 "            %s file.\n"
-                 "            Key String: %s\n\n",
-                 kConfigFileName, G.key_string.c_str()),
-             Fmt("\n    <FONT COLOR=%s>NOTICE</FONT> #21: File does not "
-                 "contain the key string specified in the\n"
-                 "            %s file.\n"
-                 "            Key String: <B><I>%s</I></B>\n\n",
-                 G.html_notice_color.c_str(), kConfigFileName,
-                 G.key_string.c_str()));
+    LongText(
+        G,
+        [&] {
+          return Fmt(
+              "\n    NOTICE #21: File does not contain the key string "
+              "specified in the\n"
+              "            %s file.\n"
+              "            Key String: %s\n\n",
+              kConfigFileName, G.key_string.c_str());
+        },
+        [&] {
+          return Fmt(
+              "\n    <FONT COLOR=%s>NOTICE</FONT> #21: File does not "
+              "contain the key string specified in the\n"
+              "            %s file.\n"
+              "            Key String: <B><I>%s</I></B>\n\n",
+              G.html_notice_color.c_str(), kConfigFileName,
+              G.key_string.c_str());
+        });
   });
 }
 
@@ -79,35 +93,51 @@ void Check_Hanging(Globals& G) {
         "            with preprocessor directives.  Accurate metrics requires "
         "that\n"
         "            all code present in this file must be compilable.\n";
-    LongText(G,
-             Fmt("\n    NOTICE: The end of the source file has been reached "
-                 "where the\n"
-                 "            open brace count { %d != %d } close brace count "
-                 "\n%s",
-                 M.openbrace_count, M.closebrace_count, tail),
-             Fmt("\n    <FONT COLOR=%s>NOTICE</FONT>: The end of the source "
-                 "file has been reached where the\n"
-                 "            <B>open brace count { %d != %d } close brace "
-                 "count</B>\n%s",
-                 color, M.openbrace_count, M.closebrace_count, tail));
+    LongText(
+        G,
+        [&] {
+          return Fmt(
+              "\n    NOTICE: The end of the source file has been reached "
+              "where the\n"
+              "            open brace count { %d != %d } close brace count "
+              "\n%s",
+              M.openbrace_count, M.closebrace_count, tail);
+        },
+        [&] {
+          return Fmt(
+              "\n    <FONT COLOR=%s>NOTICE</FONT>: The end of the source "
+              "file has been reached where the\n"
+              "            <B>open brace count { %d != %d } close brace "
+              "count</B>\n%s",
+              color, M.openbrace_count, M.closebrace_count, tail);
+        });
   }
   if (G.parse.local_brace > 0 && G.parse.funcname_flag) {
-    LongText(G,
-             "\n    NOTICE: The end of the source file has been reached where "
-             "the\n"
-             "            local function scope remains open.  The last known "
-             "function\n"
-             "            will be emitted but metrics cannot be generated in "
-             "this\n"
-             "            condition.\n",
-             Fmt("\n    <FONT COLOR=%s>NOTICE</FONT>: The end of the source "
-                 "file has been reached where the\n"
-                 "            <B>local function scope remains open</B>.  The "
-                 "last known function\n"
+    LongText(
+        G,
+        [&] {
+          return "\n    NOTICE: The end of the source file has been reached "
+                 "where "
+                 "the\n"
+                 "            local function scope remains open.  The last "
+                 "known "
+                 "function\n"
                  "            will be emitted but metrics cannot be generated "
-                 "in this\n"
-                 "            condition.\n",
-                 color));
+                 "in "
+                 "this\n"
+                 "            condition.\n";
+        },
+        [&] {
+          return Fmt(
+              "\n    <FONT COLOR=%s>NOTICE</FONT>: The end of the source "
+              "file has been reached where the\n"
+              "            <B>local function scope remains open</B>.  The "
+              "last known function\n"
+              "            will be emitted but metrics cannot be generated "
+              "in this\n"
+              "            condition.\n",
+              color);
+        });
     EmitFunction(G);
   }
 }

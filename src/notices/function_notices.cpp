@@ -18,22 +18,29 @@ void EmitFunctionNameNotice(const std::string& name, Globals& G) {
   if (length <= G.max_function_name_length) return;
   IssueNotice(2, G.metrics.lines, G, [&] {
     const std::string shown = AdjNameLength(measured, 62, 12, G);
-    LongText(G,
-             Fmt("\n    NOTICE #2: The function name:\n"
-                 "           %s\n"
-                 "           of %d characters is greater than %d characters "
-                 "in length.\n"
-                 "           This can be a portability and/or maintenance "
-                 "issue.\n",
-                 shown.c_str(), length, G.max_function_name_length),
-             Fmt("\n    <FONT COLOR=%s>NOTICE</FONT> #2: The function name:\n"
-                 "           <B>%s</B>\n"
-                 "           of <B>%d</B> characters is greater than %d "
-                 "characters in length.\n"
-                 "           This can be a portability and/or maintenance "
-                 "issue.\n",
-                 G.html_notice_color.c_str(), HTML_template(shown).c_str(),
-                 length, G.max_function_name_length));
+    LongText(
+        G,
+        [&] {
+          return Fmt(
+              "\n    NOTICE #2: The function name:\n"
+              "           %s\n"
+              "           of %d characters is greater than %d characters "
+              "in length.\n"
+              "           This can be a portability and/or maintenance "
+              "issue.\n",
+              shown.c_str(), length, G.max_function_name_length);
+        },
+        [&] {
+          return Fmt(
+              "\n    <FONT COLOR=%s>NOTICE</FONT> #2: The function name:\n"
+              "           <B>%s</B>\n"
+              "           of <B>%d</B> characters is greater than %d "
+              "characters in length.\n"
+              "           This can be a portability and/or maintenance "
+              "issue.\n",
+              G.html_notice_color.c_str(), HTML_template(shown).c_str(), length,
+              G.max_function_name_length);
+        });
   });
 }
 
@@ -74,15 +81,22 @@ void EmitFunctionElocNotice(int eloc, Globals& G) {
   IssueNotice(18, G.metrics.lines, G, [&] {
     LongText(
         G,
-        Fmt("\n"
-            "    NOTICE #18: Effective Lines of Code, eLOC, in this function\n"
-            "           exceed the specified standard of %d lines.\n",
-            G.max_function_eloc),
-        Fmt("\n"
-            "    <FONT COLOR=%s>NOTICE</FONT> #18: Effective Lines of Code, "
-            "<B>eLOC</B>, in this function\n"
-            "           exceed the specified standard of <B>%d</B> lines.\n",
-            G.html_notice_color.c_str(), G.max_function_eloc));
+        [&] {
+          return Fmt(
+              "\n"
+              "    NOTICE #18: Effective Lines of Code, eLOC, in this "
+              "function\n"
+              "           exceed the specified standard of %d lines.\n",
+              G.max_function_eloc);
+        },
+        [&] {
+          return Fmt(
+              "\n"
+              "    <FONT COLOR=%s>NOTICE</FONT> #18: Effective Lines of Code, "
+              "<B>eLOC</B>, in this function\n"
+              "           exceed the specified standard of <B>%d</B> lines.\n",
+              G.html_notice_color.c_str(), G.max_function_eloc);
+        });
   });
 }
 

@@ -324,24 +324,36 @@ consteval bool TextsTakeOnlyTheLine() {
 static_assert(TextsTakeOnlyTheLine(),
               "a line notice text takes more than the line number");
 
-// Writes a plain text whose only conversion is one "%d" (or none), with
-// the line number in its place, in one write. The text last written is
-// kept: every TAB of an indented line repeats it.
-void WriteWithLine(Globals& G, const char* text, int line) {
-  static const char* last_text = nullptr;
+// A plain text split around its "%d" (all of it in `before` when it has
+// none).
+struct PlainPieces {
+  std::string_view before;
+  std::string_view after;
+  bool with_line = false;
+};
+
+PlainPieces Split(std::string_view plain) {
+  const size_t at = plain.find("%d");
+  if (at == std::string_view::npos) return {plain, {}, false};
+  return {plain.substr(0, at), plain.substr(at + 2), true};
+}
+
+// Writes a plain text with the line number in place of its "%d", in one
+// write. The text last written is kept: every TAB of an indented line
+// repeats it.
+void WriteWithLine(Globals& G, const PlainPieces& text, int line) {
+  static const PlainPieces* last_text = nullptr;
   static int last_line = 0;
   static std::string scratch;
-  if (text != last_text || line != last_line) {
-    const std::string_view plain(text);
-    const size_t at = plain.find("%d");
-    scratch.assign(plain.substr(0, at));
-    if (at != std::string_view::npos) {
+  if (&text != last_text || line != last_line) {
+    scratch.assign(text.before);
+    if (text.with_line) {
       char digits[16];
       const auto end = std::to_chars(digits, digits + sizeof digits, line).ptr;
       scratch.append(digits, end);
-      scratch.append(plain.substr(at + 2));
+      scratch.append(text.after);
     }
-    last_text = text;
+    last_text = &text;
     last_line = line;
   }
   OutText(G, scratch);
@@ -352,19 +364,25 @@ void WriteWithLine(Globals& G, const char* text, int line) {
 void IssueLineNotice(int n, int line, Globals& G) {
   // The table's entries by notice number: a TAB notice is raised for every
   // TAB of a file, so the lookup must not walk the table.
+  struct Entry {
+    const LineNoticeText* text = nullptr;
+    PlainPieces plain;
+  };
   static const auto by_number = [] {
-    std::array<const LineNoticeText*, 46> index{};
-    for (const LineNoticeText& t : kLineNotices) index[t.number] = &t;
+    std::array<Entry, 46> index{};
+    for (const LineNoticeText& t : kLineNotices) {
+      index[t.number] = Entry{&t, Split(t.plain)};
+    }
     return index;
   }();
-  if (n < 0 || n > 45 || by_number[n] == nullptr) return;
-  const LineNoticeText& t = *by_number[n];
+  if (n < 0 || n > 45 || by_number[n].text == nullptr) return;
+  const Entry& entry = by_number[n];
   // Only the text the output mode shows is written, the plain one without a
   // formatting pass.
   if (!RecordNotice(n, line, G)) return;
   if (G.html_flag) {
-    Out(G, t.html, G.html_notice_color.c_str(), line);
+    Out(G, entry.text->html, G.html_notice_color.c_str(), line);
   } else {
-    WriteWithLine(G, t.plain, line);
+    WriteWithLine(G, entry.plain, line);
   }
 }

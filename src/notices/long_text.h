@@ -7,11 +7,11 @@
 #include "driver/globals.h"
 #include "reports/output.h"
 
-// Writes `html` (formatted with the notice colour first) under -H, else
-// `plain`.
-inline void LongText(Globals& G, const std::string& plain,
-                     const std::string& html) {
-  OutText(G, G.html_flag ? html : plain);
+// Writes the text `html()` makes (formatted with the notice colour first)
+// under -H, else the one `plain()` makes; only the text shown is formatted.
+template <class Plain, class Html>
+void LongText(Globals& G, Plain&& plain, Html&& html) {
+  OutText(G, G.html_flag ? html() : plain());
 }
 
 // Issues notice `n` at `line` of the current file when its long texts take

@@ -4,29 +4,17 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-std::string VFmt(const char* fmt, va_list args) {
-  va_list copy;
-  va_copy(copy, args);
-  char small[512];
-  int n = vsnprintf(small, sizeof small, fmt, copy);
-  va_end(copy);
-  if (n < 0) return std::string();
-  if (static_cast<size_t>(n) < sizeof small) return std::string(small, n);
-  std::string big(static_cast<size_t>(n) + 1, '\0');
-  vsnprintf(big.data(), big.size(), fmt, args);
-  big.resize(static_cast<size_t>(n));
-  return big;
-}
-
-}  // namespace
+#include "reports/format.h"
 
 void Out(Globals& G, const char* fmt, ...) {
+  // One scratch buffer for every write: formatted, then copied out whole.
+  static std::string line;
+  size_t end = 0;
   va_list args;
   va_start(args, fmt);
-  vfprintf(G.output, fmt, args);
+  const bool ok = FormatInto(line, end, fmt, args);
   va_end(args);
+  if (ok) OutText(G, std::string_view(line.data(), end));
 }
 
 void UseReportBuffer(FILE* stream) {
@@ -38,7 +26,8 @@ void UseReportBuffer(FILE* stream) {
 }
 
 void OutText(Globals& G, std::string_view text) {
-  fwrite(text.data(), 1, text.size(), G.output);
+  // The program writes its reports from one thread: no stream locking.
+  fwrite_unlocked(text.data(), 1, text.size(), G.output);
 }
 
 void Progress(Globals& G, const char* fmt, ...) {
@@ -51,10 +40,13 @@ void Progress(Globals& G, const char* fmt, ...) {
 }
 
 std::string Fmt(const char* fmt, ...) {
+  std::string s;
+  size_t end = 0;
   va_list args;
   va_start(args, fmt);
-  std::string s = VFmt(fmt, args);
+  if (!FormatInto(s, end, fmt, args)) end = 0;
   va_end(args);
+  s.resize(end);
   return s;
 }
 
@@ -102,10 +94,17 @@ std::string HTML_template(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '&': out += "&amp;"; break;
-      default: out += c;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '&':
+        out += "&amp;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
