@@ -19,6 +19,7 @@
 #include "analysis/line_parser.h"
 #include "driver/globals.h"
 #include "driver/klv.h"
+#include "reports/output.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ std::string ParseAll(const uint8_t* data, size_t size, uint8_t mode,
     Bump(G.metrics.lines, 1);
     ParseLine(line.c_str(), G.metrics.lines, G);
   }
+  FlushOutput();
   fclose(out);
   std::string result(reinterpret_cast<const char*>(&G.metrics),
                      sizeof G.metrics);

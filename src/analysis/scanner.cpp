@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "reports/output.h"
+
 namespace {
 
 // Token readers give up at these positions: a line never holds more than
@@ -14,6 +16,7 @@ constexpr int kSkipLimit = 4095;
 constexpr int kCopyLimit = 4094;
 
 void LineLengthError() {
+  FlushOutput();  // after the report text written before it
   fputs("  Error: Unexpected line length with no line feed", stdout);
 }
 

@@ -326,5 +326,6 @@ std::string CfgTemplate(const Globals& G) {
 
 void ShowCfg(FILE* out, const Globals& G) {
   const std::string text = CfgTemplate(G);
+  FlushOutput();  // the template follows the report text written before it
   fwrite(text.data(), 1, text.size(), out);
 }

@@ -227,7 +227,7 @@ int Run(int argc, char** argv, Globals& G) {
 }  // namespace
 
 int klv(int argc, char** argv) {
-  if (!isatty(fileno(stdout))) UseReportBuffer(stdout);
+  if (!isatty(fileno(stdout))) UnbufferReportStream(stdout);
   auto G = std::make_unique<Globals>();
   Init_Globals(*G);
   G->program_name = argc > 0 && argv[0] != nullptr ? argv[0] : "klv";
@@ -239,6 +239,7 @@ int klv(int argc, char** argv) {
   } catch (const ExitRequest& exit_request) {
     status = exit_request.status;
   }
+  FlushOutput();
   fflush(G->output);
   fflush(stdout);
   return status;

@@ -398,6 +398,7 @@ int CountOperands(int argc, char** argv) {
 }  // namespace
 
 void set_output_file(const char* path, Globals& G) {
+  FlushOutput();  // what was written so far belongs to the earlier stream
   FILE* f = nullptr;
   int err = ENAMETOOLONG;
   if (strlen(path) <= kMaxArgText) {
@@ -413,8 +414,8 @@ void set_output_file(const char* path, Globals& G) {
         path, strerror(err));
     return;
   }
-  G.output_owner.reset();  // the buffer is shared with an earlier -O file
-  UseReportBuffer(f);
+  G.output_owner.reset();  // an earlier -O file is closed first
+  UnbufferReportStream(f);
   G.output_owner.reset(f);
   G.output = f;
   printf("\nKLV using output file: %s\n", path);

@@ -12,6 +12,7 @@ void WaitKey(Globals& G) {
     return;
   }
   Out(G, "\n  Press Enter Key To Continue ...\n");
+  FlushOutput();
   fflush(G.output);
   char answer[3];
   if (fgets(answer, sizeof answer, stdin) == nullptr) clearerr(stdin);

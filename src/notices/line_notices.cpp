@@ -338,25 +338,14 @@ PlainPieces Split(std::string_view plain) {
   return {plain.substr(0, at), plain.substr(at + 2), true};
 }
 
-// Writes a plain text with the line number in place of its "%d", in one
-// write. The text last written is kept: every TAB of an indented line
-// repeats it.
+// Writes a plain text with the line number in place of its "%d".
 void WriteWithLine(Globals& G, const PlainPieces& text, int line) {
-  static const PlainPieces* last_text = nullptr;
-  static int last_line = 0;
-  static std::string scratch;
-  if (&text != last_text || line != last_line) {
-    scratch.assign(text.before);
-    if (text.with_line) {
-      char digits[16];
-      const auto end = std::to_chars(digits, digits + sizeof digits, line).ptr;
-      scratch.append(digits, end);
-      scratch.append(text.after);
-    }
-    last_text = &text;
-    last_line = line;
-  }
-  OutText(G, scratch);
+  OutText(G, text.before);
+  if (!text.with_line) return;
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, line).ptr;
+  OutText(G, std::string_view(digits, static_cast<size_t>(end - digits)));
+  OutText(G, text.after);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class Sink {
   void Rewind(size_t pos) { pos_ = pos; }
 
   // Room for `n` more bytes; returns where they go. Call Advance after.
-  char* Room(size_t n) {
+  [[gnu::always_inline]] char* Room(size_t n) {
     if (buffer_.size() - pos_ < n) Grow(n);
     return buffer_.data() + pos_;
   }
@@ -42,7 +42,7 @@ class Sink {
   }
 
  private:
-  void Grow(size_t n) {
+  [[gnu::noinline]] void Grow(size_t n) {
     buffer_.resize(std::max(buffer_.size() * 2, pos_ + n + 256));
   }
 
@@ -355,7 +355,7 @@ Outcome Format(Sink& out, const char* fmt, va_list& args, int saved_errno) {
   while (true) {
     // The literal text up to the next '%' or the end, copied as it is read.
     const char* start = p;
-    while (*p != '%' && *p != '\0') ++p;
+    p = strchrnul(p, '%');
     out.Put(start, static_cast<size_t>(p - start));
     if (*p == '\0') return Outcome::kDone;
     ++p;

@@ -1,33 +1,84 @@
 #include "reports/output.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
 #include "reports/format.h"
 
+namespace {
+
+// Report text not yet handed to its stream: the first `used` bytes of
+// `text` (the rest is room for more). Reports are written in many small
+// pieces; collecting them here and handing them over in large blocks keeps
+// the stream's per-call cost out of every line.
+struct PendingReport {
+  std::string text;
+  size_t used = 0;
+  FILE* stream = nullptr;
+  bool terminal = false;  // the stream is a terminal: written at once
+};
+
+constinit PendingReport pending;
+
+constexpr size_t kHandOver = 1 << 16;
+
+// Makes the pending text belong to G's output stream, handing over what an
+// earlier stream still had waiting.
+inline PendingReport& BeginWrite(Globals& G) {
+  PendingReport& p = pending;
+  if (p.stream != G.output) {
+    FlushOutput();
+    const int saved_errno = errno;  // callers report errno after writing
+    p.stream = G.output;
+    const int fd = G.output != nullptr ? fileno(G.output) : -1;
+    p.terminal = fd >= 0 && isatty(fd) == 1;
+    errno = saved_errno;
+  }
+  return p;
+}
+
+inline void EndWrite(PendingReport& p) {
+  if (p.used >= kHandOver || p.terminal) FlushOutput();
+}
+
+}  // namespace
+
+void FlushOutput() {
+  PendingReport& p = pending;
+  if (p.used > 0 && p.stream != nullptr) {
+    const int saved_errno = errno;
+    // The program writes its reports from one thread: no stream locking.
+    fwrite_unlocked(p.text.data(), 1, p.used, p.stream);
+    errno = saved_errno;
+  }
+  p.used = 0;
+}
+
 void Out(Globals& G, const char* fmt, ...) {
-  // One scratch buffer for every write: formatted, then copied out whole.
-  static std::string line;
-  size_t end = 0;
+  PendingReport& p = BeginWrite(G);
   va_list args;
   va_start(args, fmt);
-  const bool ok = FormatInto(line, end, fmt, args);
+  FormatInto(p.text, p.used, fmt, args);
   va_end(args);
-  if (ok) OutText(G, std::string_view(line.data(), end));
+  EndWrite(p);
 }
 
-void UseReportBuffer(FILE* stream) {
-  constexpr size_t kSize = 1 << 16;
-  static char stdout_buffer[kSize];
-  static char file_buffer[kSize];
-  setvbuf(stream, stream == stdout ? stdout_buffer : file_buffer, _IOFBF,
-          kSize);
-}
+void UnbufferReportStream(FILE* stream) { setvbuf(stream, nullptr, _IONBF, 0); }
 
 void OutText(Globals& G, std::string_view text) {
-  // The program writes its reports from one thread: no stream locking.
-  fwrite_unlocked(text.data(), 1, text.size(), G.output);
+  if (text.empty()) return;
+  PendingReport& p = BeginWrite(G);
+  if (p.text.size() - p.used < text.size()) {
+    p.text.resize(std::max(p.text.size() * 2, p.used + text.size() + 4096));
+  }
+  memcpy(p.text.data() + p.used, text.data(), text.size());
+  p.used += text.size();
+  EndWrite(p);
 }
 
 void Progress(Globals& G, const char* fmt, ...) {

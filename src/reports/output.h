@@ -12,10 +12,16 @@
 #define KLV_PRINTF(fmt_index, first_arg) \
   __attribute__((format(printf, fmt_index, first_arg)))
 
-// Gives a report stream (standard output, or the file of -O) a large
-// buffer: a report can run to hundreds of megabytes (a notice per TAB of a
-// tree), and then goes out in large writes. Call before the first write.
-void UseReportBuffer(FILE* stream);
+// Makes a report stream (standard output, or the file of -O) unbuffered:
+// report text is collected here and handed over in large blocks, which
+// then go out without a second copy. Call before the first write.
+void UnbufferReportStream(FILE* stream);
+
+// Report text is collected and handed to the output stream in large
+// blocks. Hands over what is waiting: call before writing to the output
+// stream (or standard output) by other means, before closing it, and at
+// the end of the run.
+void FlushOutput();
 
 // One formatted write to the run's output stream.
 void Out(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "driver/globals.h"
+#include "reports/output.h"
 
 class Captured {
  public:
@@ -16,6 +17,7 @@ class Captured {
     G.output = stream_;
   }
   ~Captured() {
+    FlushOutput();
     if (stream_ != nullptr) fclose(stream_);
     free(buffer_);
   }
@@ -24,6 +26,7 @@ class Captured {
 
   // Everything written to the output stream so far.
   std::string Text() {
+    FlushOutput();
     fflush(stream_);
     return std::string(buffer_, size_);
   }

@@ -472,6 +472,7 @@ TEST_F(OptionsTest, OutputFileBecomesTheOutputStream) {
   EXPECT_TRUE(r.ran);
   EXPECT_EQ(G.output_file_name, path);
   EXPECT_NE(G.output, stdout);
+  FlushOutput();
   G.output_owner.reset();
   G.output = stdout;
   EXPECT_EQ(access(path.c_str(), F_OK), 0);

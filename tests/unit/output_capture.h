@@ -7,6 +7,7 @@
 #include <string>
 
 #include "driver/globals.h"
+#include "reports/output.h"
 
 // Sends G's output stream to memory while it lives; a stream the code under
 // test installed meanwhile (-O) is left alone.
@@ -17,6 +18,7 @@ class OutputCapture {
     G_.output = memory_;
   }
   ~OutputCapture() {
+    FlushOutput();
     if (G_.output == memory_) G_.output = stdout;
     fclose(memory_);
     free(buffer_);
@@ -26,6 +28,7 @@ class OutputCapture {
 
   // Everything written since the last call.
   std::string Take() {
+    FlushOutput();
     fflush(memory_);
     std::string text(buffer_ + taken_, size_ - taken_);
     taken_ = size_;

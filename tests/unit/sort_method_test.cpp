@@ -8,6 +8,7 @@
 
 #include "driver/globals.h"
 #include "lists/sort_method.h"
+#include "reports/output.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ std::string SortLine(int key, int html, int automated) {
   size_t len = 0;
   G.output = open_memstream(&buf, &len);
   ShowSortMethod(G);
+  FlushOutput();
   fclose(G.output);
   G.output = stdout;
   std::string text(buf, len);

@@ -11,6 +11,7 @@
 
 #include "analysis/line_parser.h"
 #include "driver/globals.h"
+#include "reports/output.h"
 
 // A Globals with defaults whose output stream is kept in memory.
 class CapturedRun {
@@ -23,12 +24,14 @@ class CapturedRun {
   CapturedRun(const CapturedRun&) = delete;
   CapturedRun& operator=(const CapturedRun&) = delete;
   ~CapturedRun() {
+    FlushOutput();
     fclose(stream_);
     free(buffer_);
   }
 
   // Everything written to the output stream so far.
   std::string Output() {
+    FlushOutput();
     fflush(stream_);
     return std::string(buffer_, size_);
   }

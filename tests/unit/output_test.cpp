@@ -1,0 +1,89 @@
+#include "reports/output.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "driver/globals.h"
+
+namespace {
+
+// A stream kept in memory, read back whole.
+class MemoryStream {
+ public:
+  MemoryStream() : stream_(open_memstream(&buffer_, &size_)) {}
+  ~MemoryStream() {
+    FlushOutput();
+    fclose(stream_);
+    free(buffer_);
+  }
+  MemoryStream(const MemoryStream&) = delete;
+  MemoryStream& operator=(const MemoryStream&) = delete;
+
+  FILE* get() const { return stream_; }
+  // What reached the stream itself, without handing over pending text.
+  std::string Arrived() {
+    fflush(stream_);
+    return std::string(buffer_, size_);
+  }
+
+ private:
+  char* buffer_ = nullptr;
+  size_t size_ = 0;
+  FILE* stream_;
+};
+
+TEST(OutputTest, TextWaitsUntilHandedOver) {
+  Globals G;
+  MemoryStream memory;
+  G.output = memory.get();
+  Out(G, "%s %d\n", "first", 1);
+  OutText(G, "second\n");
+  EXPECT_EQ(memory.Arrived(), "");
+  FlushOutput();
+  EXPECT_EQ(memory.Arrived(), "first 1\nsecond\n");
+  FlushOutput();  // nothing waiting: nothing written twice
+  EXPECT_EQ(memory.Arrived(), "first 1\nsecond\n");
+}
+
+TEST(OutputTest, SwitchingStreamsHandsTheEarlierTextToItsOwnStream) {
+  Globals G;
+  MemoryStream before;
+  MemoryStream after;
+  G.output = before.get();
+  Out(G, "for the first stream\n");
+  G.output = after.get();
+  Out(G, "for the second stream\n");
+  EXPECT_EQ(before.Arrived(), "for the first stream\n");
+  FlushOutput();
+  EXPECT_EQ(after.Arrived(), "for the second stream\n");
+  EXPECT_EQ(before.Arrived(), "for the first stream\n");
+}
+
+TEST(OutputTest, LongReportsArriveWholeAndInOrder) {
+  Globals G;
+  MemoryStream memory;
+  G.output = memory.get();
+  std::string expected;
+  const std::string block(70000, 'b');  // longer than one hand-over
+  for (int i = 0; i < 5000; ++i) {
+    Out(G, "line %5d of the report\n", i);
+    expected += "line " +
+                std::string(i < 10     ? 4
+                            : i < 100  ? 3
+                            : i < 1000 ? 2
+                                       : 1,
+                            ' ') +
+                std::to_string(i) + " of the report\n";
+    if (i == 2500) {
+      OutText(G, block);
+      expected += block;
+    }
+  }
+  FlushOutput();
+  EXPECT_EQ(memory.Arrived(), expected);
+}
+
+}  // namespace
