@@ -593,17 +593,15 @@ class LineScanner {
 void SetLineScanFastPaths(bool on) { LineScanner::fast_paths_enabled = on; }
 
 void ShowStateLine(Globals& G, int line_number, const char* label) {
-  // Built in place: the markers frame every function of a notice report.
-  char middle[128];
-  int length = snprintf(middle, sizeof middle, " %s Line: %d ", label,
-                        line_number);
-  if (length < 0) return;
-  if (length >= static_cast<int>(sizeof middle)) length = sizeof middle - 1;
+  // The middle is cut at 127 characters; the dashes centre it in 72.
+  std::string middle = Fmt(" %s Line: %d ", label, line_number);
+  if (middle.size() > 127) middle.resize(127);
+  const int length = static_cast<int>(middle.size());
   const int lead = std::max(0, 36 - length / 2);
   const int trail = std::max(0, 72 - lead - length);
   static const std::string dashes(72, '-');
   Out(G, strstr(label, "End") != nullptr ? "  %.*s%s%.*s\n" : "\n  %.*s%s%.*s\n",
-      lead, dashes.c_str(), middle, trail, dashes.c_str());
+      lead, dashes.c_str(), middle.c_str(), trail, dashes.c_str());
 }
 
 void ParseLine(const char* line, int line_number, Globals& G) {

@@ -340,12 +340,15 @@ PlainPieces Split(std::string_view plain) {
 
 // Writes a plain text with the line number in place of its "%d".
 void WriteWithLine(Globals& G, const PlainPieces& text, int line) {
-  OutText(G, text.before);
-  if (!text.with_line) return;
+  if (!text.with_line) {
+    OutText(G, text.before);
+    return;
+  }
   char digits[16];
   const auto end = std::to_chars(digits, digits + sizeof digits, line).ptr;
-  OutText(G, std::string_view(digits, static_cast<size_t>(end - digits)));
-  OutText(G, text.after);
+  OutPieces(G, {text.before,
+                std::string_view(digits, static_cast<size_t>(end - digits)),
+                text.after});
 }
 
 }  // namespace

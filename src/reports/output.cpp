@@ -70,16 +70,22 @@ void Out(Globals& G, const char* fmt, ...) {
 
 void UnbufferReportStream(FILE* stream) { setvbuf(stream, nullptr, _IONBF, 0); }
 
-void OutText(Globals& G, std::string_view text) {
-  if (text.empty()) return;
+void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces) {
   PendingReport& p = BeginWrite(G);
-  if (p.text.size() - p.used < text.size()) {
-    p.text.resize(std::max(p.text.size() * 2, p.used + text.size() + 4096));
+  size_t total = 0;
+  for (const std::string_view piece : pieces) total += piece.size();
+  if (p.text.size() - p.used < total) {
+    p.text.resize(std::max(p.text.size() * 2, p.used + total + 4096));
   }
-  memcpy(p.text.data() + p.used, text.data(), text.size());
-  p.used += text.size();
+  for (const std::string_view piece : pieces) {
+    if (piece.empty()) continue;
+    memcpy(p.text.data() + p.used, piece.data(), piece.size());
+    p.used += piece.size();
+  }
   EndWrite(p);
 }
+
+void OutText(Globals& G, std::string_view text) { OutPieces(G, {text}); }
 
 void Progress(Globals& G, const char* fmt, ...) {
   if (G.output == stdout) return;

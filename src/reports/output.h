@@ -4,6 +4,7 @@
 #define KLV_REPORTS_OUTPUT_H_
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,8 @@ void FlushOutput();
 void Out(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);
 // Writes text unchanged to the output stream.
 void OutText(Globals& G, std::string_view text);
+// Writes the pieces one after the other, unchanged, as one write.
+void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces);
 // A progress message on standard output, written only when the report
 // goes to a file.
 void Progress(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);
