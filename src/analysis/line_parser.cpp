@@ -497,10 +497,19 @@ class LineScanner {
     const char next = line_[i + 1];
     bool code = false;
     switch (c) {
-      case '\t':
-        Bump(M_.spaces, G_.tab_width);
-        EmitTabNotice(s_.number, G_);
-        break;
+      case '\t': {
+        // A run of TABs at once: each widens the line by the TAB width and
+        // raises its own notice.
+        int last = i;
+        while (line_[last + 1] == '\t') ++last;
+        const int run = last - i + 1;
+        if (run > 1 && Collecting()) {
+          extract_.append(static_cast<size_t>(run - 1), '\t');
+        }
+        Bump(M_.spaces, int64_t{G_.tab_width} * run);
+        EmitTabNotice(s_.number, G_, run);
+        return last + 1;
+      }
       case ' ': {
         const int last = BlankRunEnd(line_, i);
         Bump(M_.spaces, last - i + 1);

@@ -353,7 +353,7 @@ void WriteWithLine(Globals& G, const PlainPieces& text, int line) {
 
 }  // namespace
 
-void IssueLineNotice(int n, int line, Globals& G) {
+void IssueLineNotice(int n, int line, Globals& G, int times) {
   // The table's entries by notice number: a TAB notice is raised for every
   // TAB of a file, so the lookup must not walk the table.
   struct Entry {
@@ -371,10 +371,12 @@ void IssueLineNotice(int n, int line, Globals& G) {
   const Entry& entry = by_number[n];
   // Only the text the output mode shows is written, the plain one without a
   // formatting pass.
-  if (!RecordNotice(n, line, G)) return;
-  if (G.html_flag) {
-    Out(G, entry.text->html, G.html_notice_color.c_str(), line);
-  } else {
-    WriteWithLine(G, entry.plain, line);
+  for (int k = 0; k < times; ++k) {
+    if (!RecordNotice(n, line, G)) continue;
+    if (G.html_flag) {
+      Out(G, entry.text->html, G.html_notice_color.c_str(), line);
+    } else {
+      WriteWithLine(G, entry.plain, line);
+    }
   }
 }

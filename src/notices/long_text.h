@@ -17,7 +17,8 @@ void LongText(Globals& G, Plain&& plain, Html&& html) {
 // Issues notice `n` at `line` of the current file when its long texts take
 // the line number alone: 3, 4, 5, 8 to 14, 23, 26, 30, 32, 33 (its struct
 // text), 34 to 38, 43 and 44.
-void IssueLineNotice(int n, int line, Globals& G);
+// `times` issues it that many times over, as one issue after another.
+void IssueLineNotice(int n, int line, Globals& G, int times = 1);
 
 // Issues notice `n` of a function, class or struct whose share `percent`
 // fell below the configured minimum `limit`: "<subject>, <percent>% <verb>

@@ -34,7 +34,8 @@ void EmitTernaryNotice(int line, Globals& G);                       // 23
 // A C++ keyword found in a C file.
 void CPP_Symbol(int line, const char* keyword, Globals& G);         // 24
 void EmitVoidStarNotice(int line, Globals& G);                      // 26
-void EmitTabNotice(int line, Globals& G);                           // 30
+// One notice for each of `tabs` TABs of the line.
+void EmitTabNotice(int line, Globals& G, int tabs = 1);             // 30
 void EmitUsingNamespace(int line, Globals& G);                      // 32
 void EmitExceptionNotice(int line, Globals& G);                     // 38
 void EmitContinueNotice(int line, Globals& G);                      // 43

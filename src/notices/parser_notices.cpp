@@ -190,7 +190,9 @@ void CPP_Symbol(int line, const char* keyword, Globals& G) {
 
 void EmitVoidStarNotice(int line, Globals& G) { IssueLineNotice(26, line, G); }
 
-void EmitTabNotice(int line, Globals& G) { IssueLineNotice(30, line, G); }
+void EmitTabNotice(int line, Globals& G, int tabs) {
+  IssueLineNotice(30, line, G, tabs);
+}
 
 void EmitUsingNamespace(int line, Globals& G) { IssueLineNotice(32, line, G); }
 
