@@ -225,6 +225,10 @@ struct FileState {
   // A `static` ended its line: a '{' opening a following line starts a
   // static block.
   int static_brace_wait = 0;
+  // A static initialiser block is open; it closes at the '}' that brings
+  // the file's '{' count minus its '}' count back to static_block_balance.
+  int static_block_flag = 0;
+  int32_t static_block_balance = 0;
 
   // Class, struct and interface keywords: the header is open (until its
   // brace), which kind it is, a declaration rather than a definition,

@@ -148,10 +148,10 @@ void FunctionOpenParen(const char* line, int i, Globals& G) {
   }
   // A name stands before a '(' outside any parenthesis: the '(' of
   // '__attribute__((x))' or of a parameter 'long (*fill)(void)' names no
-  // function.
+  // function. The code of a static initialiser block defines none.
   if (P.local_brace > 0 || P.local_paren > 1 || P.preproc_flag ||
       P.assignment_flag || P.typedef_flag || P.define_flag ||
-      P.template_beg_flag) {
+      P.template_beg_flag || P.static_block_flag) {
     return;
   }
   // 'struct node *next_node(void)' is a function, not a struct.

@@ -3,9 +3,10 @@
 #include <cstring>
 
 #include "recognise/functions.h"
+#include "recognise/static_block.h"
 
-// Function recognition is wired in here; class and namespace recognition
-// are not part of the analysis yet.
+// Function recognition and static initialiser blocks are wired in here;
+// class and namespace recognition are not part of the analysis yet.
 
 void ScopeLineStart(const char* line, int, Globals& G) {
   FunctionLineStart(line, G);
@@ -24,6 +25,7 @@ void ScopeOpenBrace(const char* line, int& i, Globals& G) {
 void ScopeCloseBrace(const char* line, int& i, Globals& G) {
   // A function record that could not be stored abandons the line.
   if (!FunctionCloseBrace(G)) i = static_cast<int>(strlen(line));
+  StaticBlockCloseBrace(G);
 }
 
 void ScopeSemicolon(const char* line, int& i, Globals& G) {

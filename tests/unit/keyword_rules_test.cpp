@@ -204,10 +204,24 @@ TEST(StaticBlock, WaitsForABraceOpeningTheNextLine) {
   EXPECT_EQ(run.G.parse.static_brace_wait, 1);
   run.Parse({"  /* c */ {"});
   EXPECT_EQ(run.G.parse.static_brace_wait, 0);
+  EXPECT_EQ(run.G.parse.static_block_flag, 1);
 
   CapturedRun plain;
   plain.Parse({"static int count;", "static_cast<int>(x);"});
   EXPECT_EQ(plain.G.parse.static_brace_wait, 0);
+}
+
+TEST(StaticBlock, ClosesAtTheBraceMatchingItsOwn) {
+  CapturedRun run;
+  run.G.parse.java_file = 1;
+  run.Parse({"class A {", "  static { if (x) { y(); }"});
+  EXPECT_EQ(run.G.parse.static_block_flag, 1);
+  run.Parse({"    static { z(); }"});  // a nested one keeps the outer end
+  EXPECT_EQ(run.G.parse.static_block_flag, 1);
+  run.Parse({"  }"});
+  EXPECT_EQ(run.G.parse.static_block_flag, 0);
+  run.Parse({"  static int n;", "}"});
+  EXPECT_EQ(run.G.parse.static_block_flag, 0);
 }
 
 TEST(Namespace, ANestedNamespaceCountsForItsHost) {
