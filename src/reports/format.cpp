@@ -36,10 +36,22 @@ class Sink {
     pos_ += n;
   }
   void Put(std::string_view text) { Put(text.data(), text.size()); }
-  void Fill(char c, size_t n) {
-    memset(Room(n), c, n);
+  // Writes the first `n` (at most kShort) bytes of `text`, which must have
+  // kShort bytes to read: a copy of fixed size needs no library call.
+  void PutShort(const char* text, size_t n) {
+    memcpy(Room(kShort), text, kShort);
     pos_ += n;
   }
+  void Fill(char c, size_t n) {
+    if (n <= kShort) {
+      memset(Room(kShort), c, kShort);
+    } else {
+      memset(Room(n), c, n);
+    }
+    pos_ += n;
+  }
+
+  static constexpr size_t kShort = 32;
 
  private:
   [[gnu::noinline]] void Grow(size_t n) {
@@ -96,15 +108,31 @@ void PutNumber(Sink& out, std::string_view text, const Spec& s) {
 // %d, %i and %u with no precision and no flags but '-' and '0'.
 void PutInteger(Sink& out, bool negative, unsigned long long magnitude,
                 const Spec& s) {
-  char digits[24];
-  char* end = digits + sizeof digits;
+  // The text ends at digits + kShort; at most 21 characters long, it
+  // starts far enough in for a short copy to stay inside the array.
+  char digits[2 * Sink::kShort];
+  char* const end = digits + Sink::kShort;
   char* p = end;
   do {
     *--p = static_cast<char>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
   if (negative) *--p = '-';
-  PutNumber(out, std::string_view(p, static_cast<size_t>(end - p)), s);
+  const size_t length = static_cast<size_t>(end - p);
+  const size_t width = static_cast<size_t>(s.width);
+  if (length >= width) {
+    out.PutShort(p, length);
+  } else if (s.left) {
+    out.PutShort(p, length);
+    out.Fill(' ', width - length);
+  } else if (s.zero) {
+    if (negative) out.Put("-", 1);
+    out.Fill('0', width - length);
+    out.PutShort(negative ? p + 1 : p, negative ? length - 1 : length);
+  } else {
+    out.Fill(' ', width - length);
+    out.PutShort(p, length);
+  }
 }
 
 // %f of a finite value with no flags but '-' and '0': the exact decimal
@@ -360,8 +388,18 @@ Outcome Format(Sink& out, const char* fmt, va_list& args, int saved_errno) {
     if (*p == '\0') return Outcome::kDone;
     ++p;
     Spec s;
-    if (*p == 'd') {  // the most frequent conversion, with nothing else
-      ++p;
+    // The most frequent conversions, %d, %Nd and %-Nd, read at once.
+    const char* q = p;
+    if (*q == '-') {
+      s.left = true;
+      ++q;
+    }
+    if (*q >= '1' && *q <= '9') {
+      s.width = *q++ - '0';
+      if (*q >= '0' && *q <= '9') s.width = s.width * 10 + (*q++ - '0');
+    }
+    if (*q == 'd') {
+      p = q + 1;
       const int v = va_arg(args, int);
       const unsigned long long magnitude =
           v < 0 ? 0ull -
@@ -370,6 +408,7 @@ Outcome Format(Sink& out, const char* fmt, va_list& args, int saved_errno) {
       PutInteger(out, v < 0, magnitude, s);
       continue;
     }
+    s = Spec();
     if (!ReadSpec(p, args, s)) return Outcome::kUnknown;
     const Outcome done = PutConversion(out, s, args, saved_errno);
     if (done != Outcome::kDone) return done;

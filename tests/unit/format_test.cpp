@@ -56,6 +56,9 @@ TEST(FormatTest, IntegersMatchPrintfForEveryWidthAndFlag) {
     EXPECT_AS_PRINTF("[%u] [%x] [%#o]", static_cast<unsigned>(v),
                      static_cast<unsigned>(v), static_cast<unsigned>(v));
   }
+  const char* bare_left =
+      "[%-d|%-1d|%99d|%-120d|%1d]";  // widths of 0 to 3 digits
+  EXPECT_AS_PRINTF(bare_left, -5, 6, -7, 8, -9);
   EXPECT_AS_PRINTF("%lld %10lld %-7lld %*lld", LLONG_MIN, LLONG_MAX, -1ll, 12,
                    99ll);
   EXPECT_AS_PRINTF("%ld %5ld %02ld %zu %zd", LONG_MIN, 3l, 4l, size_t{9},
