@@ -1,7 +1,9 @@
 // The notices whose long texts take nothing but the line number: their
 // texts in one table, and the one routine that issues them.
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -338,17 +340,36 @@ PlainPieces Split(std::string_view plain) {
   return {plain.substr(0, at), plain.substr(at + 2), true};
 }
 
-// Writes a plain text with the line number in place of its "%d".
+// Writes a plain text with the line number in place of its "%d". The text
+// last written is kept whole: a TAB notice repeats it for every TAB of a
+// line, and the next line usually changes only the digits in place.
 void WriteWithLine(Globals& G, const PlainPieces& text, int line) {
   if (!text.with_line) {
     OutText(G, text.before);
     return;
   }
-  char digits[16];
-  const auto end = std::to_chars(digits, digits + sizeof digits, line).ptr;
-  OutPieces(G, {text.before,
-                std::string_view(digits, static_cast<size_t>(end - digits)),
-                text.after});
+  static const PlainPieces* last_text = nullptr;
+  static int last_line = 0;
+  static size_t last_digits = 0;
+  static std::string whole;
+  if (&text != last_text || line != last_line) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, line).ptr;
+    const size_t count = static_cast<size_t>(end - digits);
+    if (&text == last_text && count == last_digits) {
+      std::copy(
+          digits, end,
+          whole.begin() + static_cast<std::ptrdiff_t>(text.before.size()));
+    } else {
+      whole.assign(text.before);
+      whole.append(digits, count);
+      whole.append(text.after);
+    }
+    last_text = &text;
+    last_line = line;
+    last_digits = count;
+  }
+  OutText(G, whole);
 }
 
 }  // namespace

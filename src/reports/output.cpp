@@ -85,7 +85,16 @@ void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces) {
   EndWrite(p);
 }
 
-void OutText(Globals& G, std::string_view text) { OutPieces(G, {text}); }
+void OutText(Globals& G, std::string_view text) {
+  if (text.empty()) return;
+  PendingReport& p = BeginWrite(G);
+  if (p.text.size() - p.used < text.size()) {
+    p.text.resize(std::max(p.text.size() * 2, p.used + text.size() + 4096));
+  }
+  memcpy(p.text.data() + p.used, text.data(), text.size());
+  p.used += text.size();
+  EndWrite(p);
+}
 
 void Progress(Globals& G, const char* fmt, ...) {
   if (G.output == stdout) return;
