@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Times `klv -f -c -n` (function metrics, complexity and notices) against
-# pmccabe on the same real C files, in the same run.
+# pmccabe on the same real C files, in the same run; `klv -f -c` (the same
+# without notices: kernel code raises one per TAB) and plain `klv` are
+# shown beside them.
 #
 #   bench/pmccabe_ratio.sh DIR...     every *.c below DIR
 #
@@ -58,6 +60,7 @@ best() {
 echo "files: $files  lines: $lines  runs: $RUNS"
 read -r p_wall p_cpu < <(best pmccabe)
 read -r k_wall k_cpu < <(best "$KLV" -f -c -n)
+read -r c_wall c_cpu < <(best "$KLV" -f -c)
 read -r b_wall b_cpu < <(best "$KLV")
 
 ratio() { awk -v t="$1" -v p="$2" 'BEGIN {
@@ -67,5 +70,7 @@ printf '\n%-14s %8s %8s %10s %10s\n' tool wall cpu "wall/pmc" "cpu/pmc"
 printf '%-14s %8s %8s %10s %10s\n' pmccabe "$p_wall" "$p_cpu" 1.00 1.00
 printf '%-14s %8s %8s %10s %10s\n' "klv -f -c -n" "$k_wall" "$k_cpu" \
     "$(ratio "$k_wall" "$p_wall")" "$(ratio "$k_cpu" "$p_cpu")"
+printf '%-14s %8s %8s %10s %10s\n' "klv -f -c" "$c_wall" "$c_cpu" \
+    "$(ratio "$c_wall" "$p_wall")" "$(ratio "$c_cpu" "$p_cpu")"
 printf '%-14s %8s %8s %10s %10s\n' klv "$b_wall" "$b_cpu" \
     "$(ratio "$b_wall" "$p_wall")" "$(ratio "$b_cpu" "$p_cpu")"
