@@ -8,11 +8,11 @@
 namespace {
 
 // True when `word` starts at k as a whole word followed by a blank or TAB.
-bool WordBeforeBlank(const std::string& s, size_t k, const char* word) {
-  const size_t len = strlen(word);
-  if (s.compare(k, len, word) != 0) return false;
+bool WordBeforeBlank(std::string_view s, size_t k, std::string_view word) {
+  if (s.size() - k <= word.size() || s[k] != word[0]) return false;
+  if (s.compare(k, word.size(), word) != 0) return false;
   if (k > 0 && IsNameChar(s[k - 1])) return false;
-  return k + len < s.size() && IsBlankOrTab(s[k + len]);
+  return IsBlankOrTab(s[k + word.size()]);
 }
 
 }  // namespace
