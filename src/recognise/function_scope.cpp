@@ -228,9 +228,11 @@ void FunctionSemicolon(const char* line, int i, Globals& G) {
   }
   if (P.func_body_open || P.local_paren > 0) return;
   // Old-style parameter declarations between the list and the body:
-  // 'int f(a, s)' / 'int a;' / 'char *s;' / '{'.
-  if (P.param_list_closed && P.param_list_closed_line < G.metrics.lines &&
-      !P.paren_after_list && DeclaresParameters(line, i)) {
+  // 'int f(a, s)' / 'int a;' / 'char *s;' / '{'. Java has none: there
+  // 'throws E;' on the next line ends a method declaration.
+  if (!P.java_file && P.param_list_closed &&
+      P.param_list_closed_line < G.metrics.lines && !P.paren_after_list &&
+      DeclaresParameters(line, i)) {
     P.knr_declarations = 1;
     return;
   }
@@ -252,8 +254,7 @@ void FunctionOpenBrace(const char* line, int i, Globals& G) {
   }
   // 'A() : v{1}, w{2} {': a member initialised with braces.
   const char before = PreviousCodeChar(line, i);
-  if (P.instantiate_colon_flag &&
-      (IsNameChar(before) || before == '>')) {
+  if (P.instantiate_colon_flag && (IsNameChar(before) || before == '>')) {
     ++P.init_brace_depth;
     return;
   }
