@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 #include "analysis/char_classes.h"
 #include "analysis/extract.h"
@@ -602,15 +605,27 @@ class LineScanner {
 void SetLineScanFastPaths(bool on) { LineScanner::fast_paths_enabled = on; }
 
 void ShowStateLine(Globals& G, int line_number, const char* label) {
-  // The middle is cut at 127 characters; the dashes centre it in 72.
-  std::string middle = Fmt(" %s Line: %d ", label, line_number);
+  // " <label> Line: <n> ", cut at 127 characters, centred in 72 dashes.
+  // Built in a buffer kept between calls: the markers frame every function
+  // of a notice report.
+  static std::string middle;
+  char digits[16];
+  const char* digits_end =
+      std::to_chars(digits, digits + sizeof digits, line_number).ptr;
+  middle.assign(1, ' ');
+  middle += label;
+  middle += " Line: ";
+  middle.append(digits, static_cast<size_t>(digits_end - digits));
+  middle += ' ';
   if (middle.size() > 127) middle.resize(127);
   const int length = static_cast<int>(middle.size());
   const int lead = std::max(0, 36 - length / 2);
   const int trail = std::max(0, 72 - lead - length);
   static const std::string dashes(72, '-');
-  Out(G, strstr(label, "End") != nullptr ? "  %.*s%s%.*s\n" : "\n  %.*s%s%.*s\n",
-      lead, dashes.c_str(), middle.c_str(), trail, dashes.c_str());
+  const std::string_view rule(dashes);
+  OutPieces(G, {strstr(label, "End") != nullptr ? "  " : "\n  ",
+                rule.substr(0, static_cast<size_t>(lead)), middle,
+                rule.substr(0, static_cast<size_t>(trail)), "\n"});
 }
 
 void ParseLine(const char* line, int line_number, Globals& G) {
