@@ -19,7 +19,10 @@ namespace {
 std::string Shown(const std::string& text, int width, int indent, Globals& G) {
   std::string_view s = text;
   if (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.remove_suffix(1);
-  std::string shown = AdjNameLength(std::string(s), width, indent, G);
+  std::string shown(s);
+  if (static_cast<int>(shown.size()) > width) {
+    shown = AdjNameLength(shown, width, indent, G);
+  }
   return G.html_flag ? HTML_template(shown) : shown;
 }
 
@@ -29,21 +32,21 @@ void NameLine(const char* lead, const char* label, bool inline_form,
               bool with_template, Globals& G) {
   const FileState& P = G.parse;
   const int indent = inline_form ? 19 : 12;
-  const std::string name =
-      Shown(P.func_name, inline_form ? 55 : 62, indent, G);
-  const std::string pad(static_cast<size_t>(indent), ' ');
+  const std::string name = Shown(P.func_name, inline_form ? 55 : 62, indent, G);
+  const std::string_view pad = std::string_view(
+      "                   ", static_cast<size_t>(indent));  // at most 19
   if (G.html_flag) {
     Out(G, "%s  <B>%s</B>: <FONT COLOR=%s><B>%s</B></FONT>\n", lead, label,
         G.html_function_color.c_str(), name.c_str());
     if (with_template) {
-      Out(G, "%s<FONT COLOR=%s><B>%s</B></FONT>\n", pad.c_str(),
-          G.html_teal_color.c_str(),
+      Out(G, "%.*s<FONT COLOR=%s><B>%s</B></FONT>\n",
+          static_cast<int>(pad.size()), pad.data(), G.html_teal_color.c_str(),
           HTML_template(P.function_template_line).c_str());
     }
   } else {
     Out(G, "%s  %s: %s\n", lead, label, name.c_str());
     if (with_template) {
-      Out(G, "%s%s\n", pad.c_str(), P.function_template_line.c_str());
+      OutPieces(G, {pad, P.function_template_line, "\n"});
     }
   }
 }
@@ -60,8 +63,9 @@ void EmitFunction(Globals& G) {
   FileState& P = G.parse;
   if (!G.totals_flag) {
     if (G.comment_doc_flag) Out(G, "\n");
-    const bool inline_form = P.inline_function_flag ||
-                             (P.class_flag && P.cpp_file && !G.function_list_flag);
+    const bool inline_form =
+        P.inline_function_flag ||
+        (P.class_flag && P.cpp_file && !G.function_list_flag);
     NameLine("", inline_form ? "Inline Function" : "Function", inline_form,
              P.function_template_flag && !G.function_list_flag, G);
     if (G.comment_doc_flag) Out(G, "  %s\n", Rule72('-').c_str());
