@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "capture.h"
 #include "reports/summaries.h"
+#include "test_support.h"
 
 namespace {
 
 TEST(CsvFunctionLines, RowsThenTheFileSummaryRows) {
-  Captured c;
+  CapturedRun c;
   c.G.csv_mode = c.G.csv_function_lines = c.G.csv_summary = 1;
   CSV_Function_Line("main", 10, 8, 5, 2, 1, 13, 3, 1, 3, 0, c.G);
   CSV_Function_Line("g", 4, -1, 1, 0, 0, 4, 0, 2, 1, 0, c.G);
@@ -19,7 +19,7 @@ TEST(CsvFunctionLines, RowsThenTheFileSummaryRows) {
   // The next file starts afresh: its one row sets every minimum.
   CSV_Function_Line("h", 20, 18, 9, 4, 2, 24, 1, 1, 5, 0, c.G);
   CSV_Function_Line("f() total", 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, c.G);
-  EXPECT_EQ(c.Text(),
+  EXPECT_EQ(c.Output(),
             "  f(), main, , , 10, 8, 5, 2, 1, 13, 0.25, , 1, 3, 1, 4, 3, 7, \n"
             "  f(), g, , , 4, -1, 1, 0, 0, 4, 0.00, , 1, 0, 2, 2, 1, 3, \n"
             ", Total, , , 14, 7, 6, 2, 1, 17, 0.25, , 2, 3, 3, 6, 4, 10, \n"
@@ -37,11 +37,11 @@ TEST(CsvFunctionLines, RowsThenTheFileSummaryRows) {
 }
 
 TEST(CsvFunctionLines, NothingWithoutFunctionRowsSwitchedOn) {
-  Captured c;
+  CapturedRun c;
   c.G.csv_mode = c.G.csv_summary = 1;
   CSV_Function_Line("main", 10, 8, 5, 2, 1, 13, 3, 1, 3, 0, c.G);
   CSV_Function_Line("f() total", 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, c.G);
-  EXPECT_EQ(c.Text(), "");
+  EXPECT_EQ(c.Output(), "");
 }
 
 }  // namespace

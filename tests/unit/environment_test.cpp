@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "capture.h"
+#include "test_support.h"
 
 namespace {
 
@@ -33,11 +33,11 @@ class ScratchDir {
 };
 
 TEST(ProgramLocation, DirectoryComesFromTheProgramName) {
-  Captured a;
+  CapturedRun a;
   LoadProgPath("/opt/tools/klv", a.G);
   EXPECT_EQ(a.G.program_dir, "/opt/tools/");
   EXPECT_EQ(a.G.klv_home, "/opt/tools/");
-  Captured b;
+  CapturedRun b;
   LoadProgPath("klv", b.G);
   EXPECT_EQ(b.G.program_dir, "");
 }
@@ -58,11 +58,11 @@ TEST(ProgramLocation, SearchPathIsSplitAtBlanksAndSeparators) {
 
 TEST(ProgramLocation, FilesLandInTheLocatedDirectory) {
   ScratchDir dir;
-  Captured c;
+  CapturedRun c;
   c.G.klv_home = dir.path() + "/";
   c.G.program_dir = "/nonexistent-dir/";
   EXPECT_EQ(GetProgFile("klv_macro.cfg", c.G), dir.path() + "/klv_macro.cfg");
-  Captured nowhere;
+  CapturedRun nowhere;
   nowhere.G.program_dir = "/nonexistent-dir/";
   nowhere.G.klv_home = "/nonexistent-home/";
   EXPECT_EQ(GetProgFile("klv.cfg", nowhere.G), "/nonexistent-dir/klv.cfg");
@@ -78,11 +78,11 @@ TEST(MacroFile, CreatedWithDefaultsThenReadOnTheNextRun) {
   char templ[] = "/tmp/klv-macro-XXXXXX";
   const std::string dir = mkdtemp(templ);
   const std::string path = dir + "/klv_macro.cfg";
-  Captured first;
+  CapturedRun first;
   first.G.macro_file_path = path;
   LoadMacros(first.G);
   EXPECT_TRUE(first.G.macro_list.empty());
-  Captured second;
+  CapturedRun second;
   second.G.macro_file_path = path;
   LoadMacros(second.G);
   ASSERT_EQ(second.G.macro_list.size(), 4u);
@@ -100,7 +100,7 @@ TEST(MacroFile, BlankLedAndEmptyLinesAreSkipped) {
   FILE* f = fopen(path.c_str(), "w");
   fputs("ONE  \t\n\n two\nTHREE\r\n", f);
   fclose(f);
-  Captured c;
+  CapturedRun c;
   c.G.macro_file_path = path;
   LoadMacros(c.G);
   ASSERT_EQ(c.G.macro_list.size(), 2u);

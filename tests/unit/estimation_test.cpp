@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "capture.h"
 #include "lists/add_node.h"
 #include "reports/estimation.h"
+#include "test_support.h"
 
 namespace {
 
@@ -25,17 +25,17 @@ void AddFunction(Globals& G, int loc, int eloc, int lloc, int comments,
 }
 
 TEST(Estimation, NothingWithoutFunctions) {
-  Captured c;
+  CapturedRun c;
   ShowEstimation(c.G);
-  EXPECT_EQ(c.Text(), "");
+  EXPECT_EQ(c.Output(), "");
 }
 
 TEST(Estimation, OneSmallFunction) {
-  Captured c;
+  CapturedRun c;
   AddFunction(c.G, 3, 2, 1, 1, 0, 1, 1);
   ShowEstimation(c.G);
   EXPECT_EQ(
-      c.Text(),
+      c.Output(),
       "\n  " + std::string(72, '-') + "\n\n" + std::string(26, ' ') +
           "~~ Estimation Analysis ~~\n"
           "\n" +
@@ -103,12 +103,12 @@ TEST(Estimation, OneSmallFunction) {
 }
 
 TEST(Estimation, FactorsOverSeveralFunctions) {
-  Captured c;
+  CapturedRun c;
   AddFunction(c.G, 40, 30, 20, 5, 2, 1, 4);
   AddFunction(c.G, 10, 8, 4, 0, 1, 2, 1);
   AddFunction(c.G, 25, 22, 12, 3, 0, 1, 6);
   ShowEstimation(c.G);
-  const std::string text = c.Text();
+  const std::string text = c.Output();
   // Sums: LOC 75, eLOC 60, lLOC 36, 3 parameters, 4 returns, cyclomatic 11.
   EXPECT_NE(text.find("  Total Function Count ..:          3\n"
                       "  Total Function LOC ....:         75"
@@ -134,11 +134,11 @@ TEST(Estimation, FactorsOverSeveralFunctions) {
 }
 
 TEST(Estimation, HtmlTitlesAndLabels) {
-  Captured c;
+  CapturedRun c;
   c.G.html_flag = 1;
   AddFunction(c.G, 3, 2, 1, 1, 0, 1, 1);
   ShowEstimation(c.G);
-  const std::string text = c.Text();
+  const std::string text = c.Output();
   const std::string head =
       "\n  " + std::string(72, '-') + "\n\n<B><FONT COLOR=BROWN>" +
       std::string(26, ' ') +

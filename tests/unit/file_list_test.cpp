@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "capture.h"
 #include "driver/options.h"
+#include "test_support.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ class Build {
     for (const NameData& f : c.G.file_list) names.push_back(f.name);
     return names;
   }
-  Captured c;
+  CapturedRun c;
 
  private:
   std::vector<std::string> args_;
@@ -80,7 +80,7 @@ TEST(OperandFiles, SortedByNameWithinEachGroup) {
 TEST(OperandFiles, NamesWithoutExtensionAreSkippedOthersRefused) {
   Build b({"klv", "readme", "notes.txt", "ok.c"});
   EXPECT_EQ(b.Run(1), (Names{"ok.c"}));
-  EXPECT_EQ(b.c.Text(),
+  EXPECT_EQ(b.c.Output(),
             "\n  Error: notes.txt - Not a valid file type for KLV\n"
             "         Valid types: c,cc,cpp,cxx,C,CC,h,hh,H,hxx,java,jav\n");
 }
@@ -95,11 +95,11 @@ TEST(OperandFiles, OutputFileIsNotReportedAsInvalid) {
   Build b({"klv", "-O", "report.txt", "report.txt", "a.c"});
   b.c.G.output_file_name = "report.txt";
   EXPECT_EQ(b.Run(3), (Names{"a.c"}));
-  EXPECT_EQ(b.c.Text(), "");
+  EXPECT_EQ(b.c.Output(), "");
 }
 
 TEST(ValidExt, ExactOrCaseBlind) {
-  Captured c;
+  CapturedRun c;
   EXPECT_EQ(valid_ext("cpp", "c, cpp,h", 0, c.G), 1);
   EXPECT_EQ(valid_ext("CPP", "c,cpp,h", 0, c.G), 0);
   EXPECT_EQ(valid_ext("CPP", "c,cpp,h", 1, c.G), 1);
@@ -127,10 +127,10 @@ TEST(DirectoryWalk, RecursesUnlessAskedNotTo) {
 }
 
 TEST(DirectoryWalk, MissingDirectoryIsReported) {
-  Captured c;
+  CapturedRun c;
   Llist<NameData> headers, sources;
   EXPECT_EQ(ReadDir("/nonexistent-klv-dir", "c", headers, sources, c.G), 0);
-  EXPECT_EQ(c.Text(),
+  EXPECT_EQ(c.Output(),
             "  Open Dir Error: No such file or directory : "
             "/nonexistent-klv-dir/\n");
 }
@@ -159,7 +159,7 @@ TEST(ListFile, CommentsDirectoriesAndFiles) {
   EXPECT_EQ(sources[0], t.Path("proj/src/deep/n.c"));
   EXPECT_EQ(sources[1], t.Path("proj/src/m.c"));
   EXPECT_EQ(sources[3], t.Path("proj/lib/l.c"));
-  EXPECT_EQ(b.c.Text(),
+  EXPECT_EQ(b.c.Output(),
             "\n  Error: Malformed directory entry line in file.\n"
             "         Format: -r c,h,cpp d:\\proj\\src\n"
             "         Read  : -r c\n\n"
@@ -176,7 +176,7 @@ TEST(ListOnly, PrintsTheListAndEnds) {
   } catch (const ExitRequest& e) {
     EXPECT_EQ(e.status, 0);
   }
-  EXPECT_EQ(b.c.Text(), "\n  Not Sorted\n  Files To Process: 2\n\na.h\nb.c\n\n  " +
+  EXPECT_EQ(b.c.Output(), "\n  Not Sorted\n  Files To Process: 2\n\na.h\nb.c\n\n  " +
                             std::string(72, '_') + "\n\n");
 }
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "capture.h"
 #include "lists/add_node.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
+#include "test_support.h"
 
 namespace {
 
@@ -58,10 +58,10 @@ void FillFileSums(Globals& G) {
 }
 
 TEST(FileFunctionSummary, TextWithoutComplexity) {
-  Captured c;
+  CapturedRun c;
   FillFileSums(c.G);
   ShowFileFunctionSummary(c.G);
-  EXPECT_EQ(c.Text(),
+  EXPECT_EQ(c.Output(),
             "  " + kHyphens + "\n\n" + std::string(24, ' ') +
                 "~~ File Functional Summary ~~\n"
                 "\n"
@@ -83,11 +83,11 @@ TEST(FileFunctionSummary, TextWithoutComplexity) {
 }
 
 TEST(FileFunctionSummary, ComplexityAddsTheSecondHalf) {
-  Captured c;
+  CapturedRun c;
   FillFileSums(c.G);
   c.G.complexity_flag = 1;
   ShowFileFunctionSummary(c.G);
-  const std::string text = c.Text();
+  const std::string text = c.Output();
   const std::string tail =
       "  Average Function lLOC .:       6.00\n" + kSeparator +
       "  Max Function Parameters:          2"
@@ -106,7 +106,7 @@ TEST(FileFunctionSummary, ComplexityAddsTheSecondHalf) {
 }
 
 TEST(FileFunctionSummary, HtmlLabelsAreBoldToTheColon) {
-  Captured c;
+  CapturedRun c;
   FillFileSums(c.G);
   c.G.html_flag = 1;
   ShowFileFunctionSummary(c.G);
@@ -116,15 +116,15 @@ TEST(FileFunctionSummary, HtmlLabelsAreBoldToTheColon) {
       "  <B>File Function Count ...:</B>          2"
       "  <B>Total LOC Lines LOC ...:</B>         30\n"
       "  <B>Total eLOC Lines ......:</B>         25";
-  EXPECT_EQ(c.Text().substr(0, head.size()), head);
+  EXPECT_EQ(c.Output().substr(0, head.size()), head);
 }
 
 TEST(FileFunctionSummary, NoFunctionsAveragesZero) {
-  Captured c;
+  CapturedRun c;
   FillFileSums(c.G);
   c.G.metrics.function_count = 0;
   ShowFileFunctionSummary(c.G);
-  EXPECT_NE(c.Text().find("  Average Function LOC ..:       0.00\n"),
+  EXPECT_NE(c.Output().find("  Average Function LOC ..:       0.00\n"),
             std::string::npos);
 }
 
@@ -142,22 +142,22 @@ void AddThree(Globals& G) {
 }
 
 TEST(ProjectFunctionSummary, NothingWithoutFunctions) {
-  Captured c;
+  CapturedRun c;
   c.G.complexity_flag = 1;
   ShowProjectFunctionSummary(c.G);
   TShowFunctionSummary(c.G);
   c.G.csv_mode = c.G.automated_mode = 1;
   ShowProjectFunctionSummary(c.G);
-  EXPECT_EQ(c.Text(), "");
+  EXPECT_EQ(c.Output(), "");
 }
 
 TEST(ProjectFunctionSummary, TextListAndStatistics) {
-  Captured c;
+  CapturedRun c;
   c.G.complexity_flag = 1;
   AddThree(c.G);
   ShowProjectFunctionSummary(c.G);
   EXPECT_EQ(
-      c.Text(),
+      c.Output(),
       "\n  " + kHyphens + "\n\n" + std::string(22, ' ') +
           "~~ Project Functional Metrics ~~\n" + std::string(31, ' ') +
           "No Sort Method\n"
@@ -228,11 +228,11 @@ TEST(ProjectFunctionSummary, TextListAndStatistics) {
 }
 
 TEST(ProjectFunctionSummary, CsvRowsAndStatistics) {
-  Captured c;
+  CapturedRun c;
   c.G.csv_mode = c.G.automated_mode = c.G.complexity_flag = 1;
   AddThree(c.G);
   ShowProjectFunctionSummary(c.G);
-  EXPECT_EQ(c.Text(),
+  EXPECT_EQ(c.Output(),
             "\nProject Function Metrics\n"
             "No Sort Method\n"
             "Count,3\n"
@@ -250,14 +250,14 @@ TEST(ProjectFunctionSummary, CsvRowsAndStatistics) {
 }
 
 TEST(ProjectFunctionSummary, HtmlEscapesNamesAndTemplateHeaders) {
-  Captured c;
+  CapturedRun c;
   c.G.html_flag = 1;
   AddListNode(0,
               Fn("Stream::operator<<", 4, 2, 1, 0, 0, 4, 1, 1, 1,
                  "template <class T>"),
               c.G.function_list);
   ShowProjectFunctionSummary(c.G);
-  const std::string text = c.Text();
+  const std::string text = c.Output();
   const std::string head =
       "\n  " + kHyphens + "\n\n<B><FONT COLOR=BROWN>" + std::string(22, ' ') +
       "~~ Project Functional Metrics ~~\n</FONT></B>" + std::string(31, ' ') +
@@ -282,22 +282,22 @@ TEST(ProjectFunctionSummary, HtmlEscapesNamesAndTemplateHeaders) {
 }
 
 TEST(ProjectFunctionSummary, LongNamesWrapAtSixtyTwo) {
-  Captured c;
+  CapturedRun c;
   const std::string name = std::string(62, 'f') + std::string(5, 'g');
   AddListNode(0, Fn(name.c_str(), 1, 1, 1, 0, 0, 1, 0, 1, 1),
               c.G.function_list);
   ShowProjectFunctionSummary(c.G);
-  EXPECT_NE(c.Text().find("  Function: " + std::string(62, 'f') + "\n" +
+  EXPECT_NE(c.Output().find("  Function: " + std::string(62, 'f') + "\n" +
                           std::string(12, ' ') + "ggggg\n"),
             std::string::npos);
 }
 
 TEST(ProjectFunctionSummary, NoListingKeepsBannerAndStatistics) {
-  Captured c;
+  CapturedRun c;
   c.G.totals_no_listing = 1;
   AddThree(c.G);
   ShowProjectFunctionSummary(c.G);
-  const std::string text = c.Text();
+  const std::string text = c.Output();
   EXPECT_EQ(text.find("Function: "), std::string::npos);
   EXPECT_NE(text.find("~~ Project Functional Metrics ~~"), std::string::npos);
   EXPECT_NE(text.find("  Total: Functions  \n"), std::string::npos);
@@ -306,12 +306,12 @@ TEST(ProjectFunctionSummary, NoListingKeepsBannerAndStatistics) {
 }
 
 TEST(ProjectFunctionSummary, OneFunctionIsItsOwnMaximumMinimumAndAverage) {
-  Captured c;
+  CapturedRun c;
   c.G.csv_mode = c.G.automated_mode = 1;
   // eLOC below 0: a ratio of 0, and a minimum held at 0.
   AddListNode(0, Fn("f", 3, -1, 1, 2, 1, 5, 2, 1, 4), c.G.function_list);
   TShowFunctionSummary(c.G);
-  EXPECT_EQ(c.Text(),
+  EXPECT_EQ(c.Output(),
             "f(),Total,3,-1,1,2,0.00,5,2,1,3,4,7\n"
             "f(),Average,3.00,-1.00,1.00,2.00,0.00,5.00,2.00,1.00,3.00,4.00,"
             "7.00\n"
@@ -320,11 +320,11 @@ TEST(ProjectFunctionSummary, OneFunctionIsItsOwnMaximumMinimumAndAverage) {
 }
 
 // The order of the project list: "name:LOC" of each of its CSV rows.
-std::vector<std::string> ListedNames(Captured& c) {
+std::vector<std::string> ListedNames(CapturedRun& c) {
   c.G.csv_mode = c.G.automated_mode = 1;
   ShowProjectFunctionSummary(c.G);
   std::vector<std::string> names;
-  std::istringstream rows(c.Text());
+  std::istringstream rows(c.Output());
   std::string row;
   while (std::getline(rows, row)) {
     if (row.rfind("f(),", 0) != 0) continue;
@@ -339,7 +339,7 @@ std::vector<std::string> ListedNames(Captured& c) {
 }
 
 TEST(ProjectFunctionSort, NameKeyListsEqualNamesInOrderOfAddition) {
-  Captured c;
+  CapturedRun c;
   c.G.sort_key = 1;
   // Added by name, the later of two equal names goes first; the re-sort
   // turns them back.
@@ -355,7 +355,7 @@ TEST(ProjectFunctionSort, NameKeyListsEqualNamesInOrderOfAddition) {
 TEST(ProjectFunctionSort, NumberKeysAreDescendingWithTiesInOrder) {
   for (int key = 2; key <= 5; ++key) {
     SCOPED_TRACE(key);
-    Captured c;
+    CapturedRun c;
     c.G.sort_key = key;
     const std::pair<const char*, int> records[] = {
         {"x", 5}, {"y", 7}, {"z", 5}, {"w", 7}};
@@ -378,7 +378,7 @@ TEST(ProjectFunctionSort, NumberKeysAreDescendingWithTiesInOrder) {
 }
 
 TEST(ProjectFunctionSort, NoKeyKeepsTheOrderOfRecording) {
-  Captured c;
+  CapturedRun c;
   for (const char* name : {"m", "c", "x", "a"}) {
     AddListNode(0, Fn(name, 1, 1, 1, 0, 0, 1, 0, 1, 1), c.G.function_list);
   }
@@ -387,11 +387,11 @@ TEST(ProjectFunctionSort, NoKeyKeepsTheOrderOfRecording) {
 }
 
 TEST(ShowTotalReport, FunctionSectionsComeFirst) {
-  Captured c;
+  CapturedRun c;
   c.G.totals_flag = c.G.totals_all = c.G.report_option_flag = 1;
   AddThree(c.G);
   ShowTotalReport(c.G);
-  const std::string text = c.Text();
+  const std::string text = c.Output();
   const size_t list = text.find("~~ Project Functional Metrics ~~");
   const size_t stats = text.find("~~ Project Functional Analysis ~~");
   const size_t summary = text.find("~~ Total Project Summary ~~");
@@ -402,11 +402,11 @@ TEST(ShowTotalReport, FunctionSectionsComeFirst) {
 }
 
 TEST(ShowTotalReport, FunctionSelectionAlone) {
-  Captured c;
+  CapturedRun c;
   c.G.totals_flag = c.G.totals_functions = c.G.report_option_flag = 1;
   AddThree(c.G);
   ShowTotalReport(c.G);
-  const std::string text = c.Text();
+  const std::string text = c.Output();
   EXPECT_NE(text.find("~~ Project Functional Analysis ~~"), std::string::npos);
   EXPECT_EQ(text.find("~~ Total Project Summary ~~"), std::string::npos);
 }

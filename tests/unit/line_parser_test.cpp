@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "capture.h"
+#include "test_support.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ struct Counts {
 };
 
 Counts CountsOf(const std::vector<std::string>& lines) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, lines);
   const FileMetrics& m = c.G.metrics;
   return {m.loc, m.blank_lines, m.comment_lines, m.brace_lines, m.paren_lines};
@@ -52,7 +52,7 @@ TEST(LineClassification, DivisionIsCodeButALoneSlashIsNothing) {
 }
 
 TEST(LineClassification, CommentOpenerInsideStringIsCode) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"s = \"/* not a comment\";\n"});
   EXPECT_EQ(c.G.metrics.loc, 1);
   EXPECT_EQ(c.G.metrics.comment_lines, 0);
@@ -61,7 +61,7 @@ TEST(LineClassification, CommentOpenerInsideStringIsCode) {
 }
 
 TEST(LineClassification, QuotesInsideLiteralsAndEscapes) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"c = '\"';\n"});
   EXPECT_EQ(c.G.parse.in_string, 0);
   EXPECT_EQ(c.G.parse.in_char, 0);
@@ -74,7 +74,7 @@ TEST(LineClassification, QuotesInsideLiteralsAndEscapes) {
 }
 
 TEST(LineClassification, StringStateCarriesAcrossLines) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"s = \"open \\\n", "/* still string */ x\";\n"});
   EXPECT_EQ(c.G.metrics.comment_lines, 0);
   EXPECT_EQ(c.G.metrics.string_count, 1);
@@ -95,14 +95,14 @@ TEST(LineClassification, BraceAndParenOnlyLines) {
 }
 
 TEST(LineClassification, TabLineIsBlankAndRaisesNoticeThirty) {
-  Captured c;
+  CapturedRun c;
   c.G.tab_width = 4;
   Feed(c.G, {"\t\n"});
   EXPECT_EQ(c.G.metrics.blank_lines, 1);
   EXPECT_EQ(c.G.metrics.spaces, 4);
   EXPECT_EQ(c.G.metrics.notice_count, 1);
   EXPECT_EQ(c.G.notice_type_count[30], 1);
-  EXPECT_EQ(c.Text(), "");  // counted only: -n is off
+  EXPECT_EQ(c.Output(), "");  // counted only: -n is off
 }
 
 TEST(LineClassification, LineCommentContinuedByBackslash) {
@@ -113,20 +113,20 @@ TEST(LineClassification, LineCommentContinuedByBackslash) {
 
 TEST(LineClassification, CommentMarkersDoNotShareCharacters) {
   // "/*/" opens a comment without closing it.
-  Captured a;
+  CapturedRun a;
   Feed(a.G, {"/*/ still open\n", "x */ y;\n"});
   EXPECT_EQ(a.G.metrics.comment_lines, 2);
   EXPECT_EQ(a.G.metrics.loc, 1);
   EXPECT_EQ(a.G.parse.in_c_comment, 0);
   // The '/' that closes a comment does not open another one.
-  Captured b;
+  CapturedRun b;
   Feed(b.G, {"/* a */* p;\n", "q;\n"});
   EXPECT_EQ(b.G.parse.in_c_comment, 0);
   EXPECT_EQ(b.G.metrics.loc, 2);
 }
 
 TEST(LineClassification, CarriageReturnLineEndsAreCut) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"ab;\r\n", "\r\n"});
   EXPECT_EQ(c.G.metrics.characters, 3);
   EXPECT_EQ(c.G.metrics.blank_lines, 1);
@@ -139,7 +139,7 @@ TEST(LineClassification, HighBytesCountAsBlank) {
 }
 
 TEST(Preprocessor, FunctionLikeDefineCountsMacroWithoutTernaryNotice) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"#define MAX(a,b) ((a)>(b)?(a):(b))\n"});
   EXPECT_EQ(c.G.metrics.define_count, 1);
   EXPECT_EQ(c.G.metrics.macro_count, 1);
@@ -150,7 +150,7 @@ TEST(Preprocessor, FunctionLikeDefineCountsMacroWithoutTernaryNotice) {
 }
 
 TEST(Preprocessor, ObjectLikeDefineIsRecordedButNotAMacro) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"#define LIMIT 10\n"});
   EXPECT_EQ(c.G.metrics.define_count, 1);
   EXPECT_EQ(c.G.metrics.macro_count, 0);
@@ -159,7 +159,7 @@ TEST(Preprocessor, ObjectLikeDefineIsRecordedButNotAMacro) {
 }
 
 TEST(Preprocessor, MacroHeaderAndFooterWithMacroAndNoticeFlags) {
-  Captured c;
+  CapturedRun c;
   c.G.macro_flag = 1;
   c.G.notice_flag = 1;
   Feed(c.G, {"#define SQ(x) \\\n", "  ((x)*(x))\n"});
@@ -170,24 +170,24 @@ TEST(Preprocessor, MacroHeaderAndFooterWithMacroAndNoticeFlags) {
       "~~ Macro Quality Notices ~~\n" + "\n  Macro: SQ\n" + "  " +
       std::string(27, '-') + " Macro End Line: 2 " +
       std::string(72 - 27 - 19, '-') + "\n";
-  EXPECT_EQ(c.Text(), expected);
+  EXPECT_EQ(c.Output(), expected);
 }
 
 TEST(Preprocessor, IncludeNeedsHashAtLineStartOrAfterBlank) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"#  include <x.h>\n", "x#include <y.h>\n", "\t#include <z.h>\n"});
   EXPECT_EQ(c.G.metrics.include_count, 2);
 }
 
 TEST(Comments, FallThroughPhrasesAreCounted) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"case 1: /* fall through */\n", "// drop thru\n",
              "/* Fall Through */\n"});
   EXPECT_EQ(c.G.parse.func_fallthrough_count, 2);
 }
 
 TEST(Comments, CommentRunCountsLinesAfterTheFirst) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"x;\n", "\n", "// one\n", "// two\n", "// three\n"});
   EXPECT_EQ(c.G.parse.comment_run_open, 1);
   EXPECT_EQ(c.G.parse.comment_run_lines, 2);
@@ -197,7 +197,7 @@ TEST(Comments, CommentRunCountsLinesAfterTheFirst) {
 }
 
 TEST(Symbols, BracketsParenthesesBracesAndStatements) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"for (i = 0; i < n; i++) { a[i] = f(b[i]); }\n"});
   const FileMetrics& m = c.G.metrics;
   EXPECT_EQ(m.lparen_count, 2);
@@ -210,7 +210,7 @@ TEST(Symbols, BracketsParenthesesBracesAndStatements) {
 }
 
 TEST(Symbols, NothingIsCountedInsideCommentsOrLiterals) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"s = \"(;{\"; // );}\n", "/* [ ; */ c = '{';\n"});
   const FileMetrics& m = c.G.metrics;
   EXPECT_EQ(m.lparen_count, 0);
@@ -220,28 +220,28 @@ TEST(Symbols, NothingIsCountedInsideCommentsOrLiterals) {
 }
 
 TEST(Notices, LineLongerThanTheLimit) {
-  Captured c;
+  CapturedRun c;
   c.G.notice_flag = 1;
   Feed(c.G, {std::string(80, 'x') + "\n", std::string(81, 'y') + "\n"});
   EXPECT_EQ(c.G.notice_type_count[1], 1);
-  EXPECT_EQ(c.Text(),
+  EXPECT_EQ(c.Output(),
             "\n    NOTICE #1: Line 2, Line character length = 81.  This width\n"
             "           exceeds the standard terminal width of 80 "
             "characters.\n");
 }
 
 TEST(Notices, PreIncrementAndDecrement) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"++i; j++; --k; x = y--;\n", "a = - -b;\n"});
   EXPECT_EQ(c.G.notice_type_count[7], 1);
   EXPECT_EQ(c.G.notice_type_count[6], 1);
 }
 
 TEST(Notices, PreIncrementInsideMacroUsesTheMacroText) {
-  Captured c;
+  CapturedRun c;
   c.G.notice_flag = 1;
   Feed(c.G, {"#define NEXT(p) (++p)\n"});
-  EXPECT_EQ(c.Text(),
+  EXPECT_EQ(c.Output(),
             "\n    NOTICE #7: Line 1, a pre-increment '++ operator' "
             "identified\n"
             "           within a MACRO.  This syntax is non-portable and is\n"
@@ -249,34 +249,34 @@ TEST(Notices, PreIncrementInsideMacroUsesTheMacroText) {
 }
 
 TEST(Notices, TernaryButNotTrigraph) {
-  Captured c;
+  CapturedRun c;
   Feed(c.G, {"x = a ? b : c;\n", "s = ?\?( ;\n"});
   EXPECT_EQ(c.G.notice_type_count[23], 1);
   EXPECT_EQ(c.G.parse.func_ternary_count, 1);
 }
 
 TEST(Notices, EllipsisOnlyWithNoticesOn) {
-  Captured off;
+  CapturedRun off;
   Feed(off.G, {"int f(int a, ...);\n"});
   EXPECT_EQ(off.G.notice_type_count[3], 0);
-  Captured on;
+  CapturedRun on;
   on.G.notice_flag = 1;
   Feed(on.G, {"int f(int a, ...);\n", "int g(...);\n", "x = a...b;\n"});
   EXPECT_EQ(on.G.notice_type_count[3], 2);
 }
 
 TEST(Notices, DisabledNoticeIsNeitherCountedNorPrinted) {
-  Captured c;
+  CapturedRun c;
   c.G.notice_flag = 1;
   c.G.notice_enabled[30] = 0;
   Feed(c.G, {"\tx;\n"});
   EXPECT_EQ(c.G.metrics.notice_count, 0);
   EXPECT_EQ(c.G.notice_type_count[30], 0);
-  EXPECT_EQ(c.Text(), "");
+  EXPECT_EQ(c.Output(), "");
 }
 
 TEST(KeyString, FoundAnywhereOnTheLine) {
-  Captured c;
+  CapturedRun c;
   c.G.key_string_set = 1;
   c.G.key_string = "Copyright";
   Feed(c.G, {"int x;\n"});
@@ -286,10 +286,10 @@ TEST(KeyString, FoundAnywhereOnTheLine) {
 }
 
 TEST(LineDisplay, LabelsFollowTheRawLine) {
-  Captured c;
+  CapturedRun c;
   c.G.line_display_flag = 1;
   Feed(c.G, {"int x; // y\n", "}\n", "\n"});
-  EXPECT_EQ(c.Text(),
+  EXPECT_EQ(c.Output(),
             "\n  Line 1: int x; // y\n  LOC Type(s): LOC C++/Java Comment\n"
             "\n  Line 2: }\n  LOC Type(s): Non-Effective LOC\n"
             "\n  Line 3: \n  LOC Type(s): Blank\n");
@@ -298,22 +298,22 @@ TEST(LineDisplay, LabelsFollowTheRawLine) {
 }
 
 TEST(LineDisplay, HtmlFormEscapesTheLine) {
-  Captured c;
+  CapturedRun c;
   c.G.line_display_flag = 1;
   c.G.html_flag = 1;
   Feed(c.G, {"  a = b < c && d;\n"});
-  EXPECT_EQ(c.Text(),
+  EXPECT_EQ(c.Output(),
             "\n  <B>Line</B> 1: <FONT COLOR=TEAL>a = b &lt; c &amp;&amp; "
             "d;\n</FONT>  <B>LOC Type(s)</B>: LOC\n");
 }
 
 TEST(StateLine, MarkerIsSeventyTwoCharacters) {
-  Captured c;
+  CapturedRun c;
   ShowStateLine(c.G, 12, "Function Begin");
   ShowStateLine(c.G, 7, "Class End");
   const std::string mid1 = " Function Begin Line: 12 ";  // 25 characters
   const std::string mid2 = " Class End Line: 7 ";        // 19 characters
-  EXPECT_EQ(c.Text(), "\n  " + std::string(24, '-') + mid1 +
+  EXPECT_EQ(c.Output(), "\n  " + std::string(24, '-') + mid1 +
                           std::string(72 - 24 - 25, '-') + "\n  " +
                           std::string(27, '-') + mid2 +
                           std::string(72 - 27 - 19, '-') + "\n");

@@ -6,49 +6,49 @@
 #include <cstdio>
 #include <string>
 
-#include "capture.h"
 #include "driver/options.h"
+#include "test_support.h"
 
 namespace {
 
 TEST(PutLine, NumberColumnAndMargin) {
-  Captured c;
+  CapturedRun c;
   SetLeftMargin(c.G);
   EXPECT_EQ(PutLine("x = 1;\n", 7, c.G), 1);
-  EXPECT_EQ(c.Text(), "         7| x = 1;\n");
+  EXPECT_EQ(c.Output(), "         7| x = 1;\n");
 }
 
 TEST(PutLine, LineOfExactlyTheWidthPlusLineEndTakesTwoLines) {
-  Captured c;
+  CapturedRun c;
   const std::string text(73, 'a');
   EXPECT_EQ(PutLine(text + "\n", 1, c.G), 2);
-  EXPECT_EQ(c.Text(), "    1| " + text + "\n     | \n");
+  EXPECT_EQ(c.Output(), "    1| " + text + "\n     | \n");
 }
 
 TEST(PutLine, LongLineWrapsIntoPieces) {
-  Captured c;
+  CapturedRun c;
   const std::string text(200, 'b');
   EXPECT_EQ(PutLine(text + "\n", 123456, c.G), 3);
-  EXPECT_EQ(c.Text(), "123456| " + std::string(73, 'b') + "\n     | " +
+  EXPECT_EQ(c.Output(), "123456| " + std::string(73, 'b') + "\n     | " +
                           std::string(73, 'b') + "\n     | " +
                           std::string(54, 'b') + "\n");
 }
 
 TEST(PutLine, HtmlEscapesTheText) {
-  Captured c;
+  CapturedRun c;
   c.G.html_flag = 1;
   PutLine("if (a < b && c > d)\n", 3, c.G);
-  EXPECT_EQ(c.Text(), "    3| if (a &lt; b &amp;&amp; c &gt; d)\n");
+  EXPECT_EQ(c.Output(), "    3| if (a &lt; b &amp;&amp; c &gt; d)\n");
 }
 
 TEST(PutLine, LastLineWithoutLineEndStillEndsItsLine) {
-  Captured c;
+  CapturedRun c;
   PutLine("tail", 9, c.G);
-  EXPECT_EQ(c.Text(), "    9| tail\n");
+  EXPECT_EQ(c.Output(), "    9| tail\n");
 }
 
 TEST(SetBars, RulesAndCentredTitle) {
-  Captured c;
+  CapturedRun c;
   SetLeftMargin(c.G);
   SetBars(c.G);
   EXPECT_EQ(c.G.top_bar, "     " + std::string(80, '_') + "\n\n");
@@ -58,7 +58,7 @@ TEST(SetBars, RulesAndCentredTitle) {
 }
 
 TEST(SetBars, TitleWiderThanTheLineEndsTheRun) {
-  Captured c;
+  CapturedRun c;
   c.G.line_length = 20;
   c.G.listing_header = std::string(21, 'T');
   try {
@@ -67,14 +67,14 @@ TEST(SetBars, TitleWiderThanTheLineEndsTheRun) {
   } catch (const ExitRequest& e) {
     EXPECT_EQ(e.status, 1);
   }
-  EXPECT_EQ(c.Text(),
+  EXPECT_EQ(c.Output(),
             "\n  Error: The Specified header length (21) exceeds\n"
             "         the available line length (20). \n         Header: " +
                 std::string(21, 'T') + "\n");
 }
 
 TEST(PrintCode, PagesBreakAndTheLastPageIsFilled) {
-  Captured c;
+  CapturedRun c;
   c.G.left_margin = 0;
   c.G.top_margin = 0;
   c.G.line_length = 30;
@@ -91,7 +91,7 @@ TEST(PrintCode, PagesBreakAndTheLastPageIsFilled) {
   const std::string rule(30, '_');
   // File line: 15 - 16/2 ... padded to 30 - 1 - 6 = 23 characters.
   std::string header1 = std::string(15, ' ') + "T\n";
-  std::string text = c.Text();
+  std::string text = c.Output();
   EXPECT_EQ(text.substr(0, header1.size()), header1);
   EXPECT_NE(text.find("Page: 1\n"), std::string::npos);
   EXPECT_NE(text.find(rule + "\n\f\n"), std::string::npos);

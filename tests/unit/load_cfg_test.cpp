@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <string>
 
-#include "capture.h"
 #include "config/show_cfg.h"
+#include "test_support.h"
 
 namespace {
 
 TEST(CfgLine, KeysMatchWithoutRegardToCase) {
-  Captured c;
+  CapturedRun c;
   ApplyCfgLine("maximum LINE length : 120\n", c.G);
   EXPECT_EQ(c.G.max_line_length, 120);
   ApplyCfgLine("  Maximum Line Length: 99\n", c.G);  // leading blank: unknown
@@ -24,7 +24,7 @@ TEST(CfgLine, KeysMatchWithoutRegardToCase) {
 }
 
 TEST(CfgLine, ValueKinds) {
-  Captured c;
+  CapturedRun c;
   ApplyCfgLine("Wrap long names in reports: nope", c.G);
   EXPECT_EQ(c.G.wrap_names, 0);
   ApplyCfgLine("Wrap long names in reports:", c.G);  // empty is Yes
@@ -48,7 +48,7 @@ TEST(CfgLine, ValueKinds) {
 }
 
 TEST(CfgLine, NoticeSwitchesAndKeyString) {
-  Captured c;
+  CapturedRun c;
   ApplyCfgLine("Quality Notice 30: No", c.G);
   ApplyCfgLine("Quality Notice 21: Yes", c.G);
   ApplyCfgLine("Quality Notice 45: No", c.G);
@@ -63,7 +63,7 @@ TEST(CfgLine, NoticeSwitchesAndKeyString) {
 }
 
 TEST(CfgLine, ValuesAreCutAtSeventyNineCharacters) {
-  Captured c;
+  CapturedRun c;
   ApplyCfgLine("Work file location path: " + std::string(200, 'p'), c.G);
   EXPECT_EQ(c.G.work_file_path, std::string(79, 'p'));
 }
@@ -71,14 +71,14 @@ TEST(CfgLine, ValuesAreCutAtSeventyNineCharacters) {
 TEST(LoadCfg, MissingFileIsCreatedFromTheTemplateAndReadBack) {
   char templ[] = "/tmp/klv-cfg-XXXXXX";
   const std::string dir = mkdtemp(templ);
-  Captured c;
+  CapturedRun c;
   c.G.config_file_path = dir + "/klv.cfg";
   c.G.max_cyclomatic = 17;  // the settings in force are what gets written
   EXPECT_EQ(LoadCfg(c.G), 1);
   FILE* f = fopen(c.G.config_file_path.c_str(), "r");
   ASSERT_NE(f, nullptr);
   fclose(f);
-  Captured again;
+  CapturedRun again;
   again.G.config_file_path = c.G.config_file_path;
   EXPECT_EQ(LoadCfg(again.G), 1);
   EXPECT_EQ(again.G.max_cyclomatic, 17);
@@ -91,7 +91,7 @@ TEST(LoadCfg, MissingFileIsCreatedFromTheTemplateAndReadBack) {
 }
 
 TEST(LoadCfg, UncreatableFileKeepsTheDefaults) {
-  Captured c;
+  CapturedRun c;
   c.G.config_file_path = "/nonexistent-klv-dir/klv.cfg";
   EXPECT_EQ(LoadCfg(c.G), 0);
   EXPECT_EQ(c.G.max_line_length, 80);

@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "capture.h"
 #include "lists/add_node.h"
 #include "lists/compare.h"
 #include "recognise/namespace_sums.h"
 #include "reports/function_reports.h"
+#include "test_support.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ const NodeData& Find(Globals& G, const char* name) {
 }
 
 TEST(AddFunc2namespace, OnlyNamesWithOneScopeOperatorAreAttributed) {
-  Captured c;
+  CapturedRun c;
   Globals& G = c.G;
   for (const char* name : {"B", "A", "A::B"}) {
     AddListNode(1, Space(name), G.namespace_list);
@@ -72,7 +72,7 @@ TEST(AddFunc2namespace, OnlyNamesWithOneScopeOperatorAreAttributed) {
 }
 
 TEST(AddFunc2namespace, ProjectStatisticsAttributeEveryFunctionOnce) {
-  Captured c;
+  CapturedRun c;
   Globals& G = c.G;
   AddListNode(1, Space("N"), G.namespace_list);
   AddListNode(1, Space("M"), G.namespace_list);

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "analysis/file_type.h"
-#include "capture.h"
 #include "driver/line_reader.h"
+#include "test_support.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ TEST(Avg, ZeroCountGivesZero) {
 }
 
 TEST(Totals, AddTotalThenSetTotalCarriesEveryCounter) {
-  Captured c;
+  CapturedRun c;
   Globals& G = c.G;
   G.metrics.loc = 3;
   G.metrics.virtual_count = 2;
@@ -59,7 +59,7 @@ TEST(Totals, AddTotalThenSetTotalCarriesEveryCounter) {
 }
 
 TEST(Totals, ProjectCountersSaturateInsteadOfOverflowing) {
-  Captured c;
+  CapturedRun c;
   c.G.totals.characters = INT32_MAX - 1;
   c.G.metrics.characters = 10;
   AddTotal(c.G);
@@ -67,7 +67,7 @@ TEST(Totals, ProjectCountersSaturateInsteadOfOverflowing) {
 }
 
 TEST(ResetState, ClearsLexicalStateButKeepsOptionsAndFileFacts) {
-  Captured c;
+  CapturedRun c;
   Globals& G = c.G;
   G.notice_flag = 1;
   G.file_size = 42;
@@ -87,7 +87,7 @@ TEST(ResetState, ClearsLexicalStateButKeepsOptionsAndFileFacts) {
 }
 
 TEST(InitGlobals, NoticeDefaults) {
-  Captured c;
+  CapturedRun c;
   EXPECT_EQ(c.G.notice_enabled[1], 1);
   EXPECT_EQ(c.G.notice_enabled[44], 1);
   EXPECT_EQ(c.G.notice_enabled[21], 0);
@@ -102,7 +102,7 @@ struct TypeCase {
 };
 
 void ExpectTyped(const TypeCase& t, int case_sensitive, int h_cpp) {
-  Captured c;
+  CapturedRun c;
   c.G.case_sensitive_names = case_sensitive;
   c.G.h_files_cpp = h_cpp;
   WhichFile(t.path, c.G);
