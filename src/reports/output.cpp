@@ -23,7 +23,7 @@ struct PendingReport {
   bool terminal = false;  // the stream is a terminal: written at once
 };
 
-constinit PendingReport pending;
+PendingReport pending;
 
 constexpr size_t kHandOver = 1 << 16;
 
