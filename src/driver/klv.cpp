@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -234,13 +235,27 @@ int klv(int argc, char** argv) {
   G->arg_count = argc;
   G->arg_values = argv;
   int status = 0;
+  TakeOutputError();  // an earlier run's failure is not this run's
   try {
     status = Run(argc, argv, *G);
   } catch (const ExitRequest& exit_request) {
     status = exit_request.status;
   }
   FlushOutput();
-  fflush(G->output);
+  int error = TakeOutputError();
+  errno = 0;
+  if (fflush(G->output) != 0 && error == 0) error = errno != 0 ? errno : EIO;
+  if (error == 0 && ferror(G->output)) error = EIO;
   fflush(stdout);
+  if (error != 0) {
+    // The report is lost: say so where it can still be seen, and do not
+    // end as a successful run.
+    const char* target =
+        G->output == stdout ? "standard output" : G->output_file_name.c_str();
+    fprintf(stderr,
+            "\n  Error: Failed to write the report to %s\n         %s\n",
+            target, strerror(error));
+    status = -1;
+  }
   return status;
 }

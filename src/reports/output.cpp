@@ -21,6 +21,7 @@ struct PendingReport {
   size_t used = 0;
   FILE* stream = nullptr;
   bool terminal = false;  // the stream is a terminal: written at once
+  int error = 0;          // the first failed hand-over's errno
 };
 
 PendingReport pending;
@@ -53,10 +54,19 @@ void FlushOutput() {
   if (p.used > 0 && p.stream != nullptr) {
     const int saved_errno = errno;
     // The program writes its reports from one thread: no stream locking.
-    fwrite_unlocked(p.text.data(), 1, p.used, p.stream);
+    if (fwrite_unlocked(p.text.data(), 1, p.used, p.stream) != p.used &&
+        p.error == 0) {
+      p.error = errno != 0 ? errno : EIO;
+    }
     errno = saved_errno;
   }
   p.used = 0;
+}
+
+int TakeOutputError() {
+  const int error = pending.error;
+  pending.error = 0;
+  return error;
 }
 
 void Out(Globals& G, const char* fmt, ...) {

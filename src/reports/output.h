@@ -23,6 +23,9 @@ void UnbufferReportStream(FILE* stream);
 // stream (or standard output) by other means, before closing it, and at
 // the end of the run.
 void FlushOutput();
+// The first error met handing report text to a stream since the last call
+// (an errno value; 0 when every write succeeded), and forgets it.
+int TakeOutputError();
 
 // One formatted write to the run's output stream.
 void Out(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);

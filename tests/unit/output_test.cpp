@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -84,6 +85,25 @@ TEST(OutputTest, LongReportsArriveWholeAndInOrder) {
   }
   FlushOutput();
   EXPECT_EQ(memory.Arrived(), expected);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(OutputTest, AFailedHandOverIsReportedOnce) {
+  FILE* full = fopen("/dev/full", "w");
+  if (full == nullptr) GTEST_SKIP() << "no /dev/full";
+  setvbuf(full, nullptr, _IONBF, 0);
+  Globals G;
+  G.output = full;
+  TakeOutputError();
+  Out(G, "a report nobody will read\n");
+  FlushOutput();
+  EXPECT_EQ(TakeOutputError(), ENOSPC);
+  EXPECT_EQ(TakeOutputError(), 0);  // taken: the next run starts clean
+  G.output = stdout;
+  fclose(full);
 }
 
 }  // namespace
