@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Times klv against `wc -l` over the same set of real C headers.
+# Times klv (plain, -v, and the full function analysis -f -c -n) against
+# `wc -l` over the same set of real C headers.
 #
 #   KLV=path         the program to time (default build/klv)
 #   BENCH_FILES=f    a file naming the sources, one per line
@@ -63,11 +64,14 @@ echo "files: $files  lines: $lines  invocations per run: $batches  runs: $RUNS"
 wc_time=$(best_time wc -l)
 klv_time=$(best_time "$KLV")
 klv_v_time=$(best_time "$KLV" -v)
+klv_fcn_time=$(best_time "$KLV" -f -c -n)
 
 ratio() { awk -v t="$1" -v w="$wc_time" 'BEGIN {
     if (w <= 0) w = 0.001; printf "%.2f", t / w }'; }
 
-printf '\n%-10s %10s %12s\n' tool seconds "x wc -l"
-printf '%-10s %10s %12s\n' "wc -l"  "$wc_time"    "$(ratio "$wc_time")"
-printf '%-10s %10s %12s\n' "klv"    "$klv_time"   "$(ratio "$klv_time")"
-printf '%-10s %10s %12s\n' "klv -v"  "$klv_v_time" "$(ratio "$klv_v_time")"
+printf '\n%-13s %10s %12s\n' tool seconds "x wc -l"
+printf '%-13s %10s %12s\n' "wc -l" "$wc_time" "$(ratio "$wc_time")"
+printf '%-13s %10s %12s\n' "klv" "$klv_time" "$(ratio "$klv_time")"
+printf '%-13s %10s %12s\n' "klv -v" "$klv_v_time" "$(ratio "$klv_v_time")"
+printf '%-13s %10s %12s\n' "klv -f -c -n" "$klv_fcn_time" \
+    "$(ratio "$klv_fcn_time")"
