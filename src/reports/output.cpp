@@ -43,6 +43,14 @@ inline PendingReport& BeginWrite(Globals& G) {
   return p;
 }
 
+// Room for `n` more bytes of pending text; returns where they go.
+inline char* Room(PendingReport& p, size_t n) {
+  if (p.text.size() - p.used < n) {
+    p.text.resize(std::max(p.text.size() * 2, p.used + n + 4096));
+  }
+  return p.text.data() + p.used;
+}
+
 inline void EndWrite(PendingReport& p) {
   if (p.used >= kHandOver || p.terminal) FlushOutput();
 }
@@ -53,6 +61,7 @@ void FlushOutput() {
   PendingReport& p = pending;
   if (p.used > 0 && p.stream != nullptr) {
     const int saved_errno = errno;
+    errno = 0;
     // The program writes its reports from one thread: no stream locking.
     if (fwrite_unlocked(p.text.data(), 1, p.used, p.stream) != p.used &&
         p.error == 0) {
@@ -84,24 +93,20 @@ void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces) {
   PendingReport& p = BeginWrite(G);
   size_t total = 0;
   for (const std::string_view piece : pieces) total += piece.size();
-  if (p.text.size() - p.used < total) {
-    p.text.resize(std::max(p.text.size() * 2, p.used + total + 4096));
-  }
+  char* to = Room(p, total);
   for (const std::string_view piece : pieces) {
     if (piece.empty()) continue;
-    memcpy(p.text.data() + p.used, piece.data(), piece.size());
-    p.used += piece.size();
+    memcpy(to, piece.data(), piece.size());
+    to += piece.size();
   }
+  p.used += total;
   EndWrite(p);
 }
 
 void OutText(Globals& G, std::string_view text) {
   if (text.empty()) return;
   PendingReport& p = BeginWrite(G);
-  if (p.text.size() - p.used < text.size()) {
-    p.text.resize(std::max(p.text.size() * 2, p.used + text.size() + 4096));
-  }
-  memcpy(p.text.data() + p.used, text.data(), text.size());
+  memcpy(Room(p, text.size()), text.data(), text.size());
   p.used += text.size();
   EndWrite(p);
 }
