@@ -63,7 +63,7 @@ class Sink {
 };
 
 // One conversion of a format, as read from it.
-struct Spec {
+struct Conversion {
   bool left = false;         // '-'
   bool zero = false;         // '0'
   bool other_flags = false;  // ' ', '+' or '#'
@@ -74,8 +74,8 @@ struct Spec {
   char conv = 0;
 };
 
-// Writes `body` padded with blanks to the spec's width.
-void PutPadded(Sink& out, std::string_view body, const Spec& s) {
+// Writes `body` padded with blanks to the conversion's width.
+void PutPadded(Sink& out, std::string_view body, const Conversion& s) {
   const size_t width = static_cast<size_t>(s.width);
   if (body.size() >= width) {
     out.Put(body);
@@ -89,8 +89,8 @@ void PutPadded(Sink& out, std::string_view body, const Spec& s) {
 }
 
 // Writes a number's text (an optional '-' and its digits) padded to the
-// spec's width: with zeros after the sign under '0', else with blanks.
-void PutNumber(Sink& out, std::string_view text, const Spec& s) {
+// conversion's width: with zeros after the sign under '0', else with blanks.
+void PutNumber(Sink& out, std::string_view text, const Conversion& s) {
   const size_t width = static_cast<size_t>(s.width);
   if (s.zero && !s.left && text.size() < width) {
     size_t digits = 0;
@@ -107,7 +107,7 @@ void PutNumber(Sink& out, std::string_view text, const Spec& s) {
 
 // %d, %i and %u with no precision and no flags but '-' and '0'.
 void PutInteger(Sink& out, bool negative, unsigned long long magnitude,
-                const Spec& s) {
+                const Conversion& s) {
   // The text ends at digits + kShort; at most 21 characters long, it
   // starts far enough in for a short copy to stay inside the array.
   char digits[2 * Sink::kShort];
@@ -137,7 +137,7 @@ void PutInteger(Sink& out, bool negative, unsigned long long magnitude,
 
 // %f of a finite value with no flags but '-' and '0': the exact decimal
 // rounding, as printf writes it.
-bool PutFixed(Sink& out, double value, const Spec& s) {
+bool PutFixed(Sink& out, double value, const Conversion& s) {
   char text[400];
   const int precision = s.precision < 0 ? 6 : s.precision;
   if (precision > 60) return false;
@@ -148,26 +148,26 @@ bool PutFixed(Sink& out, double value, const Spec& s) {
   return true;
 }
 
-// Formats one conversion through snprintf. `spec` is a complete printf
+// Formats one conversion through snprintf. `conversion` is a complete printf
 // conversion taking exactly `value`.
 template <class T>
-bool PutThroughLibrary(Sink& out, const char* spec, T value) {
+bool PutThroughLibrary(Sink& out, const char* conversion, T value) {
   char small[128];
-  const int n = snprintf(small, sizeof small, spec, value);
+  const int n = snprintf(small, sizeof small, conversion, value);
   if (n < 0) return false;
   if (static_cast<size_t>(n) < sizeof small) {
     out.Put(small, static_cast<size_t>(n));
     return true;
   }
   char* room = out.Room(static_cast<size_t>(n) + 1);
-  snprintf(room, static_cast<size_t>(n) + 1, spec, value);
+  snprintf(room, static_cast<size_t>(n) + 1, conversion, value);
   out.Advance(static_cast<size_t>(n));
   return true;
 }
 
 // The conversion rebuilt with numbers for any '*' and the length
 // `length` in place of the one written.
-std::string SpecText(const Spec& s, std::string_view length) {
+std::string ConversionText(const Conversion& s, std::string_view length) {
   std::string text = "%";
   text += s.flags;
   if (s.left && s.flags.find('-') == std::string_view::npos) text += '-';
@@ -220,7 +220,7 @@ unsigned long long UnsignedArg(std::string_view length, va_list& args) {
 
 // Reads the conversion after a '%' (at `p`) into `s`, taking '*' widths and
 // precisions from `args`; false when printf would fail as a whole.
-bool ReadSpec(const char*& p, va_list& args, Spec& s) {
+bool ReadConversion(const char*& p, va_list& args, Conversion& s) {
   const char* flags = p;
   for (;; ++p) {
     if (*p == '-') {
@@ -270,7 +270,7 @@ bool ReadSpec(const char*& p, va_list& args, Spec& s) {
 enum class Outcome { kDone, kEncodingError, kUnknown };
 
 // Writes one conversion with its argument.
-Outcome PutConversion(Sink& out, const Spec& s, va_list& args,
+Outcome PutConversion(Sink& out, const Conversion& s, va_list& args,
                       int saved_errno) {
   const bool plain_flags = !s.other_flags;
   switch (s.conv) {
@@ -292,7 +292,7 @@ Outcome PutConversion(Sink& out, const Spec& s, va_list& args,
         PutInteger(out, v < 0, magnitude, s);
         return Outcome::kDone;
       }
-      return PutThroughLibrary(out, SpecText(s, "ll").c_str(), v)
+      return PutThroughLibrary(out, ConversionText(s, "ll").c_str(), v)
                  ? Outcome::kDone
                  : Outcome::kEncodingError;
     }
@@ -306,7 +306,7 @@ Outcome PutConversion(Sink& out, const Spec& s, va_list& args,
         PutInteger(out, false, v, s);
         return Outcome::kDone;
       }
-      return PutThroughLibrary(out, SpecText(s, "ll").c_str(), v)
+      return PutThroughLibrary(out, ConversionText(s, "ll").c_str(), v)
                  ? Outcome::kDone
                  : Outcome::kEncodingError;
     }
@@ -320,7 +320,7 @@ Outcome PutConversion(Sink& out, const Spec& s, va_list& args,
         PutPadded(out, std::string_view(text, n), s);
         return Outcome::kDone;
       }
-      return PutThroughLibrary(out, SpecText(s, "").c_str(), text)
+      return PutThroughLibrary(out, ConversionText(s, "").c_str(), text)
                  ? Outcome::kDone
                  : Outcome::kEncodingError;
     }
@@ -332,7 +332,7 @@ Outcome PutConversion(Sink& out, const Spec& s, va_list& args,
         PutPadded(out, std::string_view(&ch, 1), s);
         return Outcome::kDone;
       }
-      return PutThroughLibrary(out, SpecText(s, "").c_str(), c)
+      return PutThroughLibrary(out, ConversionText(s, "").c_str(), c)
                  ? Outcome::kDone
                  : Outcome::kEncodingError;
     }
@@ -346,13 +346,13 @@ Outcome PutConversion(Sink& out, const Spec& s, va_list& args,
     case 'A': {
       bool ok;
       if (s.length == "L") {
-        ok = PutThroughLibrary(out, SpecText(s, "L").c_str(),
+        ok = PutThroughLibrary(out, ConversionText(s, "L").c_str(),
                                va_arg(args, long double));
       } else if (s.length.empty() || s.length == "l") {
         const double v = va_arg(args, double);
         ok = (s.conv == 'f' && plain_flags && std::isfinite(v) &&
               PutFixed(out, v, s)) ||
-             PutThroughLibrary(out, SpecText(s, "").c_str(), v);
+             PutThroughLibrary(out, ConversionText(s, "").c_str(), v);
       } else {
         return Outcome::kUnknown;
       }
@@ -360,14 +360,14 @@ Outcome PutConversion(Sink& out, const Spec& s, va_list& args,
     }
     case 'p':
       if (!s.length.empty()) return Outcome::kUnknown;
-      return PutThroughLibrary(out, SpecText(s, "").c_str(),
+      return PutThroughLibrary(out, ConversionText(s, "").c_str(),
                                va_arg(args, void*))
                  ? Outcome::kDone
                  : Outcome::kEncodingError;
     case 'm':
       // The text of errno as it was when formatting began.
       errno = saved_errno;
-      return PutThroughLibrary(out, SpecText(s, "").c_str(), 0)
+      return PutThroughLibrary(out, ConversionText(s, "").c_str(), 0)
                  ? Outcome::kDone
                  : Outcome::kEncodingError;
     default:
@@ -387,7 +387,7 @@ Outcome Format(Sink& out, const char* fmt, va_list& args, int saved_errno) {
     out.Put(start, static_cast<size_t>(p - start));
     if (*p == '\0') return Outcome::kDone;
     ++p;
-    Spec s;
+    Conversion s;
     // The most frequent conversions, %d, %Nd and %-Nd, read at once.
     const char* q = p;
     if (*q == '-') {
@@ -408,8 +408,8 @@ Outcome Format(Sink& out, const char* fmt, va_list& args, int saved_errno) {
       PutInteger(out, v < 0, magnitude, s);
       continue;
     }
-    s = Spec();
-    if (!ReadSpec(p, args, s)) return Outcome::kUnknown;
+    s = Conversion();
+    if (!ReadConversion(p, args, s)) return Outcome::kUnknown;
     const Outcome done = PutConversion(out, s, args, saved_errno);
     if (done != Outcome::kDone) return done;
   }

@@ -112,25 +112,25 @@ TEST(FormatTest, LongOutputIsNotCut) {
   EXPECT_EQ(Ours("%6000.1f", 1.5).size(), 6001u);
 }
 
-TEST(FormatTest, RandomIntegerSpecsMatchPrintf) {
+TEST(FormatTest, RandomIntegerFormatsMatchPrintf) {
   std::mt19937 rng(20261207);
   const char* flag_sets[] = {"", "-", "0", "-0", " ", "+", "#"};
   for (int i = 0; i < 2000; ++i) {
-    std::string spec = "[%";
-    spec += flag_sets[rng() % 7];
-    if (rng() % 2) spec += std::to_string(rng() % 15);
-    if (rng() % 3 == 0) spec += "." + std::to_string(rng() % 6);
-    spec += (rng() % 2) ? "d]" : "lld]";
+    std::string format = "[%";
+    format += flag_sets[rng() % 7];
+    if (rng() % 2) format += std::to_string(rng() % 15);
+    if (rng() % 3 == 0) format += "." + std::to_string(rng() % 6);
+    format += (rng() % 2) ? "d]" : "lld]";
     const long long v = static_cast<long long>(rng()) - (1ll << 31);
     std::string ours, library;
-    if (spec.find("lld") != std::string::npos) {
-      ours = Ours(spec.c_str(), v);
-      library = Library(spec.c_str(), v);
+    if (format.find("lld") != std::string::npos) {
+      ours = Ours(format.c_str(), v);
+      library = Library(format.c_str(), v);
     } else {
-      ours = Ours(spec.c_str(), static_cast<int>(v));
-      library = Library(spec.c_str(), static_cast<int>(v));
+      ours = Ours(format.c_str(), static_cast<int>(v));
+      library = Library(format.c_str(), static_cast<int>(v));
     }
-    EXPECT_EQ(ours, library) << spec;
+    EXPECT_EQ(ours, library) << format;
   }
 }
 
@@ -138,7 +138,7 @@ TEST(FormatTest, RandomIntegerSpecsMatchPrintf) {
 
 namespace {
 
-TEST(FormatTest, RandomFixedPointSpecsMatchPrintfIncludingTies) {
+TEST(FormatTest, RandomFixedPointFormatsMatchPrintfIncludingTies) {
   std::mt19937_64 rng(7);
   const char* flag_sets[] = {"", "-", "0", "-0"};
   for (int i = 0; i < 3000; ++i) {
@@ -157,12 +157,12 @@ TEST(FormatTest, RandomFixedPointSpecsMatchPrintfIncludingTies) {
       default:
         v = -static_cast<double>(rng() % 100000) / 7;
     }
-    std::string spec = "[%";
-    spec += flag_sets[rng() % 4];
-    if (rng() % 2) spec += std::to_string(rng() % 14);
-    if (rng() % 5) spec += "." + std::to_string(rng() % 7);
-    spec += "f]";
-    EXPECT_EQ(Ours(spec.c_str(), v), Library(spec.c_str(), v)) << spec;
+    std::string format = "[%";
+    format += flag_sets[rng() % 4];
+    if (rng() % 2) format += std::to_string(rng() % 14);
+    if (rng() % 5) format += "." + std::to_string(rng() % 7);
+    format += "f]";
+    EXPECT_EQ(Ours(format.c_str(), v), Library(format.c_str(), v)) << format;
   }
   EXPECT_AS_PRINTF("%f %.2f %5.1f", 1.0 / 0.0, -1.0 / 0.0, std::nan(""));
 }
