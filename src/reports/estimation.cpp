@@ -37,17 +37,14 @@ struct FactorLabels {
 // divisor below 1 gives 0.00.
 void FactorSection(Globals& G, const FactorLabels& labels, int64_t measure,
                    const FunctionSums& s) {
-  const int64_t divisors[6] = {s.count,
-                               s.params,
-                               s.returns,
-                               s.params + s.returns,
-                               s.cyclo,
-                               s.cyclo + s.params + s.returns};
+  const int64_t divisors[6] = {s.count,   s.params,
+                               s.returns, s.params + s.returns,
+                               s.cyclo,   s.cyclo + s.params + s.returns};
   for (int k = 0; k < 6; ++k) {
     const double factor =
-        divisors[k] < 1 ? 0.0
-                        : static_cast<double>(measure) /
-                              static_cast<double>(divisors[k]);
+        divisors[k] < 1
+            ? 0.0
+            : static_cast<double>(measure) / static_cast<double>(divisors[k]);
     Out(G, "%s: %10.2f\n", G.html_flag ? labels.html[k] : labels.text[k],
         factor);
   }
@@ -95,40 +92,42 @@ constexpr FactorLabels kLlocLabels = {
      "  <B>lLOC per Function Cyclomatic Complexity</B> ....................",
      "  <B>lLOC per Function Complexity (Cyclomatic+Interface Complex.)</B>"}};
 
+// The totals the factors are made of: the function count, then two
+// totals a line.
 void FunctionalBasis(Globals& G, const FunctionSums& s) {
-  const bool h = G.html_flag;
+  const int h = G.html_flag ? 1 : 0;
   using ll = long long;
   Out(G, "%s%10lld\n",
       h ? "  <B>Total Function Count</B> ..: " : "  Total Function Count ..: ",
       ll{s.count});
-  Out(G, "%s%10lld",
-      h ? "  <B>Total Function LOC</B> ....: " : "  Total Function LOC ....: ",
-      ll{s.loc});
-  Out(G,
-      h ? "  <B>Total Function eLOC</B> ...: %10lld\n"
-        : "  Total Function eLOC ...: %10lld\n",
-      ll{s.eloc});
-  Out(G, "%s%10lld",
-      h ? "  <B>Total Function lLOC</B> ...: " : "  Total Function lLOC ...: ",
-      ll{s.lloc});
-  Out(G,
-      h ? "  <B>Total Function Comments</B>: %10lld\n"
-        : "  Total Function Comments: %10lld\n",
-      ll{s.comments});
-  Out(G, "%s%10lld",
-      h ? "  <B>Total Func. Parameters</B> : " : "  Total Func. Parameters : ",
-      ll{s.params});
-  Out(G,
-      h ? "  <B>Total Function Returns</B> : %10lld\n"
-        : "  Total Function Returns : %10lld\n",
-      ll{s.returns});
-  Out(G, "%s%10lld",
-      h ? "  <B>Total Cylco. Complexity</B>: " : "  Total Cylco. Complexity: ",
-      ll{s.cyclo});
-  Out(G,
-      h ? "  <B>Total Function Complex.</B>: %10lld\n"
-        : "  Total Function Complex.: %10lld\n",
-      ll{s.cyclo + s.params + s.returns});
+  struct Pair {
+    const char* left[2];  // text, HTML
+    ll left_value;
+    const char* right[2];
+    ll right_value;
+  };
+  const Pair pairs[] = {
+      {{"  Total Function LOC ....: ", "  <B>Total Function LOC</B> ....: "},
+       s.loc,
+       {"  Total Function eLOC ...: ", "  <B>Total Function eLOC</B> ...: "},
+       s.eloc},
+      {{"  Total Function lLOC ...: ", "  <B>Total Function lLOC</B> ...: "},
+       s.lloc,
+       {"  Total Function Comments: ", "  <B>Total Function Comments</B>: "},
+       s.comments},
+      {{"  Total Func. Parameters : ", "  <B>Total Func. Parameters</B> : "},
+       s.params,
+       {"  Total Function Returns : ", "  <B>Total Function Returns</B> : "},
+       s.returns},
+      {{"  Total Cylco. Complexity: ", "  <B>Total Cylco. Complexity</B>: "},
+       s.cyclo,
+       {"  Total Function Complex.: ", "  <B>Total Function Complex.</B>: "},
+       ll{s.cyclo} + s.params + s.returns},
+  };
+  for (const Pair& pair : pairs) {
+    Out(G, "%s%10lld%s%10lld\n", pair.left[h], pair.left_value, pair.right[h],
+        pair.right_value);
+  }
 }
 
 }  // namespace
