@@ -458,11 +458,3 @@ bool FormatInto(std::string& buffer, size_t& at, const char* fmt,
   at = out.pos();
   return true;
 }
-
-bool AppendFormatV(std::string& out, const char* fmt, va_list args) {
-  size_t end = out.size();
-  const size_t start = end;
-  const bool ok = FormatInto(out, end, fmt, args);
-  out.resize(ok ? end : start);
-  return ok;
-}

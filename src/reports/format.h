@@ -19,8 +19,4 @@
 bool FormatInto(std::string& buffer, size_t& at, const char* fmt,
                 va_list args);
 
-// Appends `fmt` formatted with `args` to `out`. Returns false (and leaves
-// `out` as it was) only when the C library reports an encoding error.
-bool AppendFormatV(std::string& out, const char* fmt, va_list args);
-
 #endif  // KLV_REPORTS_FORMAT_H_

@@ -14,11 +14,13 @@ namespace {
 
 std::string Ours(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 std::string Ours(const char* fmt, ...) {
-  std::string out = "<";
+  std::string out = "<";  // written after what the buffer already holds
+  size_t end = out.size();
   va_list args;
   va_start(args, fmt);
-  EXPECT_TRUE(AppendFormatV(out, fmt, args));
+  EXPECT_TRUE(FormatInto(out, end, fmt, args));
   va_end(args);
+  out.resize(end);
   return out;
 }
 
