@@ -461,6 +461,13 @@ struct Globals {
   // in name order for lookup; at report time they collect the measures of
   // their functions and classes.
   Llist<NodeData> namespace_list;
+  // Every class and struct of the run, and every interface (stored as
+  // "Interface-" + its name); filled by the class recogniser, read by the
+  // class reports and the inheritance tree.
+  Llist<NodeData> class_list;
+  Llist<NodeData> interface_list;
+  // A nested class was opened somewhere in the run.
+  int nested_seen = 0;
   FilePtr file_list_file;      // the -F list file while it is read
   MacroNames macro_list;
   std::vector<NameData> notice_list;
