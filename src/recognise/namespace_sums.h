@@ -19,4 +19,21 @@ void Add_Func2namespace(const std::string& name, int loc, int lloc, int eloc,
                         int comments, int blanks, int lines, int cyclo,
                         int params, int returns, Globals& G);
 
+// The measures of one class or interface record, handed over by the class
+// statistics so that its namespace or package collects them.
+struct ClassSums {
+  int loc = 0, lloc = 0, eloc = 0, comments = 0, blanks = 0, lines = 0;
+  int cyclo = 0, params = 0, returns = 0;
+  int member_functions = 0;
+  int public_methods = 0, protected_methods = 0, private_methods = 0;
+  int public_attributes = 0, protected_attributes = 0, private_attributes = 0;
+  int nested = 0;
+};
+
+// Adds one class's measures to the namespace or package it belongs to
+// (the text of its name before the last scope separator), when the
+// namespace list has it.
+void Add_Class2namespace(const std::string& name, const ClassSums& sums,
+                         Globals& G);
+
 #endif  // KLV_RECOGNISE_NAMESPACE_SUMS_H_
