@@ -16,7 +16,9 @@ void ClassHeaderRule(const char* line, int i, ClassKeyword kind, Globals& G) {
   FileState& P = G.parse;
   const bool is_struct = kind == ClassKeyword::kStruct;
   const bool is_interface = kind == ClassKeyword::kInterface;
-  if (P.template_beg_flag || P.funcname_flag) return;
+  // A class may be defined inside a function body (a local class), not in
+  // a function's header.
+  if (P.template_beg_flag || (P.funcname_flag && !P.func_body_open)) return;
   if (!is_interface && (P.define_flag || P.enum_state || P.typedef_flag)) {
     return;
   }
@@ -36,6 +38,7 @@ void ClassHeaderRule(const char* line, int i, ClassKeyword kind, Globals& G) {
   P.struct_pending = is_struct;
   P.interface_pending = is_interface;
   P.header_paren = P.local_paren;
+  P.header_angle = P.angle_depth;
   P.header_line = G.metrics.lines;
   P.header_pos = i + length;
   if (NextChar(rest) == '{') {

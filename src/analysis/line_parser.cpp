@@ -309,7 +309,12 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       }
       break;
     case '>':
-      if (next != '=' && next != '>' && prev != '>' && prev != '-') {
+      // In a template parameter list or a class header '>>' closes two
+      // argument lists ('class GT = GraphTraits<GraphT>>'); elsewhere it
+      // shifts.
+      if ((P.template_beg_flag || P.class_header_pending)
+              ? next != '=' && prev != '-'
+              : next != '=' && next != '>' && prev != '>' && prev != '-') {
         --P.angle_depth;
         if (P.angle_depth < 1 && P.template_beg_flag) P.template_beg_flag = 0;
       }

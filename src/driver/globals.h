@@ -275,6 +275,7 @@ struct FileState {
   int class_name_pending = 0;   // the name is the next line's first token
   std::string header_name;      // the name read so far, qualified
   int header_paren = 0;         // local_paren at the keyword
+  int header_angle = 0;         // angle_depth at the keyword
   int header_line = 0;          // line of the keyword
   int header_pos = 0;           // index after the keyword on that line
   int base_list_open = 0;       // the base list goes on on the next line
