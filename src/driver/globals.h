@@ -18,6 +18,7 @@
 #include "lists/macro_names.h"
 #include "lists/name_data.h"
 #include "lists/node_data.h"
+#include "tree/tree_node.h"
 
 // The line, keyword and symbol counters of one file (or, summed, of the
 // project). eLOC = loc - brace_lines - paren_lines; lLOC = statements -
@@ -466,6 +467,9 @@ struct Globals {
   // class reports and the inheritance tree.
   Llist<NodeData> class_list;
   Llist<NodeData> interface_list;
+  // The inheritance forest and its lost-child list, built from class_list
+  // after the last file (-i, -Ta and the totals modes that imply -i).
+  InheritanceTree tree;
   // A nested class was opened somewhere in the run.
   int nested_seen = 0;
   FilePtr file_list_file;      // the -F list file while it is read
@@ -473,6 +477,11 @@ struct Globals {
   std::vector<NameData> notice_list;
   // The names of namespace_list, for the first-seen test.
   std::unordered_set<std::string> namespace_names;
+  // Report time: the namespace records' measures were cleared of anything
+  // added while parsing (each function and class is added once, by the
+  // statistics passes), and the functions were attributed.
+  int namespace_sums_started = 0;
+  int namespace_functions_added = 0;
 
   // One-line notice texts, formatted with the limits at their first use.
   std::vector<std::string> notice_texts;

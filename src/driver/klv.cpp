@@ -27,8 +27,10 @@
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
+#include "reports/namespace_reports.h"
 #include "reports/output.h"
 #include "reports/summaries.h"
+#include "tree/tree.h"
 #include "work/work_file.h"
 
 namespace {
@@ -146,6 +148,14 @@ void ProjectReports(Globals& G) {
       ShowTotalSummary(G, 1);
     }
     if (G.function_flag) ShowProjectFunctionSummary(G);
+    if (G.object_flag) {
+      // The class and interface sections come first: their statistics
+      // feed the namespace sums.
+      if (G.inherit_flag) ReportInheritanceTree(G);
+      ShowProjectNamespaceSummary(G);
+    } else if (G.inherit_flag) {
+      ReportInheritanceTree(G);
+    }
     if (G.notice_flag) ShowQualityProfile(G);
   }
   if (G.verbose_flag) ShowVerbose(G, 1);
@@ -208,6 +218,7 @@ int Run(int argc, char** argv, Globals& G) {
   Progress(G, (G.sort_key != 0 || G.sort_names_flag)
                   ? "Sorting, reporting and post processing\n"
                   : "Reporting and post processing\n");
+  if (G.totals_all || G.inherit_flag) BuildInheritanceTree(G);
   if (!G.print_flag && !G.comment_doc_flag && !G.extract_flag &&
       !G.convert_flag) {
     ProjectReports(G);

@@ -40,4 +40,3 @@ void ScopeComma(const char* line, int& i, Globals& G) {
 
 void ScopeColon(const char*, int&, Globals& G) { FunctionColon(G); }
 void ScopeTilde(const char*, int&, Globals&) {}
-void EmitNamespace(Globals&, int) {}
