@@ -6,7 +6,9 @@
 
 #include "lists/add_node.h"
 #include "lists/compare.h"
+#include "output_capture.h"
 #include "recognise/namespace_sums.h"
+#include "recognise/scope.h"
 #include "reports/function_reports.h"
 #include "reports/namespace_reports.h"
 #include "test_support.h"
@@ -199,6 +201,57 @@ TEST(NamespaceReport, NothingWithoutNamespaces) {
   CapturedRun c;
   ShowProjectNamespaceSummary(c.G);
   EXPECT_EQ(c.Output(), "");
+}
+
+}  // namespace
+
+namespace {
+
+std::string Lines(Globals& G, const char* name, int begin) {
+  G.parse.namespace_name = name;
+  return Capture(G, [begin](Globals& g) { EmitNamespace(g, begin); });
+}
+
+TEST(EmitNamespace, BeginAndEndLinesInEachMode) {
+  CapturedRun c;
+  Globals& G = c.G;
+  EXPECT_EQ(Lines(G, "geo", 1), "");  // neither -o nor -C
+  G.object_flag = 1;
+  G.parse.cpp_file = 1;
+  EXPECT_EQ(Lines(G, "geo", 1), "  Namespace Begin: geo\n\n");
+  EXPECT_EQ(Lines(G, "", 0), "  Namespace End: Anonymous - File Scope\n\n");
+  // -n: no empty line after; one before every end line, and before a
+  // begin line once the file has notices; never two.
+  G.notice_flag = 1;
+  EXPECT_EQ(Lines(G, "geo", 1), "  Namespace Begin: geo\n");
+  EXPECT_EQ(Lines(G, "geo", 0), "\n  Namespace End: geo\n");
+  G.metrics.notice_count = 1;
+  EXPECT_EQ(Lines(G, "geo", 1), "\n  Namespace Begin: geo\n");
+  EXPECT_EQ(Lines(G, "geo", 0), "\n  Namespace End: geo\n");
+  G.notice_flag = 0;
+  G.comment_doc_flag = 1;
+  G.parse.cpp_file = 0;
+  G.parse.java_file = 1;
+  EXPECT_EQ(Lines(G, "zoo.animals", 1),
+            "\n  Package Begin: zoo.animals\n\n  " + std::string(72, '-') +
+                "\n");
+  G.comment_doc_flag = 0;
+  G.html_flag = 1;
+  EXPECT_EQ(Lines(G, "a<b", 0),
+            "  <B>Package End</B>: <FONT COLOR=RED><B>a&lt;b</B></FONT>\n\n");
+  G.totals_flag = 1;
+  EXPECT_EQ(Lines(G, "geo", 1), "");
+}
+
+TEST(EmitNamespace, LongNamesWrapAtTheLineWidth) {
+  CapturedRun c;
+  Globals& G = c.G;
+  G.object_flag = 1;
+  G.parse.cpp_file = 1;
+  const std::string name(60, 'n');
+  EXPECT_EQ(Lines(G, name.c_str(), 1),
+            "  Namespace Begin: " + std::string(55, 'n') + "\n" +
+                std::string(19, ' ') + "nnnnn\n\n");
 }
 
 }  // namespace
