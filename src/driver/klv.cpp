@@ -24,6 +24,7 @@
 #include "notices/notice_reports.h"
 #include "recognise/macros.h"
 #include "recognise/scope.h"
+#include "reports/class_reports.h"
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
@@ -148,9 +149,11 @@ void ProjectReports(Globals& G) {
       ShowTotalSummary(G, 1);
     }
     if (G.function_flag) ShowProjectFunctionSummary(G);
+    // The class statistics feed the namespace sums: the classes come
+    // before the inheritance tree and the namespace summary.
     if (G.object_flag) {
-      // The class and interface sections come first: their statistics
-      // feed the namespace sums.
+      ShowProjectClassSummary(G);
+      ShowProjectInterSummary(G);
       if (G.inherit_flag) ReportInheritanceTree(G);
       ShowProjectNamespaceSummary(G);
     } else if (G.inherit_flag) {

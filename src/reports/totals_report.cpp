@@ -1,4 +1,5 @@
 #include "notices/notice_reports.h"
+#include "reports/class_reports.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
 #include "reports/namespace_reports.h"
@@ -13,7 +14,8 @@
 void ShowTotalReport(Globals& G) {
   if (G.totals_all) {
     ShowProjectFunctionSummary(G);
-    // Class and interface sections.
+    ShowProjectClassSummary(G);
+    ShowProjectInterSummary(G);
     ReportInheritanceTree(G);
     ShowProjectNamespaceSummary(G);
     ShowQualityProfile(G);
@@ -22,7 +24,8 @@ void ShowTotalReport(Globals& G) {
     return;
   }
   if (G.totals_functions) ShowProjectFunctionSummary(G);
-  // totals_classes and totals_interfaces select the class sections.
+  if (G.totals_classes) ShowProjectClassSummary(G);
+  if (G.totals_interfaces) ShowProjectInterSummary(G);
   if (G.inherit_flag) ReportInheritanceTree(G);
   if (G.totals_namespaces) ShowProjectNamespaceSummary(G);
   if (G.totals_profile) ShowQualityProfile(G);
