@@ -20,6 +20,21 @@ void StartNamespaceSums(Globals& G) {
   LlistOrderChanged(G.namespace_list);
 }
 
+// Adds the line measures, complexity, parameters and return points of a
+// function or class.
+void AddMeasures(NodeData& space, int loc, int lloc, int eloc, int comments,
+                 int blanks, int lines, int cyclo, int params, int returns) {
+  Bump(space.loc, loc);
+  Bump(space.eloc, eloc);
+  Bump(space.lloc, lloc);
+  Bump(space.comments, comments);
+  Bump(space.blanks, blanks);
+  Bump(space.lines, lines);
+  Bump(space.cyclo, cyclo);
+  Bump(space.params, params);
+  Bump(space.returns, returns);
+}
+
 NodeData* FindNamespace(const std::string& name, Globals& G) {
   NodeData probe;
   probe.name = name;
@@ -36,15 +51,8 @@ void Add_Func2namespace(const std::string& name, int loc, int lloc, int eloc,
   StartNamespaceSums(G);
   NodeData* space = FindNamespace(name.substr(0, first), G);
   if (space == nullptr) return;
-  Bump(space->loc, loc);
-  Bump(space->eloc, eloc);
-  Bump(space->lloc, lloc);
-  Bump(space->comments, comments);
-  Bump(space->blanks, blanks);
-  Bump(space->lines, lines);
-  Bump(space->cyclo, cyclo);
-  Bump(space->params, params);
-  Bump(space->returns, returns);
+  AddMeasures(*space, loc, lloc, eloc, comments, blanks, lines, cyclo, params,
+              returns);
   space->ratio += 1.0f;
 }
 
@@ -66,15 +74,8 @@ void Add_Class2namespace(const std::string& name, const ClassSums& sums,
   if (space == nullptr || space->name == "Anonymous") return;
   Bump(space->nested, 1);
   if (sums.nested != 0) return;
-  Bump(space->loc, sums.loc);
-  Bump(space->eloc, sums.eloc);
-  Bump(space->lloc, sums.lloc);
-  Bump(space->comments, sums.comments);
-  Bump(space->blanks, sums.blanks);
-  Bump(space->lines, sums.lines);
-  Bump(space->cyclo, sums.cyclo);
-  Bump(space->returns, sums.returns);
-  Bump(space->params, sums.params);
+  AddMeasures(*space, sums.loc, sums.lloc, sums.eloc, sums.comments,
+              sums.blanks, sums.lines, sums.cyclo, sums.params, sums.returns);
   space->ratio += static_cast<float>(sums.member_functions);
   Bump(space->public_methods, sums.public_methods);
   Bump(space->protected_methods, sums.protected_methods);

@@ -126,23 +126,7 @@ void TextStatistics(Globals& G, const NamespaceStats& s) {
   const double n = s.count;
   StatSingle(G, "  Total Namespace/Package: ", s.count);
   StatLeft(G, "  Total Classes/Structs .: ", t.classes);
-  StatRight(G, "  Total Methods .........: ", t.functions);
-  StatLeft(G, "  Total Public Methods ..: ", t.public_methods);
-  StatRight(G, "  Total Public Attributes: ", t.public_attributes);
-  StatLeft(G, "  Total Protected Methods: ", t.protected_methods);
-  StatRight(G, "  Total Protected Attrib.: ", t.protected_attributes);
-  StatLeft(G, "  Total Private Methods .: ", t.private_methods);
-  StatRight(G, "  Total Private Attrib. .: ", t.private_attributes);
-  StatLeft(G, "  Total Physical Lines ..: ", t.lines);
-  StatRight(G, "  Total LOC .............: ", t.loc);
-  StatLeft(G, "  Total eLOC ............: ", t.eloc);
-  StatRight(G, "  Total lLOC ............: ", t.lloc);
-  StatLeft(G, "  Total Cyclomatic Comp. : ", t.cyclo);
-  StatRight(G, "  Total Interface Comp. .: ", t.params + t.returns);
-  StatLeft(G, "  Total Parameters ......: ", t.params);
-  StatRight(G, "  Total Return Points ...: ", t.returns);
-  StatLeft(G, "  Total Comment Lines ...: ", t.comments);
-  StatRight(G, "  Total Blank Lines .....: ", t.blanks);
+  TotalMemberRows(G, t.functions, t, t.blanks);
   StatSeparator(G);
   if (s.count > 0) {
     auto avg = [n](int64_t v) {
