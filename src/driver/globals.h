@@ -19,6 +19,7 @@
 #include "lists/macro_names.h"
 #include "lists/name_data.h"
 #include "lists/node_data.h"
+#include "tree/tree_node.h"
 
 // The line, keyword and symbol counters of one file (or, summed, of the
 // project). eLOC = loc - brace_lines - paren_lines; lLOC = statements -
@@ -520,6 +521,9 @@ struct Globals {
   // class reports and the inheritance tree.
   Llist<NodeData> class_list;
   Llist<NodeData> interface_list;
+  // The inheritance forest and its lost-child list, built from class_list
+  // after the last file (-i, -Ta and the totals modes that imply -i).
+  InheritanceTree tree;
   // A nested class was opened somewhere in the run.
   int nested_seen = 0;
   // The records of class_list and interface_list by their stored names,
@@ -531,6 +535,11 @@ struct Globals {
   std::vector<NameData> notice_list;
   // The names of namespace_list, for the first-seen test.
   std::unordered_set<std::string> namespace_names;
+  // Report time: the namespace records' measures were cleared of anything
+  // added while parsing (each function and class is added once, by the
+  // statistics passes), and the functions were attributed.
+  int namespace_sums_started = 0;
+  int namespace_functions_added = 0;
 
   // One-line notice texts, formatted with the limits at their first use.
   std::vector<std::string> notice_texts;

@@ -29,8 +29,10 @@
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
+#include "reports/namespace_reports.h"
 #include "reports/output.h"
 #include "reports/summaries.h"
+#include "tree/tree.h"
 #include "work/work_file.h"
 
 namespace {
@@ -154,6 +156,10 @@ void ProjectReports(Globals& G) {
     if (G.object_flag) {
       ShowProjectClassSummary(G);
       ShowProjectInterSummary(G);
+      if (G.inherit_flag) ReportInheritanceTree(G);
+      ShowProjectNamespaceSummary(G);
+    } else if (G.inherit_flag) {
+      ReportInheritanceTree(G);
     }
     if (G.notice_flag) ShowQualityProfile(G);
   }
@@ -217,6 +223,7 @@ int Run(int argc, char** argv, Globals& G) {
   Progress(G, (G.sort_key != 0 || G.sort_names_flag)
                   ? "Sorting, reporting and post processing\n"
                   : "Reporting and post processing\n");
+  if (G.totals_all || G.inherit_flag) BuildInheritanceTree(G);
   if (!G.print_flag && !G.comment_doc_flag && !G.extract_flag &&
       !G.convert_flag) {
     ProjectReports(G);
