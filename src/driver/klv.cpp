@@ -27,6 +27,7 @@
 #include "notices/notice_reports.h"
 #include "recognise/macros.h"
 #include "recognise/scope.h"
+#include "reports/class_reports.h"
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
@@ -152,6 +153,12 @@ void ProjectReports(Globals& G) {
       ShowTotalSummary(G, 1);
     }
     if (G.function_flag) ShowProjectFunctionSummary(G);
+    // The class statistics feed the namespace sums: the classes come
+    // before the inheritance tree and the namespace summary.
+    if (G.object_flag) {
+      ShowProjectClassSummary(G);
+      ShowProjectInterSummary(G);
+    }
     if (G.notice_flag) ShowQualityProfile(G);
   }
   if (G.verbose_flag) ShowVerbose(G, 1);
