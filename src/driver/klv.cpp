@@ -176,6 +176,7 @@ void LocateProgramFiles(Globals& G) {
   if (G.debug_flag) ShowStartupTrace(G);
   LoadCfg(G);
   LoadMacros(G);
+  NoteDefaultsInUse(G);
 }
 
 int Run(int argc, char** argv, Globals& G) {
