@@ -319,6 +319,30 @@ struct FileState {
   int32_t file_max_total = 0;  // parameters + returns + cyclomatic
 };
 
+// What the --sarif and --json reports keep of each analysed file: its
+// name, the language it was analysed as (0 none, 1 C, 2 C++, 3 Java), size
+// and date, its counters, and the sums over its functions.
+struct FileFigures {
+  std::string name;
+  int language = 0;
+  int64_t size = 0;
+  int64_t mtime = 0;
+  FileMetrics metrics;
+  int32_t function_params = 0;
+  int32_t function_returns = 0;
+  int32_t function_cyclomatic = 0;
+};
+
+// A notice issued in the run, for the --sarif and --json reports: the index
+// of its file in `file_figures`, its line, number and, for notice 22, the
+// control kind (1 do, 2 else, 3 for, 4 if, 5 while).
+struct IssuedNotice {
+  int32_t file = 0;
+  int32_t line = 0;
+  int16_t number = 0;
+  int16_t control_kind = 0;
+};
+
 // Running values of the CSV row statistics: the number of rows and the
 // total, minimum and maximum of each column.
 struct CsvAccumulator {
@@ -543,6 +567,15 @@ struct Globals {
 
   // One-line notice texts, formatted with the limits at their first use.
   std::vector<std::string> notice_texts;
+
+  // --sarif=FILE and --json=FILE, and what they need beyond the lists: the
+  // figures of every analysed file (kept by the driver) and every notice
+  // issued (kept by the notice rule); kept only when one is asked for.
+  std::string sarif_file_name;
+  std::string json_file_name;
+  int keep_figures = 0;
+  std::vector<FileFigures> file_figures;
+  std::vector<IssuedNotice> issued_notices;
 };
 
 // Sets the defaults of a run; the output goes to standard output.

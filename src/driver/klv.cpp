@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "analysis/file_convert.h"
 #include "analysis/file_type.h"
@@ -16,7 +17,9 @@
 #include "driver/environment.h"
 #include "driver/globals.h"
 #include "driver/line_reader.h"
+#include "driver/long_options.h"
 #include "driver/options.h"
+#include "driver/report_files.h"
 #include "driver/timer.h"
 #include "files/file_list.h"
 #include "listing/listing.h"
@@ -31,6 +34,7 @@
 #include "reports/function_reports.h"
 #include "reports/namespace_reports.h"
 #include "reports/output.h"
+#include "reports/run_figures.h"
 #include "reports/summaries.h"
 #include "tree/tree.h"
 #include "work/work_file.h"
@@ -67,6 +71,7 @@ void FileReports(const std::string& name, Globals& G) {
 void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
   Progress(G, ".");
   EmitFilename(name, G);
+  if (G.keep_figures) BeginFileFigures(name, G);
   WhichFile(name.c_str(), G);
   ++G.files_processed;
 
@@ -87,6 +92,7 @@ void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
   ClassEndOfFile(G);
   EmitFileNotices(G);
   FileReports(name, G);
+  if (G.keep_figures) EndFileFigures(G);
 }
 
 // Analyses every file of the list in order.
@@ -178,11 +184,20 @@ void LocateProgramFiles(Globals& G) {
   if (G.debug_flag) ShowStartupTrace(G);
   LoadCfg(G);
   LoadMacros(G);
+  NoteDefaultsInUse(G);
 }
 
 int Run(int argc, char** argv, Globals& G) {
+  // The long options may stand anywhere; the rest is parsed as before.
+  std::vector<char*> args = TakeLongOptions(argc, argv, G);
+  argc = static_cast<int>(args.size()) - 1;
+  argv = args.data();
+  G.arg_count = argc;
+  G.arg_values = argv;
   LocateProgramFiles(G);
   SetUpParams(argc, argv, G);
+  ReportFiles report_files;
+  if (!OpenReportFiles(G, report_files)) return -1;
   if (!G.csv_mode && !G.print_flag) ShowHeader(G, 0);
   ProcessTimer timer;
   if (G.benchmark_flag) Timer(timer, kTimerStart, G);
@@ -234,7 +249,8 @@ int Run(int argc, char** argv, Globals& G) {
     if (!G.csv_mode) Out(G, "  %s\n\n", Rule72('_').c_str());
   }
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");
-  const int status = G.notice_flag ? G.metrics.notice_count : 0;
+  int status = G.notice_flag ? G.metrics.notice_count : 0;
+  if (!WriteReportFiles(G, report_files)) status = -1;
   Progress(G, "Processing complete\n");
   Progress(G, "\nKLV Processed - %d files to output file %s\n",
            G.files_processed, G.output_file_name.c_str());
