@@ -382,6 +382,8 @@ struct Globals {
   // is a file named with -O.
   FILE* output = stdout;
   FilePtr output_owner;
+  // The -O file did not exist before this run opened it (driver/run_files).
+  bool output_created = false;
 
   // Option flags.
   int csv_mode = 0;

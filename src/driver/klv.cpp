@@ -20,6 +20,7 @@
 #include "driver/long_options.h"
 #include "driver/options.h"
 #include "driver/report_files.h"
+#include "driver/run_files.h"
 #include "driver/timer.h"
 #include "files/file_list.h"
 #include "listing/listing.h"
@@ -196,8 +197,12 @@ int Run(int argc, char** argv, Globals& G) {
   G.arg_values = argv;
   LocateProgramFiles(G);
   SetUpParams(argc, argv, G);
+  OpenOutputFile(G);  // kept back until the files of the run are known
   ReportFiles report_files;
-  if (!OpenReportFiles(G, report_files)) return -1;
+  if (!OpenReportFiles(G, report_files)) {
+    AbandonOutputFile(G);
+    return -1;
+  }
   if (!G.csv_mode && !G.print_flag) ShowHeader(G, 0);
   ProcessTimer timer;
   if (G.benchmark_flag) Timer(timer, kTimerStart, G);
@@ -207,6 +212,9 @@ int Run(int argc, char** argv, Globals& G) {
     if (!G.report_option_flag) G.summary_flag = 1;
     G.file_list_file.reset(fopen(G.input_spec.c_str(), "r"));
     if (G.file_list_file == nullptr) {
+      const int error = errno;
+      ClaimOutputFiles(G, {});
+      errno = error;
       Out(G,
           "\n  Error: Cannot open the specified file: %s\n"
           "         for read, %s\n\n",
@@ -217,10 +225,6 @@ int Run(int argc, char** argv, Globals& G) {
     first = FirstOperand(argc, argv, G);
   }
   G.h_files_cpp = G.notice_enabled[25] ? 1 : 0;
-  if (G.work_flag) {
-    G.work_file = CreateWorkFile(G);
-    if (G.work_file == nullptr) G.work_flag = 0;
-  }
   if (G.csv_mode) CSV_Header(G);
   if (G.print_flag) {
     if (G.html_flag) {
@@ -230,7 +234,18 @@ int Run(int argc, char** argv, Globals& G) {
     SetLeftMargin(G);
     SetBars(G);
   }
-  G.file_count = BuildFileList(first, G);
+  try {
+    G.file_count = BuildFileList(first, G);
+  } catch (const ExitRequest&) {
+    ClaimOutputFiles(G, {});  // -Rl: the list goes to the report
+    throw;
+  }
+  // Nothing is written before every file the run reads is known.
+  ClaimOutputFiles(G, {});
+  if (G.work_flag) {
+    G.work_file = CreateWorkFile(G);
+    if (G.work_file == nullptr) G.work_flag = 0;
+  }
 
   ProcessFiles(G);
 
@@ -273,6 +288,7 @@ int klv(int argc, char** argv) {
   } catch (const ExitRequest& exit_request) {
     status = exit_request.status;
   }
+  AbandonOutputFile(*G);
   FlushOutput();
   int error = TakeOutputError();
   errno = 0;
