@@ -135,6 +135,9 @@ struct FileState {
   int c_file = 0;
   int cpp_file = 0;
   int java_file = 0;
+  // Which of the run's file-type counters WhichFile raised for this file
+  // (a FileKind of analysis/file_type.h; 0: none).
+  int file_kind = 0;
   int key_string_found = 0;
 
   // Lexical state carried from line to line.
@@ -447,6 +450,9 @@ struct Globals {
   int totals_work_diff = 0;
   int totals_no_listing = 0;
   int csv_file_report = 0;
+  // The fields of the configured CSV report: slot n (1..72) above 0
+  // selects field n, and the slot values give the column order.
+  int csv_field_order[73] = {};
   std::string input_spec;
   std::string work_file_name;
   std::string csv_report_cfg_name;

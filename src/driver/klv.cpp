@@ -13,6 +13,7 @@
 #include "analysis/file_convert.h"
 #include "analysis/file_type.h"
 #include "analysis/line_parser.h"
+#include "config/csv_report_cfg.h"
 #include "config/load_cfg.h"
 #include "driver/environment.h"
 #include "driver/globals.h"
@@ -30,6 +31,7 @@
 #include "recognise/macros.h"
 #include "recognise/scope.h"
 #include "reports/class_reports.h"
+#include "reports/csv_file_report.h"
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
@@ -45,6 +47,10 @@ namespace {
 // The report sections written after each analysed file.
 void FileReports(const std::string& name, Globals& G) {
   const FileMetrics& M = G.metrics;
+  if (G.csv_file_report) {
+    CsvReportFileLine(G);
+    return;
+  }
   if (G.csv_summary) {
     CSV_Function_Line("f() total", 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, G);
     CSV_File_Line(name, G.file_mtime, G.file_size, M.loc, Eloc(M), Lloc(M),
@@ -203,7 +209,11 @@ int Run(int argc, char** argv, Globals& G) {
     AbandonOutputFile(G);
     return -1;
   }
-  if (!G.csv_mode && !G.print_flag) ShowHeader(G, 0);
+  if (G.csv_file_report && !LoadCSVFileReportCfg(G)) {
+    AbandonOutputFile(G);
+    return 1;
+  }
+  if (!G.csv_mode && !G.print_flag && !G.csv_file_report) ShowHeader(G, 0);
   ProcessTimer timer;
   if (G.benchmark_flag) Timer(timer, kTimerStart, G);
   int first = 0;
@@ -246,6 +256,7 @@ int Run(int argc, char** argv, Globals& G) {
     G.work_file = CreateWorkFile(G);
     if (G.work_file == nullptr) G.work_flag = 0;
   }
+  if (G.csv_file_report) CsvReportTitleLine(G);
 
   ProcessFiles(G);
 
@@ -255,13 +266,15 @@ int Run(int argc, char** argv, Globals& G) {
                   : "Reporting and post processing\n");
   if (G.totals_all || G.inherit_flag) BuildInheritanceTree(G);
   if (!G.print_flag && !G.comment_doc_flag && !G.extract_flag &&
-      !G.convert_flag) {
+      !G.convert_flag && !G.csv_file_report) {
     ProjectReports(G);
   }
   if (!G.print_flag && !G.convert_flag) {
     Benchmark(timer, G);
     FinishWorkFile(G);
-    if (!G.csv_mode) Out(G, "  %s\n\n", Rule72('_').c_str());
+    if (!G.csv_mode && !G.csv_file_report) {
+      Out(G, "  %s\n\n", Rule72('_').c_str());
+    }
   }
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");
   int status = G.notice_flag ? G.metrics.notice_count : 0;
