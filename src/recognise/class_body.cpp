@@ -182,7 +182,10 @@ void NameUnnamed(const char* line, int i, Globals& G) {
   if (token.empty()) return;
   std::string renamed = name.substr(0, last) + token;
   if (c.record != nullptr) {
-    if (G.class_index[name] == c.record) G.class_index.erase(name);
+    const auto listed = G.class_index.find(name);
+    if (listed != G.class_index.end() && listed->second == c.record) {
+      G.class_index.erase(listed);
+    }
     c.record->name = renamed;
     G.class_index.emplace(renamed, c.record);
   }
