@@ -19,6 +19,7 @@
 #include "lists/macro_names.h"
 #include "lists/name_data.h"
 #include "lists/node_data.h"
+#include "tree/tree_node.h"
 
 // The line, keyword and symbol counters of one file (or, summed, of the
 // project). eLOC = loc - brace_lines - paren_lines; lLOC = statements -
@@ -134,6 +135,9 @@ struct FileState {
   int c_file = 0;
   int cpp_file = 0;
   int java_file = 0;
+  // Which of the run's file-type counters WhichFile raised for this file
+  // (a FileKind of analysis/file_type.h; 0: none).
+  int file_kind = 0;
   int key_string_found = 0;
 
   // Lexical state carried from line to line.
@@ -318,6 +322,30 @@ struct FileState {
   int32_t file_max_total = 0;  // parameters + returns + cyclomatic
 };
 
+// What the --sarif and --json reports keep of each analysed file: its
+// name, the language it was analysed as (0 none, 1 C, 2 C++, 3 Java), size
+// and date, its counters, and the sums over its functions.
+struct FileFigures {
+  std::string name;
+  int language = 0;
+  int64_t size = 0;
+  int64_t mtime = 0;
+  FileMetrics metrics;
+  int32_t function_params = 0;
+  int32_t function_returns = 0;
+  int32_t function_cyclomatic = 0;
+};
+
+// A notice issued in the run, for the --sarif and --json reports: the index
+// of its file in `file_figures`, its line, number and, for notice 22, the
+// control kind (1 do, 2 else, 3 for, 4 if, 5 while).
+struct IssuedNotice {
+  int32_t file = 0;
+  int32_t line = 0;
+  int16_t number = 0;
+  int16_t control_kind = 0;
+};
+
 // Running values of the CSV row statistics: the number of rows and the
 // total, minimum and maximum of each column.
 struct CsvAccumulator {
@@ -357,6 +385,8 @@ struct Globals {
   // is a file named with -O.
   FILE* output = stdout;
   FilePtr output_owner;
+  // The -O file did not exist before this run opened it (driver/run_files).
+  bool output_created = false;
 
   // Option flags.
   int csv_mode = 0;
@@ -420,6 +450,9 @@ struct Globals {
   int totals_work_diff = 0;
   int totals_no_listing = 0;
   int csv_file_report = 0;
+  // The fields of the configured CSV report: slot n (1..72) above 0
+  // selects field n, and the slot values give the column order.
+  int csv_field_order[73] = {};
   std::string input_spec;
   std::string work_file_name;
   std::string csv_report_cfg_name;
@@ -520,6 +553,9 @@ struct Globals {
   // class reports and the inheritance tree.
   Llist<NodeData> class_list;
   Llist<NodeData> interface_list;
+  // The inheritance forest and its lost-child list, built from class_list
+  // after the last file (-i, -Ta and the totals modes that imply -i).
+  InheritanceTree tree;
   // A nested class was opened somewhere in the run.
   int nested_seen = 0;
   // The records of class_list and interface_list by their stored names,
@@ -531,9 +567,23 @@ struct Globals {
   std::vector<NameData> notice_list;
   // The names of namespace_list, for the first-seen test.
   std::unordered_set<std::string> namespace_names;
+  // Report time: the namespace records' measures were cleared of anything
+  // added while parsing (each function and class is added once, by the
+  // statistics passes), and the functions were attributed.
+  int namespace_sums_started = 0;
+  int namespace_functions_added = 0;
 
   // One-line notice texts, formatted with the limits at their first use.
   std::vector<std::string> notice_texts;
+
+  // --sarif=FILE and --json=FILE, and what they need beyond the lists: the
+  // figures of every analysed file (kept by the driver) and every notice
+  // issued (kept by the notice rule); kept only when one is asked for.
+  std::string sarif_file_name;
+  std::string json_file_name;
+  int keep_figures = 0;
+  std::vector<FileFigures> file_figures;
+  std::vector<IssuedNotice> issued_notices;
 };
 
 // Sets the defaults of a run; the output goes to standard output.

@@ -64,4 +64,3 @@ void ScopeColon(const char* line, int& i, Globals& G) {
 }
 
 void ScopeTilde(const char*, int&, Globals& G) { ClassTilde(G); }
-void EmitNamespace(Globals&, int) {}

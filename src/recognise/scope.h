@@ -27,7 +27,8 @@ void ScopeTilde(const char* line, int& i, Globals& G);
 // Prints the header of the last known function (end of file with its body
 // still open).
 void EmitFunction(Globals& G);
-// Closes and reports the open namespace or package.
-void EmitNamespace(Globals& G, int nested);
+// The begin (`begin` 1) or end (0) line of the open namespace or package,
+// written with -o or -C outside totals-only mode.
+void EmitNamespace(Globals& G, int begin);
 
 #endif  // KLV_RECOGNISE_SCOPE_H_

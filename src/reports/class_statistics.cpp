@@ -251,23 +251,7 @@ void TextStatistics(Globals& G, const ClassStats& s, bool interfaces) {
   } else {
     StatLeft(G, count_label, s.count);
   }
-  StatRight(G, "  Total Methods .........: ", s.TotalMethods());
-  StatLeft(G, "  Total Public Methods ..: ", t.public_methods);
-  StatRight(G, "  Total Public Attributes: ", t.public_attributes);
-  StatLeft(G, "  Total Protected Methods: ", t.protected_methods);
-  StatRight(G, "  Total Protected Attrib.: ", t.protected_attributes);
-  StatLeft(G, "  Total Private Methods .: ", t.private_methods);
-  StatRight(G, "  Total Private Attrib. .: ", t.private_attributes);
-  StatLeft(G, "  Total Physical Lines ..: ", t.lines);
-  StatRight(G, "  Total LOC .............: ", t.loc);
-  StatLeft(G, "  Total eLOC ............: ", t.eloc);
-  StatRight(G, "  Total lLOC ............: ", t.lloc);
-  StatLeft(G, "  Total Cyclomatic Comp. : ", t.cyclo);
-  StatRight(G, "  Total Interface Comp. .: ", t.params + t.returns);
-  StatLeft(G, "  Total Parameters ......: ", t.params);
-  StatRight(G, "  Total Return Points ...: ", t.returns);
-  StatLeft(G, "  Total Comment Lines ...: ", t.comments);
-  StatRight(G, "  Total Blank Lines .....: ", s.blanks);
+  TotalMemberRows(G, s.TotalMethods(), t, s.blanks);
   StatSeparator(G);
   if (s.count >= 1) AverageRows(G, s);
   StatSeparator(G);
