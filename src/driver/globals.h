@@ -11,6 +11,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -93,6 +94,38 @@ inline void Bump(int32_t& counter, int64_t by) {
   if (sum < INT32_MIN) sum = INT32_MIN;
   counter = static_cast<int32_t>(sum);
 }
+
+// One open class, struct or interface specification: what it has
+// counted and the file's counters when its body opened. The innermost one
+// is FileState::cls; the ones enclosing it wait on FileState::class_stack.
+struct ClassLevel {
+  std::string name;              // qualified; interfaces without "Interface-"
+  std::string template_line;     // formatted template header, or empty
+  std::string inheritance_line;  // formatted base list, or empty
+  int is_struct = 0;
+  int is_interface = 0;
+  int local = 0;         // opened inside a function body
+  int scope = 0;         // brace depth inside it (1: directly in its body)
+  int inner_init = 0;    // the block open at depth 2 is an initialiser
+  int start_line = 0;
+  int access = 1;        // 1 private, 2 protected, 3 public
+  int default_access = 1;
+  int methods[3] = {};     // public, protected, private
+  int attributes[3] = {};  // public, protected, private
+  int virtual_seen = 0;
+  int virtual_destructor_seen = 0;
+  // The file's counters when the body opened.
+  int32_t begin_loc = 0;
+  int32_t begin_lloc = 0;
+  int32_t begin_comments = 0;
+  int32_t begin_blanks = 0;
+  int32_t begin_noneffective = 0;
+  int32_t begin_spaces = 0;
+  int32_t begin_characters = 0;
+  // Its record in the class or interface list; null for a name that is a
+  // namespace's.
+  NodeData* record = nullptr;
+};
 
 // Lexical, scope and per-file recogniser state. Everything here belongs to
 // the file being analysed and is cleared between files by `ResetState`, so
@@ -240,6 +273,27 @@ struct FileState {
   int class_declaration = 0;
   int inheritance_flag = 0;
   std::string inheritance_line;
+  int class_name_pending = 0;   // the name is the next line's first token
+  std::string header_name;      // the name read so far, qualified
+  int header_paren = 0;         // local_paren at the keyword
+  int header_line = 0;          // line of the keyword
+  int header_pos = 0;           // index after the keyword on that line
+  int base_list_open = 0;       // the base list goes on on the next line
+  // Parentheses of header decorations ('alignas(8)', '__declspec(x)') on
+  // line decor_line before index decor_end name no function.
+  int decor_line = 0;
+  int decor_end = -1;
+  // The open specifications: the innermost, and those enclosing it
+  // (nested_class_depth of them).
+  ClassLevel cls;
+  std::vector<ClassLevel> class_stack;
+  // The member declaration being read directly in the innermost body.
+  int method_pending = 0;      // a '(' made it a method
+  int method_counted = 0;      // counted already (its body opened)
+  int declarator_commas = 0;   // commas between its declarators
+  int decl_assigned = 0;       // an '=' was seen on it
+  int decl_virtual = 0;        // "virtual" was seen on it
+  int member_body_closed = 0;  // a body (method, nested class) closed on it
   // The last template header, without comments, waiting for its function
   // or class.
   std::string template_header;
@@ -472,6 +526,10 @@ struct Globals {
   InheritanceTree tree;
   // A nested class was opened somewhere in the run.
   int nested_seen = 0;
+  // The records of class_list and interface_list by their stored names,
+  // kept by the class recogniser (records keep their addresses in a list).
+  std::unordered_map<std::string, NodeData*> class_index;
+  std::unordered_map<std::string, NodeData*> interface_index;
   FilePtr file_list_file;      // the -F list file while it is read
   MacroNames macro_list;
   std::vector<NameData> notice_list;

@@ -22,6 +22,7 @@
 #include "listing/listing.h"
 #include "notices/notices.h"
 #include "notices/notice_reports.h"
+#include "recognise/classes.h"
 #include "recognise/macros.h"
 #include "recognise/scope.h"
 #include "reports/class_reports.h"
@@ -83,6 +84,7 @@ void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
     P.local_brace = 0;
   }
   Check_Hanging(G);
+  ClassEndOfFile(G);
   EmitFileNotices(G);
   FileReports(name, G);
 }
