@@ -13,6 +13,7 @@
 #include "analysis/file_convert.h"
 #include "analysis/file_type.h"
 #include "analysis/line_parser.h"
+#include "config/csv_report_cfg.h"
 #include "config/load_cfg.h"
 #include "driver/environment.h"
 #include "driver/globals.h"
@@ -20,20 +21,25 @@
 #include "driver/long_options.h"
 #include "driver/options.h"
 #include "driver/report_files.h"
+#include "driver/run_files.h"
 #include "driver/timer.h"
 #include "files/file_list.h"
 #include "listing/listing.h"
 #include "notices/notices.h"
 #include "notices/notice_reports.h"
+#include "recognise/classes.h"
 #include "recognise/macros.h"
 #include "recognise/scope.h"
 #include "reports/class_reports.h"
+#include "reports/csv_file_report.h"
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
+#include "reports/namespace_reports.h"
 #include "reports/output.h"
 #include "reports/run_figures.h"
 #include "reports/summaries.h"
+#include "tree/tree.h"
 #include "work/work_file.h"
 
 namespace {
@@ -41,6 +47,10 @@ namespace {
 // The report sections written after each analysed file.
 void FileReports(const std::string& name, Globals& G) {
   const FileMetrics& M = G.metrics;
+  if (G.csv_file_report) {
+    CsvReportFileLine(G);
+    return;
+  }
   if (G.csv_summary) {
     CSV_Function_Line("f() total", 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, G);
     CSV_File_Line(name, G.file_mtime, G.file_size, M.loc, Eloc(M), Lloc(M),
@@ -86,6 +96,7 @@ void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
     P.local_brace = 0;
   }
   Check_Hanging(G);
+  ClassEndOfFile(G);
   EmitFileNotices(G);
   FileReports(name, G);
   if (G.keep_figures) EndFileFigures(G);
@@ -158,6 +169,10 @@ void ProjectReports(Globals& G) {
     if (G.object_flag) {
       ShowProjectClassSummary(G);
       ShowProjectInterSummary(G);
+      if (G.inherit_flag) ReportInheritanceTree(G);
+      ShowProjectNamespaceSummary(G);
+    } else if (G.inherit_flag) {
+      ReportInheritanceTree(G);
     }
     if (G.notice_flag) ShowQualityProfile(G);
   }
@@ -188,9 +203,17 @@ int Run(int argc, char** argv, Globals& G) {
   G.arg_values = argv;
   LocateProgramFiles(G);
   SetUpParams(argc, argv, G);
+  OpenOutputFile(G);  // kept back until the files of the run are known
   ReportFiles report_files;
-  if (!OpenReportFiles(G, report_files)) return -1;
-  if (!G.csv_mode && !G.print_flag) ShowHeader(G, 0);
+  if (!OpenReportFiles(G, report_files)) {
+    AbandonOutputFile(G);
+    return -1;
+  }
+  if (G.csv_file_report && !LoadCSVFileReportCfg(G)) {
+    AbandonOutputFile(G);
+    return 1;
+  }
+  if (!G.csv_mode && !G.print_flag && !G.csv_file_report) ShowHeader(G, 0);
   ProcessTimer timer;
   if (G.benchmark_flag) Timer(timer, kTimerStart, G);
   int first = 0;
@@ -199,6 +222,9 @@ int Run(int argc, char** argv, Globals& G) {
     if (!G.report_option_flag) G.summary_flag = 1;
     G.file_list_file.reset(fopen(G.input_spec.c_str(), "r"));
     if (G.file_list_file == nullptr) {
+      const int error = errno;
+      ClaimOutputFiles(G, {});
+      errno = error;
       Out(G,
           "\n  Error: Cannot open the specified file: %s\n"
           "         for read, %s\n\n",
@@ -209,10 +235,6 @@ int Run(int argc, char** argv, Globals& G) {
     first = FirstOperand(argc, argv, G);
   }
   G.h_files_cpp = G.notice_enabled[25] ? 1 : 0;
-  if (G.work_flag) {
-    G.work_file = CreateWorkFile(G);
-    if (G.work_file == nullptr) G.work_flag = 0;
-  }
   if (G.csv_mode) CSV_Header(G);
   if (G.print_flag) {
     if (G.html_flag) {
@@ -222,7 +244,19 @@ int Run(int argc, char** argv, Globals& G) {
     SetLeftMargin(G);
     SetBars(G);
   }
-  G.file_count = BuildFileList(first, G);
+  try {
+    G.file_count = BuildFileList(first, G);
+  } catch (const ExitRequest&) {
+    ClaimOutputFiles(G, {});  // -Rl: the list goes to the report
+    throw;
+  }
+  // Nothing is written before every file the run reads is known.
+  ClaimOutputFiles(G, {});
+  if (G.work_flag) {
+    G.work_file = CreateWorkFile(G);
+    if (G.work_file == nullptr) G.work_flag = 0;
+  }
+  if (G.csv_file_report) CsvReportTitleLine(G);
 
   ProcessFiles(G);
 
@@ -230,14 +264,17 @@ int Run(int argc, char** argv, Globals& G) {
   Progress(G, (G.sort_key != 0 || G.sort_names_flag)
                   ? "Sorting, reporting and post processing\n"
                   : "Reporting and post processing\n");
+  if (G.totals_all || G.inherit_flag) BuildInheritanceTree(G);
   if (!G.print_flag && !G.comment_doc_flag && !G.extract_flag &&
-      !G.convert_flag) {
+      !G.convert_flag && !G.csv_file_report) {
     ProjectReports(G);
   }
   if (!G.print_flag && !G.convert_flag) {
     Benchmark(timer, G);
     FinishWorkFile(G);
-    if (!G.csv_mode) Out(G, "  %s\n\n", Rule72('_').c_str());
+    if (!G.csv_mode && !G.csv_file_report) {
+      Out(G, "  %s\n\n", Rule72('_').c_str());
+    }
   }
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");
   int status = G.notice_flag ? G.metrics.notice_count : 0;
@@ -264,6 +301,7 @@ int klv(int argc, char** argv) {
   } catch (const ExitRequest& exit_request) {
     status = exit_request.status;
   }
+  AbandonOutputFile(*G);
   FlushOutput();
   int error = TakeOutputError();
   errno = 0;
