@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysis/keywords.h"
+#include "analysis/namespace_header.h"
 #include "analysis/scanner.h"
 #include "analysis/strippers.h"
 #include "notices/keyword_notices.h"
@@ -131,8 +132,10 @@ void NamespaceRule(const char* line, int i, int line_number, Globals& G) {
     EmitUsingNamespace(line_number, G);
     return;
   }
-  std::string name;
-  const int named = GetNextToken(line, i + 9, name);
+  const NamespaceHeader header = ReadNamespaceHeader(line, i + 9);
+  if (header.alias) return;  // an alias opens no namespace
+  const std::string& name = header.name;
+  const bool named = header.named;
   if (P.namespace_flag) {
     // One level only: the nested namespace counts for its host.
     EmitNestedNamespace(line_number, name, G);
