@@ -82,7 +82,9 @@ void ExpectRows(const std::vector<Row>& rows) {
     EXPECT_EQ(run.G.notice_type_count[23], row.ternary_notices);
     EXPECT_EQ(run.G.parse.in_string, 0);
     EXPECT_EQ(run.G.parse.in_char, 0);
-    if (!row.classes.empty()) EXPECT_EQ(ClassesOf(run.G), row.classes);
+    if (!row.classes.empty()) {
+      EXPECT_EQ(ClassesOf(run.G), row.classes);
+    }
   }
 }
 
@@ -148,7 +150,8 @@ TEST(ModernSyntax, DigitSeparators) {
 TEST(ModernSyntax, JavaTextBlocksAndWildcards) {
   ExpectRows({
       {"text block holding an escaped \"\"\" and a brace", kJava,
-       {"class T {", "  String a() { return \"\"\"", "      a \"quoted\" { brace",
+       {"class T {", "  String a() { return \"\"\"",
+        "      a \"quoted\" { brace",
         "      escaped \\\"\"\" still inside", "      \"\"\"; }",
         "  int b() { return 0; }", "}"},
        {{"T.a", 1}, {"T.b", 1}},
@@ -175,7 +178,8 @@ TEST(ModernSyntax, JavaRecordsSealedClassesAndAnnotationTypes) {
   ExpectRows({
       {"a record with a compact constructor and a nested record", kJava,
        {"record Point(int x, @Min(0) int y) implements Comparable<Point> {",
-        "  public Point {", "    if (x < 0) throw new IllegalArgumentException();",
+        "  public Point {",
+        "    if (x < 0) throw new IllegalArgumentException();",
         "  }", "  int sum() { return x + y; }",
         "  record Inner<A, B>(A a, B b) { }",
         "  public int compareTo(Point o) { return 0; }", "}"},
@@ -201,7 +205,8 @@ TEST(ModernSyntax, JavaRecordsSealedClassesAndAnnotationTypes) {
        {"sealed interface Shape permits Circle, Square { }",
         "abstract sealed class Base extends Object permits Circle { }",
         "final class Circle extends Base implements Shape { }",
-        "non-sealed class Square implements Shape { int side() { return 1; } }"},
+        "non-sealed class Square implements Shape {",
+        "  int side() { return 1; } }"},
        {{"Square.side", 1}},
        0,
        0,
@@ -291,7 +296,8 @@ TEST(LiteralForms, RawStringDelimiters) {
   EXPECT_EQ(paren, 18);
   // Longer than 16 characters, or holding a blank or a backslash: an
   // ordinary string.
-  EXPECT_FALSE(OpensRawString("R\"0123456789abcdefg(x)\"", 1, delimiter, paren));
+  EXPECT_FALSE(
+      OpensRawString("R\"0123456789abcdefg(x)\"", 1, delimiter, paren));
   EXPECT_FALSE(OpensRawString("R\"a b(x)\"", 1, delimiter, paren));
   EXPECT_FALSE(OpensRawString("R\"a\\(x)\"", 1, delimiter, paren));
   EXPECT_FALSE(OpensRawString("R\"abc", 1, delimiter, paren));
