@@ -104,6 +104,7 @@ struct ClassLevel {
   std::string inheritance_line;  // formatted base list, or empty
   int is_struct = 0;
   int is_interface = 0;
+  int is_record = 0;     // a Java record
   int local = 0;         // opened inside a function body
   int scope = 0;         // brace depth inside it (1: directly in its body)
   int inner_init = 0;    // the block open at depth 2 is an initialiser
@@ -277,6 +278,11 @@ struct FileState {
   // brace), which kind it is, a declaration rather than a definition,
   // and the base list read so far.
   int class_header_pending = 0;
+  // A Java record header: its component list, its components counted.
+  int record_pending = 0;
+  int record_list_open = 0;
+  int record_angle_depth = 0;
+  int record_components = 0;
   int struct_pending = 0;
   int interface_pending = 0;
   int class_declaration = 0;

@@ -12,6 +12,7 @@
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
+#include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
 #include "reports/class_reports.h"
 #include "reports/metric_lines.h"
@@ -147,6 +148,7 @@ void OpenSpecification(Globals& G) {
   if (P.inheritance_flag) {
     c.inheritance_line = FormatInheritline(P.inheritance_line, G);
   }
+  RecordBodyOpens(c, G);
   ClassHeaderCancel(G);
   P.class_flag = 1;
   P.class_name = c.name;
