@@ -21,8 +21,8 @@ void ShowSyntax(Globals& G, int syntax_error);
 // stays on standard output.
 void set_output_file(const char* path, Globals& G);
 
-// The index of the first file operand: options are skipped, and only -r
-// and -O take the following word with them.
+// The index of the first file operand: options are skipped, and only -r,
+// -O and a bare -X take the following word with them.
 int FirstOperand(int argc, char** argv, Globals& G);
 
 #endif  // KLV_DRIVER_OPTIONS_H_
