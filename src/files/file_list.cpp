@@ -120,7 +120,7 @@ void ReadListFile(Llist<NameData>& headers, Llist<NameData>& sources,
   Out(G, G.sort_names_flag ? "\n  Sorted By File Name and Type\n"
                            : "\n  Not Sorted\n");
   Out(G, "  Files To Process: %d\n\n", G.file_list.count());
-  for (const NameData& file : G.file_list) Out(G, "%s\n", file.name.c_str());
+  for (const NameData& file : G.file_list) FileShow(file, G);
   Out(G, "\n");
   Benchmark(timer, G);
   Out(G, "  %s\n\n", Rule72('_').c_str());
@@ -197,5 +197,13 @@ int BuildFileList(int first_operand, Globals& G) {
   LlistConcat(G.file_list, headers);
   LlistConcat(G.file_list, sources);
   if (G.list_files_only) ShowFileListAndExit(timer, G);
+  // Under KLVDEBUG the file set is shown before any file is analysed.
+  if (G.debug_flag) {
+    for (const NameData& file : G.file_list) FileShow(file, G);
+  }
   return G.file_list.count();
+}
+
+void FileShow(const NameData& file, Globals& G) {
+  Out(G, "%s\n", file.name.c_str());
 }
