@@ -294,13 +294,12 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       if (!P.function_macro) EmitTernaryNotice(s.number, G);
       break;
     case '&':
-      // Inside any function body, whatever class encloses it.
-      if (prev == '&' && P.local_brace > 0) {
-        ++P.func_and_count;
-      }
-      break;
     case '|':
-      if (prev == '|') ++P.func_or_count;
+      // Inside any function body, whatever class encloses it; outside one
+      // (an initialiser, malformed code) they belong to no function.
+      if (prev == c && P.local_brace > 0) {
+        ++(c == '&' ? P.func_and_count : P.func_or_count);
+      }
       break;
     case '=':
       if (prev == '=' || prev == '!' || prev == '<' || prev == '>') break;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "analysis/file_type.h"
 #include "driver/line_reader.h"
 #include "driver/options.h"
 #include "driver/timer.h"
@@ -48,7 +49,7 @@ void AddFile(const std::string& name, const char* dot, Llist<NameData>& headers,
 void AddOperand(const std::string& name, bool check_output_name,
                 Llist<NameData>& headers, Llist<NameData>& sources,
                 Globals& G) {
-  const char* dot = strrchr(name.c_str(), '.');
+  const char* dot = ExtensionDot(name.c_str());
   if (dot == nullptr) return;
   if (valid_ext(dot + 1, G.source_extensions.c_str(), G.case_sensitive_names,
                 G)) {
@@ -160,7 +161,7 @@ int ReadDir(const std::string& dir, const std::string& extensions,
         return 0;
       }
     }
-    const char* dot = strrchr(path.c_str(), '.');
+    const char* dot = ExtensionDot(path.c_str());
     if (dot == nullptr) continue;
     const std::string_view ext(dot + 1);
     if (ForEachWord(extensions, " .,*\t\r\n",

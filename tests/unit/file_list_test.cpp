@@ -85,6 +85,12 @@ TEST(OperandFiles, NamesWithoutExtensionAreSkippedOthersRefused) {
             "         Valid types: c,cc,cpp,cxx,C,CC,h,hh,H,hxx,java,jav\n");
 }
 
+TEST(OperandFiles, ADotInADirectoryNameIsNoExtension) {
+  Build b({"klv", "./readme", "v1.2/Makefile", "v1.2/a.c", "../x.h"});
+  EXPECT_EQ(b.Run(1), (Names{"../x.h", "v1.2/a.c"}));
+  EXPECT_EQ(b.c.Output(), "");
+}
+
 TEST(OperandFiles, ValidationOffAcceptsAnyExtension) {
   Build b({"klv", "notes.txt"});
   b.c.G.validate_extensions = 0;
