@@ -350,3 +350,10 @@ TEST(DebugTrace, EachBraceAndParenthesisShowsTheScopeAfterIt) {
             "End   Character: }\nlocal_brace     = 0\nlocal_paren     = 0\n"
             "class_flag      = 0\nassignment_flag = 0\nfuncname_flag   = 0\n");
 }
+
+TEST(Comments, FallThroughPhraseAtTheStartOfACommentLineIsCounted) {
+  CapturedRun c;
+  Feed(c.G, {"/*\n", "fall through\n", "drop thru */\n", "x; // fall thru\n",
+             "/* fallthrough */\n"});
+  EXPECT_EQ(c.G.parse.func_fallthrough_count, 3);
+}
