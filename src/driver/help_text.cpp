@@ -355,7 +355,11 @@ const HelpSection kHelpSections[29] = {
      R"(  Recursive descent mode will process all the specified files
   with the listed extensions in the directory given and in all its
   subdirectories.  The extensions are separated by commas and the
-  directory must be the last word of the command line.
+  directory must be the last word of the command line.  Each directory
+  is walked once.  Symbolic links to directories are not followed, so
+  the walk neither leaves the tree nor goes round in circles; links to
+  files are taken.  A subdirectory that cannot be read is reported and
+  skipped.
 
        i.e. klv -f -r c,h,cpp src
 )"},
