@@ -7,6 +7,7 @@
 #include "analysis/scanner.h"
 #include "analysis/strippers.h"
 #include "notices/keyword_notices.h"
+#include "recognise/class_seams.h"
 #include "recognise/keyword_hooks.h"
 #include "recognise/namespaces.h"
 #include "recognise/scope.h"
@@ -20,20 +21,25 @@ void ClassHeaderRule(const char* line, int i, ClassKeyword kind, Globals& G) {
     return;
   }
   if (P.friend_flag) P.friend_class = 1;
-  // The rest of the header decides: a ';' without a '{' is a declaration.
-  const char* rest = line + i + (is_interface ? 9 : 5);
+  // The rest of the header decides: a ';' without a '{' is a declaration
+  // ('class Foo;', 'friend class B;'), or for a struct a struct-typed
+  // variable or member.
   const int length = is_interface ? 9 : is_struct ? 6 : 5;
+  const char* rest = line + i + length;
   if (strchr(rest, ';') != nullptr && strchr(rest, '{') == nullptr) {
-    P.class_declaration = 1;
-    if (is_struct && P.class_flag) ClassAttribute(line, G);
+    if (!is_struct) P.class_declaration = 1;
     return;
   }
-  if (P.class_flag) PushNestedClass(G);
+  // A header still waiting for its brace was no header.
+  ClassHeaderCancel(G);
   P.class_header_pending = 1;
-  if (is_struct) P.struct_pending = 1;
-  if (is_interface) P.interface_pending = 1;
-  if (is_struct && NextChar(line + i + length) == '{') {
-    GetClassname("instance", 0, G);
+  P.struct_pending = is_struct;
+  P.interface_pending = is_interface;
+  P.header_paren = P.local_paren;
+  P.header_line = G.metrics.lines;
+  P.header_pos = i + length;
+  if (NextChar(rest) == '{') {
+    GetClassname("instance", 0, G);  // an unnamed class or struct
   } else {
     GetClassname(line, i + length, G);
   }
@@ -142,11 +148,7 @@ void PackageRule(const char* line, int i, int line_number, Globals& G) {
 }
 
 void BaseListRule(const char* line, int i, Globals& G) {
-  std::string text = line + i;
-  StripCComment(text);
-  StripCPPComment(text);
-  G.parse.inheritance_line = std::move(text);
-  G.parse.inheritance_flag = 1;
+  ClassBaseList(line, i, G);
 }
 
 void DoRule(const char* line, int end, int line_number, Globals& G) {

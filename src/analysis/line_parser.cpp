@@ -233,6 +233,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       NamespaceCloseBrace(G);
       break;
     case ';':
+      ScopeDeclarationEnd(line, i, G);
       Bump(M.statements, 1);
       ++P.func_semicolon_count;
       P.angle_depth = 0;
@@ -276,7 +277,8 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       if (!P.function_macro) EmitTernaryNotice(s.number, G);
       break;
     case '&':
-      if (prev == '&' && P.local_brace > 0 && !P.class_flag) {
+      // Inside any function body, whatever class encloses it.
+      if (prev == '&' && P.local_brace > 0) {
         ++P.func_and_count;
       }
       break;

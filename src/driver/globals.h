@@ -11,6 +11,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "lists/macro_names.h"
 #include "lists/name_data.h"
 #include "lists/node_data.h"
+#include "tree/tree_node.h"
 
 // The line, keyword and symbol counters of one file (or, summed, of the
 // project). eLOC = loc - brace_lines - paren_lines; lLOC = statements -
@@ -93,6 +95,38 @@ inline void Bump(int32_t& counter, int64_t by) {
   counter = static_cast<int32_t>(sum);
 }
 
+// One open class, struct or interface specification: what it has
+// counted and the file's counters when its body opened. The innermost one
+// is FileState::cls; the ones enclosing it wait on FileState::class_stack.
+struct ClassLevel {
+  std::string name;              // qualified; interfaces without "Interface-"
+  std::string template_line;     // formatted template header, or empty
+  std::string inheritance_line;  // formatted base list, or empty
+  int is_struct = 0;
+  int is_interface = 0;
+  int local = 0;         // opened inside a function body
+  int scope = 0;         // brace depth inside it (1: directly in its body)
+  int inner_init = 0;    // the block open at depth 2 is an initialiser
+  int start_line = 0;
+  int access = 1;        // 1 private, 2 protected, 3 public
+  int default_access = 1;
+  int methods[3] = {};     // public, protected, private
+  int attributes[3] = {};  // public, protected, private
+  int virtual_seen = 0;
+  int virtual_destructor_seen = 0;
+  // The file's counters when the body opened.
+  int32_t begin_loc = 0;
+  int32_t begin_lloc = 0;
+  int32_t begin_comments = 0;
+  int32_t begin_blanks = 0;
+  int32_t begin_noneffective = 0;
+  int32_t begin_spaces = 0;
+  int32_t begin_characters = 0;
+  // Its record in the class or interface list; null for a name that is a
+  // namespace's.
+  NodeData* record = nullptr;
+};
+
 // Lexical, scope and per-file recogniser state. Everything here belongs to
 // the file being analysed and is cleared between files by `ResetState`, so
 // an unterminated comment or string never leaks into the next file.
@@ -101,6 +135,9 @@ struct FileState {
   int c_file = 0;
   int cpp_file = 0;
   int java_file = 0;
+  // Which of the run's file-type counters WhichFile raised for this file
+  // (a FileKind of analysis/file_type.h; 0: none).
+  int file_kind = 0;
   int key_string_found = 0;
 
   // Lexical state carried from line to line.
@@ -239,6 +276,27 @@ struct FileState {
   int class_declaration = 0;
   int inheritance_flag = 0;
   std::string inheritance_line;
+  int class_name_pending = 0;   // the name is the next line's first token
+  std::string header_name;      // the name read so far, qualified
+  int header_paren = 0;         // local_paren at the keyword
+  int header_line = 0;          // line of the keyword
+  int header_pos = 0;           // index after the keyword on that line
+  int base_list_open = 0;       // the base list goes on on the next line
+  // Parentheses of header decorations ('alignas(8)', '__declspec(x)') on
+  // line decor_line before index decor_end name no function.
+  int decor_line = 0;
+  int decor_end = -1;
+  // The open specifications: the innermost, and those enclosing it
+  // (nested_class_depth of them).
+  ClassLevel cls;
+  std::vector<ClassLevel> class_stack;
+  // The member declaration being read directly in the innermost body.
+  int method_pending = 0;      // a '(' made it a method
+  int method_counted = 0;      // counted already (its body opened)
+  int declarator_commas = 0;   // commas between its declarators
+  int decl_assigned = 0;       // an '=' was seen on it
+  int decl_virtual = 0;        // "virtual" was seen on it
+  int member_body_closed = 0;  // a body (method, nested class) closed on it
   // The last template header, without comments, waiting for its function
   // or class.
   std::string template_header;
@@ -262,6 +320,30 @@ struct FileState {
   int32_t file_max_returns = 0;
   int32_t file_max_cyclomatic = 0;
   int32_t file_max_total = 0;  // parameters + returns + cyclomatic
+};
+
+// What the --sarif and --json reports keep of each analysed file: its
+// name, the language it was analysed as (0 none, 1 C, 2 C++, 3 Java), size
+// and date, its counters, and the sums over its functions.
+struct FileFigures {
+  std::string name;
+  int language = 0;
+  int64_t size = 0;
+  int64_t mtime = 0;
+  FileMetrics metrics;
+  int32_t function_params = 0;
+  int32_t function_returns = 0;
+  int32_t function_cyclomatic = 0;
+};
+
+// A notice issued in the run, for the --sarif and --json reports: the index
+// of its file in `file_figures`, its line, number and, for notice 22, the
+// control kind (1 do, 2 else, 3 for, 4 if, 5 while).
+struct IssuedNotice {
+  int32_t file = 0;
+  int32_t line = 0;
+  int16_t number = 0;
+  int16_t control_kind = 0;
 };
 
 // Running values of the CSV row statistics: the number of rows and the
@@ -370,6 +452,9 @@ struct Globals {
   int totals_work_diff = 0;
   int totals_no_listing = 0;
   int csv_file_report = 0;
+  // The fields of the configured CSV report: slot n (1..72) above 0
+  // selects field n, and the slot values give the column order.
+  int csv_field_order[73] = {};
   std::string input_spec;
   std::string work_file_name;
   std::string csv_report_cfg_name;
@@ -470,16 +555,37 @@ struct Globals {
   // class reports and the inheritance tree.
   Llist<NodeData> class_list;
   Llist<NodeData> interface_list;
+  // The inheritance forest and its lost-child list, built from class_list
+  // after the last file (-i, -Ta and the totals modes that imply -i).
+  InheritanceTree tree;
   // A nested class was opened somewhere in the run.
   int nested_seen = 0;
+  // The records of class_list and interface_list by their stored names,
+  // kept by the class recogniser (records keep their addresses in a list).
+  std::unordered_map<std::string, NodeData*> class_index;
+  std::unordered_map<std::string, NodeData*> interface_index;
   FilePtr file_list_file;      // the -F list file while it is read
   MacroNames macro_list;
   std::vector<NameData> notice_list;
   // The names of namespace_list, for the first-seen test.
   std::unordered_set<std::string> namespace_names;
+  // Report time: the namespace records' measures were cleared of anything
+  // added while parsing (each function and class is added once, by the
+  // statistics passes), and the functions were attributed.
+  int namespace_sums_started = 0;
+  int namespace_functions_added = 0;
 
   // One-line notice texts, formatted with the limits at their first use.
   std::vector<std::string> notice_texts;
+
+  // --sarif=FILE and --json=FILE, and what they need beyond the lists: the
+  // figures of every analysed file (kept by the driver) and every notice
+  // issued (kept by the notice rule); kept only when one is asked for.
+  std::string sarif_file_name;
+  std::string json_file_name;
+  int keep_figures = 0;
+  std::vector<FileFigures> file_figures;
+  std::vector<IssuedNotice> issued_notices;
 };
 
 // Sets the defaults of a run; the output goes to standard output.

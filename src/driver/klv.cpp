@@ -10,15 +10,19 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "analysis/file_convert.h"
 #include "analysis/file_type.h"
 #include "analysis/line_parser.h"
+#include "config/csv_report_cfg.h"
 #include "config/load_cfg.h"
 #include "driver/environment.h"
 #include "driver/globals.h"
 #include "driver/line_reader.h"
+#include "driver/long_options.h"
 #include "driver/options.h"
+#include "driver/report_files.h"
 #include "driver/run_files.h"
 #include "driver/timer.h"
 #include "files/file_list.h"
@@ -26,13 +30,19 @@
 #include "listing/listing.h"
 #include "notices/notices.h"
 #include "notices/notice_reports.h"
+#include "recognise/classes.h"
 #include "recognise/macros.h"
 #include "recognise/scope.h"
+#include "reports/class_reports.h"
+#include "reports/csv_file_report.h"
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
+#include "reports/namespace_reports.h"
 #include "reports/output.h"
+#include "reports/run_figures.h"
 #include "reports/summaries.h"
+#include "tree/tree.h"
 #include "work/work_file.h"
 
 namespace {
@@ -40,6 +50,10 @@ namespace {
 // The report sections written after each analysed file.
 void FileReports(const std::string& name, Globals& G) {
   const FileMetrics& M = G.metrics;
+  if (G.csv_file_report) {
+    CsvReportFileLine(G);
+    return;
+  }
   if (G.csv_summary) {
     CSV_Function_Line("f() total", 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, G);
     CSV_File_Line(name, G.file_mtime, G.file_size, M.loc, Eloc(M), Lloc(M),
@@ -96,6 +110,7 @@ bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
   const RunCounts before(G);
   Progress(G, ".");
   EmitFilename(name, G);
+  if (G.keep_figures) BeginFileFigures(name, G);
   WhichFile(name.c_str(), G);
   ++G.files_processed;
 
@@ -111,7 +126,7 @@ bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
         "         For read, %s\n\n",
         name.c_str(), strerror(reader.error()));
     before.Restore(G);
-    ++G.read_failures;
+    ++G.run_failures;
     return false;
   }
 
@@ -122,8 +137,10 @@ bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
     P.local_brace = 0;
   }
   Check_Hanging(G);
+  ClassEndOfFile(G);
   EmitFileNotices(G);
   FileReports(name, G);
+  if (G.keep_figures) EndFileFigures(G);
   return true;
 }
 
@@ -132,10 +149,9 @@ void ProcessFiles(Globals& G) {
   for (const NameData& entry : G.file_list) {
     const std::string& name = entry.name;
     G.file_name = name;
-    if (name.empty() || static_cast<signed char>(name[0]) <= 32 ||
-        name == ".") {
-      continue;
-    }
+    // Every name the system accepts is read: one that begins with a blank
+    // or a byte of 128 or more is as good as any other.
+    if (name.empty() || name == ".") continue;
     // Conversion rewrites the file, so it must be writable from the start.
     std::string why;
     FilePtr in = OpenRegularFile(name, G.convert_flag != 0, why);
@@ -181,6 +197,16 @@ void ProjectReports(Globals& G) {
       ShowTotalSummary(G, 1);
     }
     if (G.function_flag) ShowProjectFunctionSummary(G);
+    // The class statistics feed the namespace sums: the classes come
+    // before the inheritance tree and the namespace summary.
+    if (G.object_flag) {
+      ShowProjectClassSummary(G);
+      ShowProjectInterSummary(G);
+      if (G.inherit_flag) ReportInheritanceTree(G);
+      ShowProjectNamespaceSummary(G);
+    } else if (G.inherit_flag) {
+      ReportInheritanceTree(G);
+    }
     if (G.notice_flag) ShowQualityProfile(G);
   }
   if (G.verbose_flag) ShowVerbose(G, 1);
@@ -198,13 +224,29 @@ void LocateProgramFiles(Globals& G) {
   if (G.debug_flag) ShowStartupTrace(G);
   LoadCfg(G);
   LoadMacros(G);
+  NoteDefaultsInUse(G);
 }
 
 int Run(int argc, char** argv, Globals& G) {
+  // The long options may stand anywhere; the rest is parsed as before.
+  std::vector<char*> args = TakeLongOptions(argc, argv, G);
+  argc = static_cast<int>(args.size()) - 1;
+  argv = args.data();
+  G.arg_count = argc;
+  G.arg_values = argv;
   LocateProgramFiles(G);
   SetUpParams(argc, argv, G);
   OpenOutputFile(G);  // kept back until the files of the run are known
-  if (!G.csv_mode && !G.print_flag) ShowHeader(G, 0);
+  ReportFiles report_files;
+  if (!OpenReportFiles(G, report_files)) {
+    AbandonOutputFile(G);
+    return -1;
+  }
+  if (G.csv_file_report && !LoadCSVFileReportCfg(G)) {
+    AbandonOutputFile(G);
+    return 1;
+  }
+  if (!G.csv_mode && !G.print_flag && !G.csv_file_report) ShowHeader(G, 0);
   ProcessTimer timer;
   if (G.benchmark_flag) Timer(timer, kTimerStart, G);
   int first = 0;
@@ -246,6 +288,7 @@ int Run(int argc, char** argv, Globals& G) {
     G.work_file = CreateWorkFile(G);
     if (G.work_file == nullptr) G.work_flag = 0;
   }
+  if (G.csv_file_report) CsvReportTitleLine(G);
 
   ProcessFiles(G);
 
@@ -253,20 +296,24 @@ int Run(int argc, char** argv, Globals& G) {
   Progress(G, (G.sort_key != 0 || G.sort_names_flag)
                   ? "Sorting, reporting and post processing\n"
                   : "Reporting and post processing\n");
+  if (G.totals_all || G.inherit_flag) BuildInheritanceTree(G);
   if (!G.print_flag && !G.comment_doc_flag && !G.extract_flag &&
-      !G.convert_flag) {
+      !G.convert_flag && !G.csv_file_report) {
     ProjectReports(G);
   }
   if (!G.print_flag && !G.convert_flag) {
     Benchmark(timer, G);
     FinishWorkFile(G);
-    if (!G.csv_mode) Out(G, "  %s\n\n", Rule72('_').c_str());
+    if (!G.csv_mode && !G.csv_file_report) {
+      Out(G, "  %s\n\n", Rule72('_').c_str());
+    }
   }
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");
   // The notice count, cut at the largest status the system keeps whole; a
   // file that could not be read fails the run.
   int status = G.notice_flag ? std::clamp(G.metrics.notice_count, 0, 255) : 0;
-  if (G.read_failures > 0) status = 255;
+  if (G.run_failures > 0) status = 255;
+  if (!WriteReportFiles(G, report_files)) status = -1;
   Progress(G, "Processing complete\n");
   Progress(G, "\nKLV Processed - %d files to output file %s\n",
            G.files_processed, G.output_file_name.c_str());

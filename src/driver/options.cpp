@@ -267,6 +267,28 @@ void ApplyReportFile(const char* arg, Globals& G) {
   G.report_option_flag = 1;
 }
 
+// -X "File CSV": the configured report is the run's only output, so no
+// other report option may come with it. The analysis then counts all the
+// report can show, functions and notices included, and prints nothing in
+// place, as in the automated CSV mode.
+void CsvFileReportMode(Globals& G) {
+  const int others =
+      G.csv_mode | G.print_flag | G.convert_flag | G.extract_flag |
+      G.comment_doc_flag | G.line_display_flag | G.html_flag | G.work_flag |
+      G.totals_flag | G.notice_flag | G.function_flag | G.function_list_flag |
+      G.complexity_flag | G.object_flag | G.inherit_flag | G.macro_flag |
+      G.memory_flag | G.verbose_flag | G.estimate_flag | G.benchmark_flag;
+  if (others) {
+    Refuse(G,
+           "\n  Error: The CSV file report of -X is written alone:\n"
+           "         leave out the other report options\n"
+           "         Use -hs for help text\n",
+           1);
+  }
+  G.no_file_names = G.totals_flag = 1;
+  G.function_flag = G.complexity_flag = G.object_flag = G.notice_flag = 1;
+}
+
 // -h: the help screens; every one ends the run with status 0.
 [[noreturn]] void ShowHelpScreen(char mode, Globals& G) {
   OpenOutputNow(G, {});
@@ -457,6 +479,7 @@ void SetUpParams(int argc, char** argv, Globals& G) {
     if (letter == '?' || letter == ':') Refuse(G, kParseError, 1);
     ApplyOption(letter, optarg, argc, argv, G);
   }
+  if (G.csv_file_report) CsvFileReportMode(G);
   G.file_count = CountOperands(argc, argv);
   if (G.file_count < 1) {
     ShowSyntax(G, 1);

@@ -10,8 +10,8 @@
 // for its brace was a return type ('struct node *next_node(void)').
 void ClassHeaderCancel(Globals& G);
 
-// A function body opens at `line` inside a class definition: the
-// member being declared is a method.
+// A method of the open class is declared (at its ';') or defined (at its
+// body's brace) on `line`: counted once, in the current access section.
 void ClassMethod(const char* line, Globals& G);
 
 // Adds a completed function's measures to the class its name belongs to.

@@ -224,6 +224,9 @@ void BeginFunctionBody(const char* line, Globals& G) {
 bool EndFunctionBody(Globals& G) {
   FileState& P = G.parse;
   if (!FunctionMetricsWanted(G) && !G.function_list_flag) {
+    // Classes keep their functions' measures in every mode.
+    if (P.func_return_count == 0) P.func_return_count = 1;
+    AttributeToClass(Measure(G), G);
     CloseFunction(G);
     return true;
   }

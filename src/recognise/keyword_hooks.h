@@ -13,9 +13,9 @@ enum AccessSection { kPrivateSection = 1, kProtectedSection, kPublicSection };
 // Reads the name that follows a class, struct or interface keyword, from
 // `pos` of `line`.
 void GetClassname(const char* line, int pos, Globals& G);
-// Saves the open class before a nested one starts; returns the new depth.
-int PushNestedClass(Globals& G);
-// Counts a member declaration of the open class (a struct-typed member).
+// Java "extends" at index i of a class header: the base list starts.
+void ClassBaseList(const char* line, int i, Globals& G);
+// Counts a data member declaration of the open class: its declarators.
 void ClassAttribute(const char* line, Globals& G);
 // The access section of the open class changes.
 void ClassAccessSection(AccessSection section, Globals& G);

@@ -30,10 +30,18 @@ struct ClassSums {
   int nested = 0;
 };
 
-// Adds one class's measures to the namespace or package it belongs to
-// (the text of its name before the last scope separator), when the
-// namespace list has it.
+// Adds one class or interface to the namespace or package it belongs to:
+// the longest part of its name before a scope separator ('.', ':' or
+// "::") that the namespace list has; an interface is named by the text
+// after "Interface-". The namespace counts one more class (its `nested`
+// slot); a class that is not nested also adds its measures, its member
+// functions and its method and attribute counts.
 void Add_Class2namespace(const std::string& name, const ClassSums& sums,
                          Globals& G);
+
+// Requires: the function statistics have not run, or ran over every
+// function. Attributes every function of the run to its namespace unless
+// the function statistics did; a function counts once either way.
+void AddFunctionsToNamespaces(Globals& G);
 
 #endif  // KLV_RECOGNISE_NAMESPACE_SUMS_H_

@@ -7,14 +7,16 @@
 
 #include "driver/globals.h"
 
-// Per-line preparation for constructs that span lines (pending class and
-// template headers, a static block waiting for its brace).
+// Per-line preparation for constructs that span lines (a class name or
+// base list going on, a function's first parameter).
 void ScopeLineStart(const char* line, int line_number, Globals& G);
 
 void ScopeOpenParen(const char* line, int& i, Globals& G);
 void ScopeCloseParen(const char* line, int& i, Globals& G);
 void ScopeOpenBrace(const char* line, int& i, Globals& G);
 void ScopeCloseBrace(const char* line, int& i, Globals& G);
+// A ';', before the line parser clears the flags of the statement.
+void ScopeDeclarationEnd(const char* line, int& i, Globals& G);
 void ScopeSemicolon(const char* line, int& i, Globals& G);
 // An '=' that assigns (not part of a comparison or an operator's name).
 void ScopeAssignment(const char* line, int& i, Globals& G);
@@ -25,7 +27,8 @@ void ScopeTilde(const char* line, int& i, Globals& G);
 // Prints the header of the last known function (end of file with its body
 // still open).
 void EmitFunction(Globals& G);
-// Closes and reports the open namespace or package.
-void EmitNamespace(Globals& G, int nested);
+// The begin (`begin` 1) or end (0) line of the open namespace or package,
+// written with -o or -C outside totals-only mode.
+void EmitNamespace(Globals& G, int begin);
 
 #endif  // KLV_RECOGNISE_SCOPE_H_

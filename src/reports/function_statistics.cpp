@@ -59,6 +59,7 @@ FunctionStats Gather(Globals& G) {
   }
   // The namespace sums changed in place.
   LlistOrderChanged(G.namespace_list);
+  G.namespace_functions_added = 1;
   return s;
 }
 

@@ -1,4 +1,3 @@
-#include <cctype>
 #include <string>
 
 #include "lists/resort.h"
@@ -6,17 +5,8 @@
 #include "reports/framing.h"
 #include "reports/function_reports.h"
 #include "reports/metric_lines.h"
+#include "reports/name_start.h"
 #include "reports/output.h"
-
-namespace {
-
-// Names of real functions start like identifiers (or a destructor);
-// anything else is debris of unusual source.
-bool IsNameStart(char c) {
-  return isalpha(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '~';
-}
-
-}  // namespace
 
 void ShowProjectFunctionSummary(Globals& G) {
   Llist<NodeData>& list = G.function_list;
@@ -39,7 +29,7 @@ void ShowProjectFunctionSummary(Globals& G) {
 }
 
 void FunctionDataShow(const NodeData& record, Globals& G) {
-  if (record.name.empty() || !IsNameStart(record.name[0])) return;
+  if (!StartsLikeName(record.name)) return;
   if (G.csv_mode) {
     CSVSummaryFunctionLine(G, record.name, record.loc, record.eloc,
                            record.lloc, record.comments,

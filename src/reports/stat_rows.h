@@ -20,4 +20,29 @@ void StatSingleAvg(Globals& G, const char* label, double value);
 // The dashed line between the groups of a statistics block.
 void StatSeparator(Globals& G);
 
+// The rows from "Total Methods" to "Total Blank Lines" of the class and
+// namespace statistics: `methods` ends the first row, the other values are
+// the method, attribute and line fields of `t`.
+template <class Figures>
+void TotalMemberRows(Globals& G, int64_t methods, const Figures& t,
+                     int64_t blanks) {
+  StatRight(G, "  Total Methods .........: ", methods);
+  StatLeft(G, "  Total Public Methods ..: ", t.public_methods);
+  StatRight(G, "  Total Public Attributes: ", t.public_attributes);
+  StatLeft(G, "  Total Protected Methods: ", t.protected_methods);
+  StatRight(G, "  Total Protected Attrib.: ", t.protected_attributes);
+  StatLeft(G, "  Total Private Methods .: ", t.private_methods);
+  StatRight(G, "  Total Private Attrib. .: ", t.private_attributes);
+  StatLeft(G, "  Total Physical Lines ..: ", t.lines);
+  StatRight(G, "  Total LOC .............: ", t.loc);
+  StatLeft(G, "  Total eLOC ............: ", t.eloc);
+  StatRight(G, "  Total lLOC ............: ", t.lloc);
+  StatLeft(G, "  Total Cyclomatic Comp. : ", t.cyclo);
+  StatRight(G, "  Total Interface Comp. .: ", t.params + t.returns);
+  StatLeft(G, "  Total Parameters ......: ", t.params);
+  StatRight(G, "  Total Return Points ...: ", t.returns);
+  StatLeft(G, "  Total Comment Lines ...: ", t.comments);
+  StatRight(G, "  Total Blank Lines .....: ", blanks);
+}
+
 #endif  // KLV_REPORTS_STAT_ROWS_H_

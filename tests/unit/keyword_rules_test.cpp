@@ -147,56 +147,6 @@ TEST(Template, KeepsTheHeaderUpToItsClosingAngle) {
   EXPECT_EQ(split.G.metrics.template_count, 0);
 }
 
-TEST(ClassHeader, OpensADefinitionOrNotesADeclaration) {
-  struct {
-    bool cpp;
-    bool java;
-    const char* line;
-    int pending;
-    int is_struct;
-    int is_interface;
-    int declaration;
-  } cases[] = {
-      {true, false, "class A {", 1, 0, 0, 0},
-      {true, false, "class A : public B", 1, 0, 0, 0},
-      {true, false, "class A;", 0, 0, 0, 1},
-      {true, false, "friend class B;", 0, 0, 0, 1},
-      {false, false, "typedef struct {", 1, 1, 0, 0},
-      {false, false, "struct node *next;", 0, 0, 0, 1},
-      {false, false, "struct s { int a; };", 1, 1, 0, 0},
-      {true, false, "enum class E { A };", 0, 0, 0, 0},
-      {true, false, "template <class T> class A {", 1, 0, 0, 0},
-      {false, true, "public interface Shape {", 1, 0, 1, 0},
-      {true, false, "interface Shape {", 0, 0, 0, 0},
-      {false, false, "#define S struct s", 0, 0, 0, 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.line);
-    CapturedRun run;
-    run.G.parse.cpp_file = c.cpp;
-    run.G.parse.java_file = c.java;
-    run.Parse({c.line});
-    EXPECT_EQ(run.G.parse.class_header_pending, c.pending);
-    EXPECT_EQ(run.G.parse.struct_pending, c.is_struct);
-    EXPECT_EQ(run.G.parse.interface_pending, c.is_interface);
-    EXPECT_EQ(run.G.parse.class_declaration, c.declaration);
-  }
-}
-
-TEST(ClassHeader, JavaBaseListStartsAtExtends) {
-  CapturedRun run;
-  run.G.parse.java_file = 1;
-  run.Parse({"class Circle extends /* base */ Shape implements Cloneable {"});
-  EXPECT_EQ(run.G.parse.inheritance_line,
-            "extends  Shape implements Cloneable {\n");
-  EXPECT_EQ(run.G.parse.inheritance_flag, 1);
-
-  CapturedRun no_header;
-  no_header.G.parse.java_file = 1;
-  no_header.Parse({"x = y extends z;"});
-  EXPECT_EQ(no_header.G.parse.inheritance_flag, 0);
-}
-
 TEST(StaticBlock, WaitsForABraceOpeningTheNextLine) {
   CapturedRun run;
   run.G.parse.java_file = 1;

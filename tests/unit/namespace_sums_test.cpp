@@ -1,4 +1,5 @@
-// Attributing functions to their namespace at report time.
+// Attributing functions and classes to their namespace at report time,
+// each once.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -93,6 +94,78 @@ TEST(AddFunc2namespace, ProjectStatisticsAttributeEveryFunctionOnce) {
   EXPECT_EQ(n.returns, 3);
   EXPECT_EQ(Find(G, "M").ratio, 1.0f);
   EXPECT_EQ(Find(G, "M").loc, 4);
+}
+
+ClassSums Sums(int loc, int nested) {
+  ClassSums s;
+  s.loc = loc;
+  s.eloc = loc - 1;
+  s.member_functions = 2;
+  s.public_methods = 1;
+  s.private_attributes = 3;
+  s.nested = nested;
+  return s;
+}
+
+TEST(AddClass2namespace, LongestKnownPrefixTakesTheClass) {
+  CapturedRun c;
+  Globals& G = c.G;
+  for (const char* name : {"A", "A::B", "zoo", "Anonymous"}) AddListNode(1, Space(name), G.namespace_list);
+  Add_Class2namespace("A::B::C", Sums(10, 0), G);
+  Add_Class2namespace("A::D", Sums(5, 0), G);
+  Add_Class2namespace("A::D::Inner", Sums(99, 1), G);  // nested: counted only
+  Add_Class2namespace("Interface-zoo.Walker", Sums(7, 0), G);
+  Add_Class2namespace("Anonymous::X", Sums(50, 0), G);
+  Add_Class2namespace("Free", Sums(50, 0), G);
+  EXPECT_EQ(Find(G, "A::B").nested, 1);
+  EXPECT_EQ(Find(G, "A::B").loc, 10);
+  EXPECT_EQ(Find(G, "A").nested, 2);
+  EXPECT_EQ(Find(G, "A").loc, 5);
+  EXPECT_EQ(Find(G, "A").eloc, 4);
+  EXPECT_EQ(Find(G, "A").ratio, 2.0f);
+  EXPECT_EQ(Find(G, "A").public_methods, 1);
+  EXPECT_EQ(Find(G, "A").private_attributes, 3);
+  EXPECT_EQ(Find(G, "zoo").nested, 1);
+  EXPECT_EQ(Find(G, "zoo").loc, 7);
+  EXPECT_EQ(Find(G, "Anonymous").nested, 0);
+}
+
+TEST(NamespaceSums, EachFunctionCountsOnce) {
+  CapturedRun c;
+  Globals& G = c.G;
+  AddListNode(1, Space("N"), G.namespace_list);
+  {  // measures added while parsing are replaced
+    NodeData probe;
+    probe.name = "N";
+    NodeData* n = LlistFind(G.namespace_list, probe, kByName_NodeType);
+    n->loc = 100;
+    n->ratio = 1.0f;
+  }
+  NodeData f;
+  f.name = "N::f";
+  f.loc = 6;
+  AddListNode(0, f, G.function_list);
+  // The function statistics attribute the function; the namespace report
+  // then does not attribute it again.
+  TShowFunctionSummary(G);
+  AddFunctionsToNamespaces(G);
+  EXPECT_EQ(Find(G, "N").loc, 6);
+  EXPECT_EQ(Find(G, "N").ratio, 1.0f);
+}
+
+TEST(NamespaceSums, ReportAttributesFunctionsWithoutFunctionStatistics) {
+  CapturedRun c;
+  Globals& G = c.G;
+  AddListNode(1, Space("N"), G.namespace_list);
+  NodeData f;
+  f.name = "N::f";
+  f.loc = 6;
+  AddListNode(0, f, G.function_list);
+  Add_Class2namespace("N::C", Sums(10, 0), G);
+  AddFunctionsToNamespaces(G);
+  EXPECT_EQ(Find(G, "N").loc, 16);
+  EXPECT_EQ(Find(G, "N").ratio, 3.0f);
+  EXPECT_EQ(Find(G, "N").nested, 1);
 }
 
 }  // namespace

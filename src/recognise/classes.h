@@ -1,0 +1,83 @@
+// Class, struct and interface recognition. A class keyword opens a header
+// (its name and base list are read up to its opening brace); the brace
+// opens a specification whose members are counted by access section; the
+// matching closing brace measures it, updates its record in the class or
+// interface list and writes its report lines. Specifications nest up to 32
+// deep. The keyword hooks (recognise/keyword_hooks.h) and the function
+// seams (recognise/class_seams.h) are the other entry points.
+#ifndef KLV_RECOGNISE_CLASSES_H_
+#define KLV_RECOGNISE_CLASSES_H_
+
+#include <string>
+
+#include "driver/globals.h"
+
+// The deepest nesting of specifications.
+constexpr int kMaxNestedClasses = 32;
+
+// ---- Base lists.
+
+// A base list as the reports show it: the Java "implements" clause dropped,
+// the words public, protected, private, virtual and extends removed, blanks,
+// line ends, braces and ';' removed; at most 4,095 characters.
+std::string FormatInheritline(const std::string& text, Globals& G);
+// 1 plus the commas outside '<...>' and '(...)'; 0 for an empty list.
+int CountParents(const std::string& text);
+// 1 when the formatted base list names more than one base.
+int CheckMultipleInheritance(const std::string& text);
+
+// ---- Nesting.
+
+// Saves the open specification before a nested one opens; returns the new
+// depth. Beyond 32 levels the run ends with status -1.
+int PushNestedClass(Globals& G);
+// Restores the enclosing specification; returns the new depth.
+int PopNestedClass(Globals& G);
+
+// ---- Measures and records.
+
+// Adds the closing specification's line measures and member counts to its
+// record.
+void Add_Class2Class(int loc, int eloc, int lloc, int comments, int blanks,
+                     int lines, Globals& G);
+
+// ---- Header lines of the per-file class report.
+
+void ClassBegin(Globals& G);
+void ClassEnd(Globals& G);
+void EmitClass(Globals& G);
+// The base list line (with -o), and notice 42 for more than one base.
+void EmitInheritanceLine(Globals& G);
+
+// ---- Events of the line parser, in scope.cpp's order.
+
+// Start of a line: a name or base list going on from the line before.
+void ClassLineStart(const char* line, Globals& G);
+// True when the '(' or ')' at index i belongs to a header decoration
+// ('alignas(8)') and names no function.
+bool ClassDecorationParen(int i, const Globals& G);
+void ClassOpenParen(const char* line, int i, Globals& G);
+void ClassCloseParen(Globals& G);
+void ClassOpenBrace(const char* line, int i, Globals& G);
+void ClassCloseBrace(const char* line, int i, Globals& G);
+// A ';', before the line parser clears the flags of the statement.
+void ClassDeclarationEnd(const char* line, int i, Globals& G);
+void ClassAssignment(Globals& G);
+void ClassComma(Globals& G);
+void ClassColon(const char* line, int i, Globals& G);
+void ClassTilde(Globals& G);
+
+// Requires: the file's last line was parsed. Closes the specifications
+// still open, as if their braces closed on the last line.
+void ClassEndOfFile(Globals& G);
+
+// ---- Shared by the class files.
+
+// "Class", "Struct" or "Interface" for the open specification, with
+// "Nested " before it when it is nested.
+std::string ClassKindTitle(const Globals& G);
+// Forgets the member declaration being read; in Java the access goes back
+// to the class's default.
+void ResetMember(Globals& G);
+
+#endif  // KLV_RECOGNISE_CLASSES_H_

@@ -1,0 +1,135 @@
+#include <string>
+
+#include "lists/resort.h"
+#include "lists/sort_method.h"
+#include "reports/class_reports.h"
+#include "reports/framing.h"
+#include "reports/metric_lines.h"
+#include "reports/name_start.h"
+#include "reports/output.h"
+
+namespace {
+
+// What tells the class/struct section from the interface section.
+struct SectionKind {
+  const char* csv_title;
+  const char* banner;
+  const char* kind_text;
+  bool nested_note;  // the note that parents include their nested classes
+  void (*show)(const NodeData&, Globals&);
+};
+
+const SectionKind kClassSection = {
+    "\nProject Class Metrics\n", "~~ Project Class/Struct Metrics ~~",
+    "Classes/Structs", true, ClassDataShow};
+const SectionKind kInterfaceSection = {
+    "\nProject Interface Metrics\n", "~~ Project Interface Metrics ~~",
+    "Interfaces", false, InterDataShow};
+
+// One section: the heading, every record in the -k order (unless -Tl
+// leaves the listing out), then the statistics.
+void ShowSection(Llist<NodeData>& list, const SectionKind& kind, Globals& G) {
+  if (list.empty()) return;
+  if (G.sort_key > 0) LlistResort_NodeData(list, G.sort_key);
+  const bool note = kind.nested_note && G.nested_seen;
+  if (G.csv_mode) {
+    OutText(G, kind.csv_title);
+    if (note) {
+      OutText(G, "Class/Struct Metrics Include Nested Class/Struct Metrics\n");
+    }
+    ShowSortMethod(G);
+    Out(G, "Count,%d\n", list.count());
+    CSVSummaryClassHeader(G);
+  } else {
+    SectionBanner(G, kind.banner);
+    if (note) Center(G, "Parent LOC Metrics Include Nested LOC Metrics");
+    ShowSortMethod(G);
+    OutText(G, "\n");
+  }
+  if (!G.totals_no_listing) {
+    for (const NodeData& record : list) kind.show(record, G);
+  }
+  TShowClassInterSummary(list, kind.kind_text, G);
+}
+
+// "  Label: text" with the text wrapped at `width`, continuation lines
+// indented by `indent`; in HTML the label bold and the text escaped, bold,
+// in `color`.
+void LabelledLine(const char* label, const std::string& text, int width,
+                  int indent, const std::string& color, Globals& G) {
+  const std::string wrapped = AdjNameLength(text, width, indent, G);
+  if (G.html_flag) {
+    Out(G, "  <B>%s</B>: <FONT COLOR=%s><B>%s</B></FONT>\n", label,
+        color.c_str(), HTML_template(wrapped).c_str());
+  } else {
+    Out(G, "  %s: %s\n", label, wrapped.c_str());
+  }
+}
+
+// The lines every listed class and interface ends with.
+void MeasureLines(const NodeData& r, Globals& G) {
+  DataLine(r.public_attributes, r.protected_attributes, r.private_attributes,
+           G);
+  MethodLine(r.public_methods, r.protected_methods, r.private_methods, G);
+  ComplexLine(r.params, r.returns, r.cyclo, G);
+  LOCLine(r.loc, r.eloc, r.lloc, r.comments, r.lines, G);
+  OutText(G, "\n");
+}
+
+}  // namespace
+
+void ShowProjectClassSummary(Globals& G) {
+  ShowSection(G.class_list, kClassSection, G);
+}
+
+void ShowProjectInterSummary(Globals& G) {
+  ShowSection(G.interface_list, kInterfaceSection, G);
+}
+
+void ClassDataShow(const NodeData& r, Globals& G) {
+  if (!StartsLikeName(r.name)) return;
+  if (G.csv_mode) {
+    CSVSummaryClassLine(G, r.name, FiguresOf(r));
+    return;
+  }
+  const bool nested = r.nested > 0;
+  const bool is_struct = r.is_struct != 0;
+  // The label's length sets the wrap: the name starts after "  Label: ".
+  const char* label = nested ? (is_struct ? "Nested Struct" : "Nested Class")
+                             : (is_struct ? "Struct" : "Class");
+  const int indent = nested ? (is_struct ? 17 : 16) : (is_struct ? 10 : 9);
+  LabelledLine(label, r.name, 74 - indent, indent, G.html_class_color, G);
+  if (!r.sub_name.empty()) {
+    // The template header lines up under the name of a top-level record.
+    const int sub_indent = is_struct ? 10 : 9;
+    const std::string header =
+        AdjNameLength(r.sub_name, 74 - sub_indent, sub_indent, G);
+    const std::string pad(sub_indent, ' ');
+    if (G.html_flag) {
+      Out(G, "%s<FONT COLOR=%s><B>%s</B></FONT>\n", pad.c_str(),
+          G.html_blue_color.c_str(), HTML_template(header).c_str());
+    } else {
+      Out(G, "%s%s\n", pad.c_str(), header.c_str());
+    }
+  }
+  if (!r.inheritance.empty()) {
+    LabelledLine("Inheritance", r.inheritance, 59, 15, G.html_blue_color, G);
+  }
+  MeasureLines(r, G);
+}
+
+void InterDataShow(const NodeData& r, Globals& G) {
+  if (r.name.find("Interface-") == std::string::npos) return;
+  if (!StartsLikeName(r.name)) return;
+  if (G.csv_mode) {
+    CSVSummaryClassLine(G, r.name, FiguresOf(r));
+    return;
+  }
+  const std::string shown = r.name.substr(r.name.find('-') + 1);
+  if (r.nested > 0) {
+    LabelledLine("Nested Interface", shown, 55, 19, G.html_class_color, G);
+  } else {
+    LabelledLine("Interface", shown, 61, 13, G.html_macro_color, G);
+  }
+  MeasureLines(r, G);
+}
