@@ -232,7 +232,7 @@ void ApplyWork(const char* arg, int argc, char** argv, Globals& G) {
     const char* old_file = argv[argc >= 2 ? argc - 2 : 0];
     OpenOutputNow(G, {old_file, argv[argc - 1]});
     ExtractWork(old_file, argv[argc - 1], G, 1);
-    throw ExitRequest{0};
+    throw ExitRequest{G.run_failures > 0 ? 255 : 0};
   }
 }
 
@@ -433,13 +433,20 @@ void ApplyOption(int letter, const char* arg, int argc, char** argv,
   }
 }
 
+// "--": the words after it are operands, whatever they begin with.
+bool IsEndOfOptions(const char* word) { return strcmp(word, "--") == 0; }
+
 // The number of file operands: the words after the options. An option
 // word is skipped together with the word after it when the word two
 // places on is again an option.
 int CountOperands(int argc, char** argv) {
   int index = 1;
   while (index < argc && argv[index][0] == '-') {
-    if (index + 2 < argc && argv[index + 2][0] == '-') index += 2;
+    if (IsEndOfOptions(argv[index])) return argc - index - 1;
+    if (index + 2 < argc && argv[index + 2][0] == '-' &&
+        !IsEndOfOptions(argv[index + 1])) {
+      index += 2;
+    }
     ++index;
   }
   return argc - index;
@@ -493,6 +500,7 @@ void SetUpParams(int argc, char** argv, Globals& G) {
 int FirstOperand(int argc, char** argv, Globals& G) {
   int index = 1;
   while (index < argc && argv[index][0] == '-') {
+    if (IsEndOfOptions(argv[index])) return index + 1;
     const char option = argv[index][1];
     if (option == 'r' || option == 'O') {
       index += 2;

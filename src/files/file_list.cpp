@@ -120,7 +120,7 @@ void ReadListFile(Llist<NameData>& headers, Llist<NameData>& sources,
         "\n  Error: Cannot read the specified file: %s\n"
         "         for read, %s\n\n",
         G.input_spec.c_str(), strerror(reader.error()));
-    ++G.read_failures;
+    ++G.run_failures;
   }
   G.file_list_file.reset();
 }
