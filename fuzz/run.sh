@@ -42,7 +42,7 @@ for words in '-f\n-n\n-c\na.c' '-F\nlist.txt' '-r\nc,h,java\n.' \
              '-wc\na.c' '-wW\na.c' '-O\nout.txt\n-f\na.c' \
              '-A\n-f\n-s\na.c\nb.h' '-Ta\n-i\nb.h\nc.java' \
              '-k3\n-Rn\n-l\n--\na.c' '-Nv\n-Tq\na.c' '-Es\na.c' '-y'; do
-    printf "$words"'\0Maximum Line Length: 20\nPrinted Page Length: 12\nQuality Notice 7: No\n\0MACRO1\n' \
+    printf -- "$words"'\0Maximum Line Length: 20\nPrinted Page Length: 12\nQuality Notice 7: No\n\0MACRO1\n' \
         >"$corpus_cli/seed-$n"
     n=$((n + 1))
 done
