@@ -392,6 +392,9 @@ struct Globals {
   std::string output_file_name;
   std::string version = "6.01";
   int files_processed = 0;
+  // Reads and writes that failed: a source file read part way, a work file
+  // refused or not loaded. The run then ends with status 255.
+  int run_failures = 0;
   int file_count = 0;
 
   // The one output stream every report line goes to, and its owner when it
