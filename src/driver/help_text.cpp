@@ -70,6 +70,22 @@ const HelpChapter kHelpChapters[12] = {
   the code listing layout and the HTML colors.  Options on the command
   line override them.  Use -y or -hc to show the settings in force;
   redirected to a file, that output is a complete configuration file.
+
+  A number outside its range is an error that names the setting:
+
+       Maximum Line Length                        1 to 65535
+       Maximum Function Name Length               1 to 4094
+       Maximum Function LOC                       1 to 10000000
+       A TAB is equivalent to n space             1 to 32
+       Minimum Whitespace and Comment Percent     0 to 100
+       Maximum functional return points,
+         cyclomatic and interface complexity,
+         methods per class, depth of inheritance
+         tree, derived child classes              0 to 1000000
+       Printed Line Length                       20 to 4096
+       Printed Page Length                        1 to 10000
+       Printed Left Margin                        0 to 200
+       Printed Top Margin                         0 to 100
 )"},
     {"~ Source File Requirements ~",
      R"(  KLV is designed to process only source code from the C, ANSI C, C++
@@ -91,7 +107,8 @@ const HelpChapter kHelpChapters[12] = {
   their letter (-P60, -S"My Header").  Switches are read from left to
   right and some depend on earlier ones: -A -f adds function and file
   lines to the CSV output while -f -A does not.  All switches come
-  before the file names.
+  before the file names; the word -- ends them, so that every word after
+  it is a file name, even one that begins with '-'.
 )"},
     {"~ Files/Directories Names and Wild Cards ~",
      R"(  The Windows operating system requires DOS type paths and filenames. The UNIX
@@ -333,10 +350,11 @@ const HelpSection kHelpSections[31] = {
   the command line, with line numbers and page headers, ready for a code
   review.  No metrics are produced.
 
-       -B 1          Top margin in lines
-       -M 5          Left margin in characters
-       -P 55         Page length in lines, negative for no page breaks
-       -L 80         Line length in characters, at least 20
+       -B 1          Top margin in lines, at most 100
+       -M 5          Left margin in characters, at most 200
+       -P 55         Page length in lines, at most 10000,
+                     negative for no page breaks
+       -L 80         Line length in characters, 20 to 4096
        -S "string"   Page header text
 
        i.e. klv -p -P60 -S"Release 2" *.c > listing.txt
@@ -355,7 +373,11 @@ const HelpSection kHelpSections[31] = {
      R"(  Recursive descent mode will process all the specified files
   with the listed extensions in the directory given and in all its
   subdirectories.  The extensions are separated by commas and the
-  directory must be the last word of the command line.
+  directory must be the last word of the command line.  Each directory
+  is walked once.  Symbolic links to directories are not followed, so
+  the walk neither leaves the tree nor goes round in circles; links to
+  files are taken.  A subdirectory that cannot be read is reported and
+  skipped.
 
        i.e. klv -f -r c,h,cpp src
 )"},

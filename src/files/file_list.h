@@ -13,8 +13,11 @@
 int BuildFileList(int first_operand, Globals& G);
 
 // Adds the files of `dir` whose extension is one of `extensions`,
-// descending into subdirectories unless dir_no_recurse is set. Returns 1,
-// or 0 after an error (already reported).
+// descending into subdirectories unless dir_no_recurse is set. Each
+// directory is walked once (by device and inode) and symbolic links to
+// directories are not followed; a subdirectory that cannot be opened is
+// reported and skipped. Returns 1, or 0 when `dir` itself cannot be opened
+// (already reported).
 int ReadDir(const std::string& dir, const std::string& extensions,
             Llist<NameData>& headers, Llist<NameData>& sources, Globals& G);
 

@@ -88,6 +88,16 @@ void WorkLine(FILE* stream, const std::string& name, int64_t mtime,
 
 void WriteWorkLine(const std::string& name, Globals& G) {
   if (G.work_file == nullptr) return;
+  // A work file holds one file a line: a name with a line end in it would
+  // break the file for every later run.
+  if (name.find_first_of("\r\n") != std::string::npos) {
+    Out(G,
+        "\n  Error: A file name with a line end cannot be kept in the work "
+        "file\n         %s\n         The file is left out of %s\n",
+        name.c_str(), G.work_file_name.c_str());
+    ++G.run_failures;
+    return;
+  }
   const FileMetrics& M = G.metrics;
   WorkLine(G.work_file.get(), WorkLineName(name, G), G.file_mtime,
            G.file_size, M.loc, Eloc(M), Lloc(M), G.parse.file_cyclomatic,

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "config/show_cfg.h"
+#include "driver/options.h"
 #include "test_support.h"
 
 namespace {
@@ -60,6 +61,49 @@ TEST(CfgLine, NoticeSwitchesAndKeyString) {
   ApplyCfgLine("KLV KEY String: Copyright ACME: all rights", c.G);
   EXPECT_EQ(c.G.key_string, "Copyright ACME: all rights");
   EXPECT_EQ(c.G.key_string_set, 1);
+}
+
+// Numbers are refused outside their ranges, with the setting named, before
+// they can wrap round or make a listing or an expansion without end.
+TEST(CfgLine, NumbersOutsideTheirRangesEndTheRun) {
+  const struct {
+    const char* line;
+    const char* shown;
+    const char* range;
+  } cases[] = {
+      {"Maximum Line Length: 4294967295", "Maximum Line Length: 4294967295",
+       "1 to 65535"},
+      {"maximum line length: 99999999999999999999999",
+       "Maximum Line Length: 99999999999999999999999", "1 to 65535"},
+      {"A TAB is equivalent to n space: 100000000",
+       "A TAB is equivalent to n space: 100000000", "1 to 32"},
+      {"Printed Page Length: 2147483648", "Printed Page Length: 2147483648",
+       "1 to 10000"},
+      {"Minimum Comment Percent: 1e999", "Minimum Comment Percent: 1e999",
+       "0 to 100"},
+      {"Printed Line Length: 19", "Printed Line Length: 19", "20 to 4096"},
+  };
+  for (const auto& c : cases) {
+    CapturedRun run;
+    run.G.config_file_path = "/x/klv.cfg";
+    try {
+      ApplyCfgLine(c.line, run.G);
+      ADD_FAILURE() << "accepted " << c.line;
+    } catch (const ExitRequest& e) {
+      EXPECT_EQ(e.status, 1);
+    }
+    EXPECT_EQ(run.Output(), std::string("\n  Error: Configuration file "
+                                        "/x/klv.cfg\n         ") +
+                                c.shown + "\n         The value must be from " +
+                                c.range + ".\n\n");
+  }
+  CapturedRun run;
+  ApplyCfgLine("Maximum Line Length: 65535", run.G);
+  ApplyCfgLine("A TAB is equivalent to n space: 32", run.G);
+  ApplyCfgLine("Minimum Comment Percent: 100", run.G);
+  EXPECT_EQ(run.G.max_line_length, 65535);
+  EXPECT_EQ(run.G.tab_width, 32);
+  EXPECT_EQ(run.G.min_comment_percent, 100.0f);
 }
 
 TEST(CfgLine, ValuesAreCutAtSeventyNineCharacters) {
