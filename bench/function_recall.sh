@@ -196,6 +196,13 @@ precision = 100.0 * matched / len(klv) if klv else 0.0
 print("ctags definitions: %d  klv functions: %d  matched: %d" %
       (len(tags), len(klv), matched))
 print("recall: %.2f%%  precision: %.2f%%" % (recall, precision))
+# The looser measure: distinct names per file, wherever they stand.
+klv_names = {(path, name) for path, name, brace in klv}
+tag_names = {(path, name) for path, name, first, last in tags}
+common = len(klv_names & tag_names)
+print("distinct names per file: recall %.2f%%  precision %.2f%%" %
+      (100.0 * common / max(len(tag_names), 1),
+       100.0 * common / max(len(klv_names), 1)))
 print("definitions klv names otherwise: %d" % len(renamed))
 print("misses: %d whose name is #defined before, %d others" %
       (len(macro_misses), len(misses)))
