@@ -445,7 +445,7 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
       if (!WordFollows(line, end, "namespace")) FunctionInlineMarker(G);
       break;
     case Word::kInterface:
-      if (P.java_file && !P.template_beg_flag && !P.funcname_flag) {
+      if (P.java_file && !P.template_beg_flag) {
         ClassHeaderRule(line, i, ClassKeyword::kInterface, G);
       }
       break;

@@ -291,6 +291,7 @@ struct FileState {
   int class_name_pending = 0;   // the name is the next line's first token
   std::string header_name;      // the name read so far, qualified
   int header_paren = 0;         // local_paren at the keyword
+  int header_angle = 0;         // angle_depth at the keyword
   int header_line = 0;          // line of the keyword
   int header_pos = 0;           // index after the keyword on that line
   int base_list_open = 0;       // the base list goes on on the next line
@@ -391,6 +392,9 @@ struct Globals {
   std::string output_file_name;
   std::string version = "6.01";
   int files_processed = 0;
+  // Reads and writes that failed: a source file read part way, a work file
+  // refused or not loaded. The run then ends with status 255.
+  int run_failures = 0;
   int file_count = 0;
 
   // The one output stream every report line goes to, and its owner when it

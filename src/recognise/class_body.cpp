@@ -154,7 +154,6 @@ void OpenSpecification(Globals& G) {
   P.class_name = c.name;
   ResetMember(G);
   OpenRecord(G);
-  if (c.local) EmitClassWithinFunction(c.is_struct ? "struct" : "class", G);
   if (G.debug_flag) {
     Out(G, "\n  Opening %s %s at } - Line %d\n",
         c.is_interface ? "Interface" : c.is_struct ? "Struct" : "Class",
@@ -166,6 +165,7 @@ void OpenSpecification(Globals& G) {
     ClassBegin(G);
     EmitInheritanceLine(G);
   }
+  if (c.local) EmitClassWithinFunction(c.is_struct ? "struct" : "class", G);
 }
 
 // 'typedef struct { ... } Point;': an unnamed struct takes the first name
@@ -184,7 +184,10 @@ void NameUnnamed(const char* line, int i, Globals& G) {
   if (token.empty()) return;
   std::string renamed = name.substr(0, last) + token;
   if (c.record != nullptr) {
-    if (G.class_index[name] == c.record) G.class_index.erase(name);
+    const auto listed = G.class_index.find(name);
+    if (listed != G.class_index.end() && listed->second == c.record) {
+      G.class_index.erase(listed);
+    }
     c.record->name = renamed;
     G.class_index.emplace(renamed, c.record);
   }
