@@ -567,4 +567,25 @@ TEST_F(OptionsTest, FirstOperandKnowsOnlyRAndOAsTakingAWord) {
   EXPECT_TRUE(Contains(output, "For the specified parameter: -O\n"));
 }
 
+// After "--" every word is a file, also one that begins with '-'; the
+// operand count sees the same words, whatever comes before "--".
+TEST_F(OptionsTest, DoubleDashEndsTheOptions) {
+  EXPECT_EQ(First({"-f", "--", "-x.c", "y.c"}), 3);
+  EXPECT_EQ(First({"-O", "out.txt", "--", "-x.c"}), 4);
+  for (std::vector<std::string> args :
+       {std::vector<std::string>{"-f", "--", "-x.c"},
+        std::vector<std::string>{"-k", "2", "--", "-x.c"},
+        std::vector<std::string>{"-f", "-n", "--", "-x.c"},
+        std::vector<std::string>{"--", "-x.c"}}) {
+    Init_Globals(G);
+    ParseResult r = Parse(args);
+    EXPECT_TRUE(r.ran) << args[0] << " " << args[1];
+    EXPECT_EQ(G.file_count, 1) << args[0] << " " << args[1];
+  }
+  Init_Globals(G);
+  ParseResult r = Parse({"-f", "--"});
+  EXPECT_FALSE(r.ran);
+  EXPECT_EQ(r.status, 1);
+}
+
 }  // namespace
