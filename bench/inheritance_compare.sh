@@ -42,7 +42,7 @@ find "${dirs[@]}" -type f \( -name '*.java' -o -name '*.h' -o -name '*.hpp' \
     -o -name '*.cpp' -o -name '*.cc' \) | LC_ALL=C sort > "$work/files"
 echo "files: $(wc -l < "$work/files")"
 
-ctags --fields=+iK --kinds-java=c --kinds-c++=cs -f "$work/tags" \
+ctags --fields=+iKn --kinds-java=c --kinds-c++=cs -f "$work/tags" \
     -L "$work/files"
 start=$(date +%s.%N)
 "$klv" -i -F "$work/files" > "$work/tree.txt" || true
@@ -52,8 +52,24 @@ plain=$(date +%s.%N)
 echo "klv -i: $(echo "$end - $start" | bc) s; plain analysis: $(echo "$plain - $end" | bc) s"
 
 python3 - "$work/tags" "$work/tree.txt" <<'EOF'
-import re, sys
+import os, re, sys
 from collections import defaultdict
+
+def header(path, line):
+    # The class header from its line to its '{', generic arguments removed.
+    text = ''
+    with open(path, errors='replace') as f:
+        for i, l in enumerate(f, 1):
+            if i >= line:
+                text += ' ' + l.split('//')[0]
+                if '{' in l:
+                    break
+    text = text.split('{')[0]
+    while True:
+        reduced = re.sub(r'<[^<>]*>', '', text)
+        if reduced == text:
+            return text
+        text = reduced
 
 def simple(name):
     name = re.sub(r'<.*', '', name.strip())
@@ -67,11 +83,15 @@ for line in open(sys.argv[1], errors='replace'):
     cols = line.rstrip('\n').split('\t')
     name, pattern, fields = cols[0], cols[2], cols[3:]
     bases = []
+    line = 0
     for f in fields:
         if f.startswith('inherits:'):
             bases = [b for b in re.split(r',(?![^<]*>)', f[9:]) if b]
-    if pattern.endswith('.java') or '.java' in cols[1]:
-        bases = bases[:1] if ' extends ' in pattern else []
+        if f.startswith('line:'):
+            line = int(f[5:])
+    if cols[1].endswith('.java'):
+        extends = re.search(r'\bextends\b', header(cols[1], line))
+        bases = bases[:1] if extends else []
     tags[simple(name)].append(frozenset(simple(b) for b in bases))
 
 # klv: the tree, node -> parents; depth check
@@ -113,6 +133,6 @@ for key, sets in tags.items():
 print(f"classes compared: {compared}  same bases: {same}"
       f"  ({100.0 * same / max(compared, 1):.2f}%)")
 print(f"tree nodes with a depth other than their base's + 1: {bad_depth}")
-for key, theirs, mine in misses[:40]:
+for key, theirs, mine in misses[:int(os.environ.get("SHOW", "40"))]:
     print(f"  {key}: ctags {theirs}  klv {mine}")
 EOF

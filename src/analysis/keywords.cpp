@@ -9,6 +9,7 @@
 #include "analysis/keyword_rules.h"
 #include "analysis/scanner.h"
 #include "notices/keyword_notices.h"
+#include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
 
 namespace {
@@ -20,7 +21,7 @@ enum class Word : uint8_t {
   kElse, kEnum, kExit, kExtends, kFalse, kFor, kFree, kFriend, kGoto, kIf,
   kImport, kInline, kInterface, kMalloc, kMutable, kNamespace, kNew,
   kOperator, kOr, kOverload, kPackage, kPrivate, kProtected, kPublic,
-  kRealloc, kReinterpretCast, kReturn, kStatic, kStaticCast, kStruct,
+  kRealloc, kRecord, kReinterpretCast, kReturn, kStatic, kStaticCast, kStruct,
   kSwitch, kTemplate, kThis, kThrow, kTrue, kTry, kTypedef, kTypeid, kUnion,
   kUsing, kVirtual, kVoid, kWcharT, kWhile, kUnderscoreExit,
 };
@@ -130,6 +131,7 @@ constexpr WordRule kP[] = {
 };
 constexpr WordRule kR[] = {
     Set("realloc", "( \t", Word::kRealloc),
+    Set("record", " \t", Word::kRecord),
     Set("reinterpret_cast", " <\n\t\r", Word::kReinterpretCast),
     Set("return", " \t;(\n\r", Word::kReturn),
 };
@@ -312,6 +314,13 @@ bool CppWord(const WordRule& rule, int line_number, Globals& G) {
   return false;
 }
 
+// The next code word after index `end` is `word`.
+bool WordFollows(const char* line, int end, const char* word) {
+  const int at = NextCodeIndex(line, end);
+  const size_t n = strlen(word);
+  return strncmp(line + at, word, n) == 0 && !IsNameChar(line[at + n]);
+}
+
 // A return point of the current function.
 void ReturnPoint(Globals& G) { ++G.parse.func_return_count; }
 
@@ -432,10 +441,11 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
       break;
     case Word::kInline:
       Bump(M.inline_count, 1);
-      FunctionInlineMarker(G);
+      // 'inline namespace v1 {' declares no inline function.
+      if (!WordFollows(line, end, "namespace")) FunctionInlineMarker(G);
       break;
     case Word::kInterface:
-      if (P.java_file && !P.template_beg_flag && !P.funcname_flag) {
+      if (P.java_file && !P.template_beg_flag) {
         ClassHeaderRule(line, i, ClassKeyword::kInterface, G);
       }
       break;
@@ -466,6 +476,13 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
       break;
     case Word::kRealloc:
       EmitReallocNotice(line_number, G);
+      break;
+    case Word::kRecord:
+      // A contextual word: a record header only before a name and '('.
+      if (P.java_file && RecordHeaderFollows(line, end)) {
+        ClassHeaderRule(line, i, ClassKeyword::kRecord, G);
+        if (P.class_header_pending) P.record_pending = 1;
+      }
       break;
     case Word::kReturn:
       Bump(M.return_count, 1);
@@ -548,6 +565,16 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
 
 void RecogniseWord(const char* line, int& i, int line_number, Globals& G) {
   const unsigned char first = static_cast<unsigned char>(line[i]);
+  if (first == '@') {
+    // '@interface Name {' declares an annotation type: an interface.
+    FileState& P = G.parse;
+    if (P.java_file && strncmp(line + i + 1, "interface", 9) == 0 &&
+        InSet(line[i + 10], kWhite) && !P.template_beg_flag &&
+        !P.funcname_flag) {
+      ClassHeaderRule(line, i + 1, ClassKeyword::kInterface, G);
+    }
+    return;
+  }
   const uint8_t group = kTables.group[first];
   if (group == 0) return;
   if (i > 0 &&

@@ -97,9 +97,10 @@ bool NoteDefaultsInUse(const Globals& G, FILE* to) {
   }
   if (missing.empty()) return false;
   fprintf(to,
-          "\n  Note: %s cannot be created; klv runs with its built-in\n"
-          "        defaults.  To configure it, put klv.cfg and klv_macro.cfg in\n"
-          "        a directory of your own and name that directory in KLVHOME:\n"
+          "\n  Note: Cannot create %s;\n"
+          "        klv runs with its built-in defaults.  To configure it, put\n"
+          "        klv.cfg and klv_macro.cfg in a directory of your own and\n"
+          "        name that directory in KLVHOME:\n"
           "          mkdir -p ~/.klv && klv -y > ~/.klv/klv.cfg\n"
           "          export KLVHOME=~/.klv\n",
           missing.c_str());

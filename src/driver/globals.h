@@ -104,6 +104,7 @@ struct ClassLevel {
   std::string inheritance_line;  // formatted base list, or empty
   int is_struct = 0;
   int is_interface = 0;
+  int is_record = 0;     // a Java record
   int local = 0;         // opened inside a function body
   int scope = 0;         // brace depth inside it (1: directly in its body)
   int inner_init = 0;    // the block open at depth 2 is an initialiser
@@ -146,6 +147,10 @@ struct FileState {
   int in_string = 0;
   int in_char = 0;
   int c_comment_line = 0;
+  // How the open string literal ends (a StringKind of
+  // analysis/literal_forms.h), and a raw string's delimiter.
+  int string_kind = 0;
+  std::string raw_delimiter;
 
   // Comment runs: the block of comment lines written above a function.
   int comment_run_open = 0;
@@ -201,6 +206,8 @@ struct FileState {
   int func_param_count = 0;
   int param_paren_depth = 0;    // local_paren just inside the list's '('
   int param_list_start = -1;    // a later '(' of the line opens the list
+  int param_list_open_at = -1;  // index of the list's '(' ...
+  int param_list_open_line = 0;  // ... on this line
   int param_angle_depth = 0;    // angle depth at the list's '('
   // The state of a parameter list that has closed: a ';' then ends a
   // prototype, unless the parameters are declared before the body.
@@ -271,6 +278,11 @@ struct FileState {
   // brace), which kind it is, a declaration rather than a definition,
   // and the base list read so far.
   int class_header_pending = 0;
+  // A Java record header: its component list, its components counted.
+  int record_pending = 0;
+  int record_list_open = 0;
+  int record_angle_depth = 0;
+  int record_components = 0;
   int struct_pending = 0;
   int interface_pending = 0;
   int class_declaration = 0;
@@ -279,6 +291,7 @@ struct FileState {
   int class_name_pending = 0;   // the name is the next line's first token
   std::string header_name;      // the name read so far, qualified
   int header_paren = 0;         // local_paren at the keyword
+  int header_angle = 0;         // angle_depth at the keyword
   int header_line = 0;          // line of the keyword
   int header_pos = 0;           // index after the keyword on that line
   int base_list_open = 0;       // the base list goes on on the next line

@@ -154,7 +154,7 @@ const HelpChapter kHelpChapters[12] = {
 )"},
 };
 
-const HelpSection kHelpSections[30] = {
+const HelpSection kHelpSections[31] = {
     {"  Automated CSV File Output Mode", "  -A<mode>",
      R"(  The CSV mode creates a Comma Separated Variables output for import
   into a spreadsheet or a script.  The report header and titles are
@@ -427,6 +427,23 @@ const HelpSection kHelpSections[30] = {
 
        i.e. klv -wc *.c
             klv -wx old.dat new.dat
+)"},
+    {"  Configured CSV File Report", "  -X<mode>",
+     R"(  Writes one CSV line per analysed file with the fields and the column
+  order that a report configuration selects, after a title line.  The
+  report is the run's only output: no other report option may be given.
+
+       -Xc  Prints the configuration template: every field with Yes or
+            No (as klv_csv_file_report.cfg in the current directory
+            selects them, or all Yes without it)
+       -X "File CSV my.cfg"  Writes the report that my.cfg selects;
+            without a name, klv_csv_file_report.cfg or all fields
+
+  A ratio whose divisor is 0 is written as 0 (0.00 or 0.0000), so that
+  every cell reads as a number.
+
+       i.e. klv -Xc > my.cfg
+            klv -X "File CSV my.cfg" -O metrics.csv *.c *.h
 )"},
     {"  * JSON and SARIF Reports", "  --json=FILE  --sarif=FILE",
      R"(  These options write, beside the normal report, which stays as it

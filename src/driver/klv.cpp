@@ -301,19 +301,21 @@ int Run(int argc, char** argv, Globals& G) {
       !G.convert_flag && !G.csv_file_report) {
     ProjectReports(G);
   }
+  bool work_written = true;
   if (!G.print_flag && !G.convert_flag) {
     Benchmark(timer, G);
-    FinishWorkFile(G);
+    work_written = FinishWorkFile(G);
     if (!G.csv_mode && !G.csv_file_report) {
       Out(G, "  %s\n\n", Rule72('_').c_str());
     }
   }
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");
   // The notice count, cut at the largest status the system keeps whole; a
-  // file that could not be read fails the run.
+  // file that could not be read fails the run, and so does a report or
+  // work file that could not be written.
   int status = G.notice_flag ? std::clamp(G.metrics.notice_count, 0, 255) : 0;
   if (G.run_failures > 0) status = 255;
-  if (!WriteReportFiles(G, report_files)) status = -1;
+  if (!WriteReportFiles(G, report_files) || !work_written) status = -1;
   Progress(G, "Processing complete\n");
   Progress(G, "\nKLV Processed - %d files to output file %s\n",
            G.files_processed, G.output_file_name.c_str());

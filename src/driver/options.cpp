@@ -525,6 +525,10 @@ int FirstOperand(int argc, char** argv, Globals& G) {
         }
         throw ExitRequest{1};
       }
+    } else if (option == 'X' && argv[index][2] == '\0' && index + 1 < argc) {
+      // -X "File CSV my.cfg": the report request is the next word, as the
+      // template's own example writes it, not the first file.
+      index += 2;
     } else {
       ++index;
     }

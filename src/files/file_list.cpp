@@ -10,6 +10,7 @@
 #include <set>
 #include <utility>
 
+#include "analysis/file_type.h"
 #include "driver/line_reader.h"
 #include "driver/options.h"
 #include "driver/timer.h"
@@ -51,7 +52,7 @@ void AddFile(const std::string& name, const char* dot, Llist<NameData>& headers,
 void AddOperand(const std::string& name, bool check_output_name,
                 Llist<NameData>& headers, Llist<NameData>& sources,
                 Globals& G) {
-  const char* dot = strrchr(name.c_str(), '.');
+  const char* dot = ExtensionDot(name.c_str());
   if (dot == nullptr) return;
   if (valid_ext(dot + 1, G.source_extensions.c_str(), G.case_sensitive_names,
                 G)) {
@@ -130,7 +131,7 @@ void ReadListFile(Llist<NameData>& headers, Llist<NameData>& sources,
   Out(G, G.sort_names_flag ? "\n  Sorted By File Name and Type\n"
                            : "\n  Not Sorted\n");
   Out(G, "  Files To Process: %d\n\n", G.file_list.count());
-  for (const NameData& file : G.file_list) Out(G, "%s\n", file.name.c_str());
+  for (const NameData& file : G.file_list) FileShow(file, G);
   Out(G, "\n");
   Benchmark(timer, G);
   Out(G, "  %s\n\n", Rule72('_').c_str());
@@ -174,7 +175,7 @@ int WalkDir(const std::string& dir, const std::string& extensions,
     if (!G.dir_no_recurse && IsRealDirectory(entry, path)) {
       WalkDir(path, extensions, visited, headers, sources, G);
     }
-    const char* dot = strrchr(path.c_str(), '.');
+    const char* dot = ExtensionDot(path.c_str());
     if (dot == nullptr) continue;
     const std::string_view ext(dot + 1);
     if (ForEachWord(extensions, " .,*\t\r\n",
@@ -230,5 +231,13 @@ int BuildFileList(int first_operand, Globals& G) {
   LlistConcat(G.file_list, headers);
   LlistConcat(G.file_list, sources);
   if (G.list_files_only) ShowFileListAndExit(timer, G);
+  // Under KLVDEBUG the file set is shown before any file is analysed.
+  if (G.debug_flag) {
+    for (const NameData& file : G.file_list) FileShow(file, G);
+  }
   return G.file_list.count();
+}
+
+void FileShow(const NameData& file, Globals& G) {
+  Out(G, "%s\n", file.name.c_str());
 }

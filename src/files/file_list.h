@@ -8,7 +8,8 @@
 #include "driver/globals.h"
 
 // Fills G.file_list, headers first, and returns its count. With -Rl it
-// prints the list instead and ends the run (ExitRequest 0).
+// prints the list instead and ends the run (ExitRequest 0); under KLVDEBUG
+// (debug_flag) it prints the list and returns.
 int BuildFileList(int first_operand, Globals& G);
 
 // Adds the files of `dir` whose extension is one of `extensions`,
@@ -24,5 +25,8 @@ int ReadDir(const std::string& dir, const std::string& extensions,
 // separated), compared without regard to case when `case_blind` is 1.
 // Every extension passes when validation is switched off.
 int valid_ext(const char* ext, const char* list, int case_blind, Globals& G);
+
+// Prints one name of the file list and a newline.
+void FileShow(const NameData& file, Globals& G);
 
 #endif  // KLV_FILES_FILE_LIST_H_

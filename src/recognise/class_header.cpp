@@ -10,6 +10,7 @@
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
 #include "recognise/functions.h"
+#include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
 #include "reports/output.h"
 
@@ -81,8 +82,9 @@ int ReadName(const char* line, int k, bool keep_arguments, std::string& out) {
     while (IsNameChar(line[k]) || line[k] == '~') ++k;
     out.append(line + start, static_cast<size_t>(k - start));
     if (line[k] == '<') {
-      int end = GroupEnd(line, k, '<', '>');
-      if (end < 0) end = static_cast<int>(strlen(line));
+      // Arguments that go on on the next line are not kept.
+      const int end = GroupEnd(line, k, '<', '>');
+      if (end < 0) return static_cast<int>(strlen(line));
       if (keep_arguments) out.append(line + k, static_cast<size_t>(end - k));
       k = end;
     }
@@ -235,6 +237,7 @@ void ClassHeaderCancel(Globals& G) {
   P.inheritance_flag = 0;
   P.inheritance_line.clear();
   P.base_list_open = 0;
+  RecordHeaderEnds(G);
 }
 
 void ClassLineStart(const char* line, Globals& G) {
@@ -249,6 +252,9 @@ void ClassLineStart(const char* line, Globals& G) {
 
 bool ClassDecorationParen(int i, const Globals& G) {
   const FileState& P = G.parse;
+  // In the template arguments of a header ('struct Min :
+  // std::integral_constant<uintptr_t, (V < Min<Vs...>::value)>').
+  if (P.class_header_pending && P.angle_depth > P.header_angle) return true;
   return P.decor_line == G.metrics.lines && i < P.decor_end;
 }
 
@@ -287,7 +293,17 @@ void ClassBaseList(const char* line, int i, Globals& G) {
 
 std::string FormatInheritline(const std::string& text, Globals& G) {
   std::string s = text;
-  if (G.parse.java_file) StripImplements(s);
+  if (G.parse.java_file) {
+    StripImplements(s);
+    // A sealed class's permitted subclasses are no bases.
+    for (size_t at = s.find("permits"); at != std::string::npos;
+         at = s.find("permits", at + 1)) {
+      if ((at == 0 || !IsNameChar(s[at - 1])) && !IsNameChar(s[at + 7])) {
+        s.resize(at);
+        break;
+      }
+    }
+  }
   const size_t brace = s.find('{');
   if (brace != std::string::npos) s.resize(brace);
   for (std::string_view word :

@@ -10,15 +10,29 @@ namespace {
 
 using NameIndex = std::unordered_map<std::string, std::vector<TreeNode*>>;
 
-void IndexAdd(NameIndex& index, const std::string& key, TreeNode* node) {
-  index[key].push_back(node);
+// A node's place in the index of its name (forest or lost) and in that of
+// its parent name (lost-child list entries), so that removal takes no walk.
+size_t& SlotIn(InheritanceTree& tree, const NameIndex& index, TreeNode* node) {
+  return &index == &tree.lost_by_parent ? node->parent_slot : node->name_slot;
 }
 
-void IndexRemove(NameIndex& index, const std::string& key, TreeNode* node) {
+void IndexAdd(InheritanceTree& tree, NameIndex& index, const std::string& key,
+              TreeNode* node) {
+  std::vector<TreeNode*>& nodes = index[key];
+  SlotIn(tree, index, node) = nodes.size();
+  nodes.push_back(node);
+}
+
+void IndexRemove(InheritanceTree& tree, NameIndex& index,
+                 const std::string& key, TreeNode* node) {
   auto it = index.find(key);
   if (it == index.end()) return;
   std::vector<TreeNode*>& nodes = it->second;
-  nodes.erase(std::remove(nodes.begin(), nodes.end(), node), nodes.end());
+  const size_t slot = SlotIn(tree, index, node);
+  if (slot >= nodes.size() || nodes[slot] != node) return;
+  nodes[slot] = nodes.back();
+  SlotIn(tree, index, nodes[slot]) = slot;
+  nodes.pop_back();
   if (nodes.empty()) index.erase(it);
 }
 
@@ -59,7 +73,7 @@ void EnterForest(InheritanceTree& tree, TreeNode* node,
                  std::vector<const std::string*>* names = nullptr) {
   ForSubtree(node, [&](TreeNode* n) {
     n->place = TreePlace::kForest;
-    IndexAdd(tree.forest_names, n->name, n);
+    IndexAdd(tree, tree.forest_names, n->name, n);
     if (names != nullptr) names->push_back(&n->name);
   });
 }
@@ -67,7 +81,7 @@ void EnterForest(InheritanceTree& tree, TreeNode* node,
 void LeaveForest(InheritanceTree& tree, TreeNode* node) {
   ForSubtree(node, [&](TreeNode* n) {
     n->place = TreePlace::kNone;
-    IndexRemove(tree.forest_names, n->name, n);
+    IndexRemove(tree, tree.forest_names, n->name, n);
   });
 }
 
@@ -75,17 +89,17 @@ void LeaveForest(InheritanceTree& tree, TreeNode* node) {
 void EnterLost(InheritanceTree& tree, TreeNode* node, bool top) {
   ForSubtree(node, [&](TreeNode* n) {
     n->place = TreePlace::kLost;
-    IndexAdd(tree.lost_names, n->name, n);
+    IndexAdd(tree, tree.lost_names, n->name, n);
   });
-  if (top) IndexAdd(tree.lost_by_parent, node->parent_name, node);
+  if (top) IndexAdd(tree, tree.lost_by_parent, node->parent_name, node);
 }
 
 // Takes an entry out of the lost-child list and its indexes.
 std::unique_ptr<TreeNode> TakeLost(InheritanceTree& tree, TreeNode* node) {
-  IndexRemove(tree.lost_by_parent, node->parent_name, node);
+  IndexRemove(tree, tree.lost_by_parent, node->parent_name, node);
   ForSubtree(node, [&](TreeNode* n) {
     n->place = TreePlace::kNone;
-    IndexRemove(tree.lost_names, n->name, n);
+    IndexRemove(tree, tree.lost_names, n->name, n);
   });
   return Extract(tree.lost, node);
 }

@@ -57,6 +57,9 @@ struct TreeNode {
   TreeNode* up = nullptr;
   uint64_t seq = 0;
   TreePlace place = TreePlace::kNone;
+  // Positions in the name indexes below (for removal without a search).
+  size_t name_slot = 0;
+  size_t parent_slot = 0;
 };
 
 // The forest, the lost-child list and their indexes.
@@ -65,7 +68,7 @@ struct InheritanceTree {
   TreeList lost{TreeNodeOrder{true}};
   uint64_t next_seq = 0;
   // Every node of the forest by name, and every node of the lost-child
-  // list and below it by name.
+  // list and below it by name, each in no particular order.
   std::unordered_map<std::string, std::vector<TreeNode*>> forest_names;
   std::unordered_map<std::string, std::vector<TreeNode*>> lost_names;
   // The lost-child list's entries by parent name.

@@ -128,10 +128,12 @@ TEST(DefaultsNote, NamesTheMissingFilesOnceAndKlvhome) {
   std::string text(4096, '\0');
   text.resize(fread(text.data(), 1, text.size(), to));
   fclose(to);
-  EXPECT_EQ(text.find("\n  Note: " + dir.path() + "/klv_macro.cfg cannot be"),
+  EXPECT_EQ(text.find("\n  Note: Cannot create " + dir.path() +
+                      "/klv_macro.cfg;\n        klv runs with its built-in "
+                      "defaults."),
             0u);
-  EXPECT_NE(text.find("Note: /nonexistent/klv.cfg and "
-                      "/nonexistent/klv_macro.cfg cannot be created;"),
+  EXPECT_NE(text.find("Note: Cannot create /nonexistent/klv.cfg and "
+                      "/nonexistent/klv_macro.cfg;\n"),
             std::string::npos);
   EXPECT_NE(text.find("export KLVHOME=~/.klv"), std::string::npos);
   EXPECT_TRUE(c.Output().empty());  // never on the report

@@ -110,6 +110,17 @@ TEST(CfgLine, ValuesAreCutAtSeventyNineCharacters) {
   CapturedRun c;
   ApplyCfgLine("Work file location path: " + std::string(200, 'p'), c.G);
   EXPECT_EQ(c.G.work_file_path, std::string(79, 'p'));
+  // One past the limit is cut as well, and the cut counts from the first
+  // character after the leading blanks.
+  ApplyCfgLine("Work file location path:   " + std::string(80, 'q'), c.G);
+  EXPECT_EQ(c.G.work_file_path, std::string(79, 'q'));
+  ApplyCfgLine("Work file location path: " + std::string(79, 'r'), c.G);
+  EXPECT_EQ(c.G.work_file_path, std::string(79, 'r'));
+  // The key string and the page header keep the same limit.
+  ApplyCfgLine("KLV KEY String: " + std::string(80, 'k'), c.G);
+  EXPECT_EQ(c.G.key_string, std::string(79, 'k'));
+  ApplyCfgLine("Printed Page Header: H" + std::string(79, 'h'), c.G);
+  EXPECT_EQ(c.G.listing_header, "H" + std::string(78, 'h'));
 }
 
 TEST(LoadCfg, MissingFileIsCreatedFromTheTemplateAndReadBack) {

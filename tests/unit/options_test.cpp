@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "driver/globals.h"
@@ -291,6 +292,16 @@ TEST_F(OptionsTest, BadSortKeysWarnAndFallBackToNameOrder) {
             "\n  Error: 9 invalid sort key value.\n"
             "         Defaulting to name sort\n"
             "         Use -hs for help text\n");
+
+  // The keys are 0..6: just past either end is refused too.
+  for (const auto& [arg, key, refused] :
+       {std::tuple{"-k7", 1, true}, std::tuple{"-k6", 6, false},
+        std::tuple{"-k0", 0, false}}) {
+    Init_Globals(G);
+    r = Parse({arg, "a.c"});
+    EXPECT_EQ(G.sort_key, key) << arg;
+    EXPECT_EQ(Contains(r.output, "invalid sort key value"), refused) << arg;
+  }
 
   Init_Globals(G);
   r = Parse({"-k-1", "a.c"});

@@ -1,0 +1,3 @@
+package zoo;
+class A extends B {
+}

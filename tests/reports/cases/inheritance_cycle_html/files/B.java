@@ -1,0 +1,3 @@
+package zoo;
+class B extends A {
+}
