@@ -446,6 +446,7 @@ int CountOperands(int argc, char** argv) {
     if (index + 2 < argc && argv[index + 2][0] == '-' &&
         !IsEndOfOptions(argv[index + 1])) {
       index += 2;
+      if (IsEndOfOptions(argv[index])) continue;
     }
     ++index;
   }

@@ -431,7 +431,9 @@ TEST_F(OptionsTest, WorkModesSwitchToATotalsOnlyWorkRun) {
   EXPECT_EQ(G.work_diff_flag, 0);
 }
 
-TEST_F(OptionsTest, WorkExtractionOfMissingWorkFilesEndsTheRunWith255) {
+// Work files that cannot be loaded fail the extraction (status 255); two
+// good ones end it with 0 (report test work_extract).
+TEST_F(OptionsTest, WorkExtractionOfMissingFilesFails) {
   ParseResult r = Parse({"-wx", "old.dat", "new.dat"});
   EXPECT_FALSE(r.ran);
   EXPECT_EQ(r.status, 255);
@@ -576,6 +578,27 @@ TEST_F(OptionsTest, FirstOperandKnowsOnlyRAndOAsTakingAWord) {
             "metrics.htm\n\n");
   EXPECT_EQ(First({"-O", "out.txt"}, &output), -1);
   EXPECT_TRUE(Contains(output, "For the specified parameter: -O\n"));
+}
+
+// After "--" every word is a file, also one that begins with '-'; the
+// operand count sees the same words, whatever comes before "--".
+TEST_F(OptionsTest, DoubleDashEndsTheOptions) {
+  EXPECT_EQ(First({"-f", "--", "-x.c", "y.c"}), 3);
+  EXPECT_EQ(First({"-O", "out.txt", "--", "-x.c"}), 4);
+  for (std::vector<std::string> args :
+       {std::vector<std::string>{"-f", "--", "-x.c"},
+        std::vector<std::string>{"-k", "2", "--", "-x.c"},
+        std::vector<std::string>{"-f", "-n", "--", "-x.c"},
+        std::vector<std::string>{"--", "-x.c"}}) {
+    Init_Globals(G);
+    ParseResult r = Parse(args);
+    EXPECT_TRUE(r.ran) << args[0] << " " << args[1];
+    EXPECT_EQ(G.file_count, 1) << args[0] << " " << args[1];
+  }
+  Init_Globals(G);
+  ParseResult r = Parse({"-f", "--"});
+  EXPECT_FALSE(r.ran);
+  EXPECT_EQ(r.status, 1);
 }
 
 }  // namespace
