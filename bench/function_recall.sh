@@ -2,10 +2,14 @@
 # Compares the functions klv finds with the function definitions Universal
 # Ctags lists for the same files, and prints recall and precision.
 #
-#   bench/function_recall.sh DIR...      every *.c, *.h and *.java below DIR
+#   bench/function_recall.sh DIR...      every *.c, *.h, *.cc, *.cpp, *.hpp
+#                                        and *.java below DIR
 #
 #   KLV=path      the program (default build/klv)
 #   SHOW=n        list up to n misses and n extras (default 20)
+#   LOST_AFTER=re also count the misses written after a line of their file
+#                 that matches the Python regular expression re (say, a
+#                 raw string literal: functions lost behind a construct)
 #
 # klv runs once over all files, as a project (so #define names of earlier
 # files are macro names in later ones), with -f -n: each function's report
@@ -15,10 +19,11 @@
 # Matching rule: a klv function matches a ctags definition of the same file
 # and the same name whose extent (ctags' line of the name to its end line)
 # holds the line of klv's opening brace; each definition matches at most
-# once. Java names are compared bare: klv's name after its last '.' or ':'
-# (package and class prefixes), since classes are not recognised yet.
-# ctags entries without a body (a method declared in an interface, an
-# abstract method: no '{' from its line to its end line) are left out.
+# once. Names are compared bare: klv's name after its last '.' or ':'
+# (namespace, package and class prefixes), as ctags gives them.
+# ctags' lambdas (named '__anon...') and its entries without a body (a
+# method declared in an interface, an abstract method: no '{' from its
+# line to its end line) are left out.
 #
 # recall    = matched / ctags definitions
 # precision = matched / klv functions
@@ -40,9 +45,12 @@ command -v ctags >/dev/null || { echo "function_recall: ctags missing" >&2; exit
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/klv-recall.XXXXXX")
 trap 'rm -rf -- "$tmp"' EXIT
 
-find "$@" -type f \( -name '*.c' -o -name '*.h' -o -name '*.java' \) |
+find "$@" -type f \( -name '*.c' -o -name '*.h' -o -name '*.cc' \
+    -o -name '*.cpp' -o -name '*.hpp' -o -name '*.java' \) |
     LC_ALL=C sort >"$tmp/files"
 [ -s "$tmp/files" ] || { echo "function_recall: no files" >&2; exit 1; }
+# klv runs in another directory: the paths are made absolute.
+sed -i 's|^\([^/]\)|'"$PWD"'/\1|' "$tmp/files"
 
 # klv reads its configuration files beside the program: a copy runs with
 # long file and function names kept on one line and an empty macro file.
@@ -52,19 +60,19 @@ printf 'Wrap long names in reports : No\n' >"$tmp/klv.cfg"
 (cd "$tmp" && xargs -d '\n' -a "$tmp/files" "$tmp/klv" -f -n) \
     >"$tmp/klv.out" 2>&1
 xargs -d '\n' -a "$tmp/files" ctags --sort=no --output-format=json \
-    --fields=+ne --c-kinds=f --java-kinds=m -f - >"$tmp/ctags.json" 2>/dev/null
+    --fields=+ne --c-kinds=f --c++-kinds=f --java-kinds=m -f - >"$tmp/ctags.json" 2>/dev/null
 
-python3 - "$tmp/klv.out" "$tmp/ctags.json" "$SHOW" "$tmp/files" <<'EOF'
+python3 - "$tmp/klv.out" "$tmp/ctags.json" "$SHOW" "$tmp/files" \
+    "${LOST_AFTER:-}" <<'EOF'
 import json, re, sys
 from collections import defaultdict
 
 klv_out, ctags_json, show = sys.argv[1], sys.argv[2], int(sys.argv[3])
 files_list = sys.argv[4]
+lost_after = re.compile(sys.argv[5]) if sys.argv[5] else None
 
 def bare(name, path):
-    if path.endswith('.java'):
-        name = re.split(r'[.:]', name)[-1]
-    return name
+    return re.split(r'[.:]', name)[-1]
 
 # klv: file heading, then per function a begin marker and the name line.
 klv = []
@@ -100,6 +108,8 @@ for line in open(ctags_json, errors='replace'):
         continue
     if t.get('_type') != 'tag' or t.get('kind') not in ('function', 'method'):
         continue
+    if t['name'].startswith('__anon'):
+        continue  # a lambda: ctags names it, no definition names it
     end = t.get('end', t['line'])
     if not has_body(t['path'], t['line'], end):
         continue
@@ -191,6 +201,15 @@ for k in extra_kind:
 print("extras: %d named otherwise, %d inside a dropped body, %d others" %
       (kinds['named otherwise'], kinds['inside a dropped body'],
        kinds['other']))
+if lost_after is not None:
+    def after_construct(path, line):
+        return any(lost_after.search(t) for t in lines_of[path][:line - 1])
+    behind = [t for t in misses + macro_misses
+              if after_construct(t[0], t[2])]
+    print("misses after a line matching %s: %d" %
+          (lost_after.pattern, len(behind)))
+    for path, name, first, last in behind[:show]:
+        print("  %s:%d %s" % (path, first, name))
 if show > 0:
     print("\nother misses (file:line name):")
     for path, name, first, last in misses[:show]:

@@ -1,6 +1,7 @@
 #include "analysis/file_convert.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,7 +10,7 @@
 #include <cstring>
 
 #include "analysis/detab.h"
-#include "work/file_copy.h"
+#include "work/replace_file.h"
 #include "reports/framing.h"
 #include "reports/output.h"
 
@@ -39,35 +40,32 @@ void ToDos(std::string& s) {
   }
 }
 
-// Creates the temporary file, refusing to reuse an existing one: it may be
-// the converted text that an earlier failed run left behind.
-FilePtr CreateTemporary(const std::string& tmp) {
-  const int fd = open(tmp.c_str(), O_RDWR | O_CREAT | O_EXCL, 0660);
-  if (fd < 0) return nullptr;
-  FilePtr out(fdopen(fd, "w+b"));
-  if (out == nullptr) {
-    const int err = errno;
-    close(fd);
-    remove(tmp.c_str());
-    errno = err;
-  }
-  return out;
+// The message of a conversion that did not take place; the file keeps its
+// text.
+int Unchanged(const char* path, const std::string& why, Globals& G) {
+  Out(G,
+      "\n  Error: Failure to update source file %s\n         %s\n"
+      "         The file is unchanged.\n\n",
+      path, why.c_str());
+  return 0;
 }
 
-// Flushes and closes the temporary file, making sure its text reached the
-// disk: it is the only complete copy while the source is being rewritten.
-bool FinishTemporary(FilePtr out) {
-  bool ok = fflush(out.get()) == 0;
-  if (ok && fsync(fileno(out.get())) != 0 && errno != EINVAL) ok = false;
-  const int err = errno;
-  if (fclose(out.release()) != 0) return false;
-  errno = err;
-  return ok;
+std::string Because(const char* what, int error) {
+  return std::string(what) + ": " + strerror(error);
 }
 
-void FileError(const char* what, const std::string& name, int err, Globals& G) {
-  Out(G, "\n  Error: Cannot %s the specified file: %s\n  %s\n\n", what,
-      name.c_str(), strerror(err));
+// An earlier version wrote the converted text to the file's name with
+// ".tmp" appended and could leave it behind; it is no longer used, so it
+// neither blocks the conversion nor is touched by it.
+void NoteOldTemporary(const char* path, Globals& G) {
+  const std::string old = std::string(path) + ".tmp";
+  struct stat st {};
+  if (lstat(old.c_str(), &st) != 0) return;
+  Out(G,
+      "  Note: %s is left from an interrupted or failed conversion\n"
+      "        of this file by an earlier klv; it is not used and not\n"
+      "        changed. Compare it with the file, then remove it.\n",
+      old.c_str());
 }
 
 }  // namespace
@@ -95,11 +93,24 @@ int DeFile(FilePtr in, const char* path, Globals& G) {
   if (G.convert_unix) Out(G, "  Removing Carriage Returns '\\r' from file\n");
   if (G.convert_dos) Out(G, "  Adding Carriage Returns '\\r' to file\n");
 
-  const std::string tmp = std::string(path) + ".tmp";
-  FilePtr out = CreateTemporary(tmp);
-  if (out == nullptr) {
-    FileError("open", tmp, errno, G);
-    return 0;
+  NoteOldTemporary(path, G);
+
+  struct stat old {};
+  if (fstat(fileno(in.get()), &old) != 0) {
+    return Unchanged(path, Because("It cannot be examined", errno), G);
+  }
+  std::string why = WhyNotReplaceable(old);
+  if (!why.empty()) return Unchanged(path, why, G);
+  Replacement out(ReplacedPath(path));
+  if (!out.ok()) {
+    return Unchanged(path, Because("No temporary file can be made beside it",
+                                   errno), G);
+  }
+  if (!out.TakeOwnerAndMode(old, why)) return Unchanged(path, why, G);
+  FilePtr text(fdopen(dup(out.fd()), "wb"));
+  if (text == nullptr) {
+    return Unchanged(path, Because("The converted text cannot be written",
+                                   errno), G);
   }
 
   // Every line is converted, a last one without a line end too: whatever
@@ -108,54 +119,36 @@ int DeFile(FilePtr in, const char* path, Globals& G) {
   int lines = 0;
   int tabs = 0;
   int in_string = 0;
-  int64_t written = 0;
   ssize_t n;
+  errno = 0;
   while ((n = getline(&buffer.data, &buffer.capacity, in.get())) > 0) {
     ++lines;
     const std::string converted =
         ConvertLine(std::string_view(buffer.data, static_cast<size_t>(n)),
                     &in_string, &tabs, G);
-    if (fwrite(converted.data(), 1, converted.size(), out.get()) !=
+    if (fwrite(converted.data(), 1, converted.size(), text.get()) !=
         converted.size()) {
-      const int err = errno;
-      out.reset();
-      remove(tmp.c_str());
-      FileError("write", tmp, err, G);
-      return 0;
+      return Unchanged(path, Because("The converted text cannot be written",
+                                     errno), G);
     }
-    written += static_cast<int64_t>(converted.size());
   }
   if (ferror(in.get())) {
-    const int err = errno;
-    out.reset();
-    remove(tmp.c_str());
-    FileError("read", path, err, G);
-    return 0;
+    return Unchanged(path, Because("It cannot be read", errno), G);
   }
   in.reset();
-  if (!FinishTemporary(std::move(out))) {
-    const int err = errno;
-    remove(tmp.c_str());
-    FileError("write", tmp, err, G);
-    return 0;
+  const bool written = fflush(text.get()) == 0;
+  const int write_error = errno;
+  if (fclose(text.release()) != 0 || !written) {
+    return Unchanged(path, Because("The converted text cannot be written",
+                                   written ? errno : write_error), G);
   }
-
-  // A copy is complete when every converted byte arrived, which for an
-  // empty file is none at all.
-  const int64_t copied = FileCopy(path, tmp.c_str(), G);
-  const int err = errno;
-  if (copied == written) {
-    if (G.convert_tabs) {
-      Out(G, "  Complete - Lines = %d, Tabs Replaced = %d\n", lines, tabs);
-    } else {
-      Out(G, "  Complete - Lines = %d\n", lines);
-    }
-    remove(tmp.c_str());
-    return 1;
+  if (!out.Install()) {
+    return Unchanged(path, Because("It cannot be replaced", errno), G);
   }
-  Out(G,
-      "\n  Error: Failure to update source file.\n"
-      "         Modified source in file: %s\n         %s\n\n",
-      tmp.c_str(), strerror(err));
-  return 0;
+  if (G.convert_tabs) {
+    Out(G, "  Complete - Lines = %d, Tabs Replaced = %d\n", lines, tabs);
+  } else {
+    Out(G, "  Complete - Lines = %d\n", lines);
+  }
+  return 1;
 }

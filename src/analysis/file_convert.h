@@ -7,11 +7,12 @@
 
 #include "driver/globals.h"
 
-// Converts the file `path`, open for reading and update as `in` (which it
-// closes). The converted text goes to `path` + ".tmp" first and is then
-// copied over the source; on any failure the source is left as it was or
-// the converted text stays in the ".tmp" file the message names. Returns 1
-// on success, 0 on failure.
+// Converts the file `path`, open for reading as `in` (which it closes).
+// The converted text goes to a temporary file beside it, which takes the
+// file's owner and mode and then its place in one rename; on any failure
+// (or SIGINT/SIGTERM) the temporary file is removed and the source is left
+// as it was. A file with further hard links, or read-only by its mode
+// bits, is refused. Returns 1 on success, 0 on failure.
 int DeFile(FilePtr in, const char* path, Globals& G);
 
 // One line through the conversions asked for, in order: TABs, then UNIX or

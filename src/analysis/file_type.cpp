@@ -23,26 +23,32 @@ void WhichFile(const char* path, Globals& G) {
     // With case-sensitive names a capital C is always C++.
     P.cpp_file = 1;
     ++G.cpp_source_count;
+    P.file_kind = kFileCppSource;
   } else if (Is(ext[0], 'c', blind)) {
     (single ? P.c_file : P.cpp_file) = 1;
     ++(single ? G.c_source_count : G.cpp_source_count);
+    P.file_kind = single ? kFileCSource : kFileCppSource;
   } else if (Is(ext[0], 'h', true)) {
     if (!single) {
       P.cpp_file = 1;
       ++G.cpp_header_count;
+      P.file_kind = kFileCppHeader;
     } else {
       // A capital H with case-sensitive names is C++; "h" is C unless
       // headers are treated as C++. Both count as C headers.
       const bool cpp = (!blind && ext[0] == 'H') || G.h_files_cpp;
       (cpp ? P.cpp_file : P.c_file) = 1;
       ++G.c_header_count;
+      P.file_kind = kFileCHeader;
     }
   } else if (Is(ext[0], 'j', blind)) {
     if (Is(ext[1], 'a', blind) && Is(ext[2], 'v', blind)) {
       P.java_file = 1;
       ++G.java_file_count;
+      P.file_kind = kFileJava;
     }
   } else {
     ++G.other_file_count;
+    P.file_kind = kFileOther;
   }
 }

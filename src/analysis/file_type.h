@@ -4,8 +4,20 @@
 
 #include "driver/globals.h"
 
-// Sets the language flag of the current file and counts its type, from the
-// text after the last '.' of `path`. A path without a '.' is not typed.
+// The file-type counter a file was counted under.
+enum FileKind {
+  kFileNotTyped = 0,
+  kFileCppSource,
+  kFileCSource,
+  kFileCppHeader,
+  kFileCHeader,
+  kFileJava,
+  kFileOther,
+};
+
+// Sets the language flag of the current file and counts its type (recorded
+// in file_kind), from the text after the last '.' of `path`. A path without
+// a '.' is not typed.
 void WhichFile(const char* path, Globals& G);
 
 #endif  // KLV_ANALYSIS_FILE_TYPE_H_

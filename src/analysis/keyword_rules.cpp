@@ -4,10 +4,12 @@
 #include <string>
 
 #include "analysis/keywords.h"
+#include "analysis/namespace_header.h"
 #include "analysis/scanner.h"
 #include "analysis/strippers.h"
 #include "notices/keyword_notices.h"
 #include "recognise/class_seams.h"
+#include "recognise/functions.h"
 #include "recognise/keyword_hooks.h"
 #include "recognise/namespaces.h"
 #include "recognise/scope.h"
@@ -16,7 +18,14 @@ void ClassHeaderRule(const char* line, int i, ClassKeyword kind, Globals& G) {
   FileState& P = G.parse;
   const bool is_struct = kind == ClassKeyword::kStruct;
   const bool is_interface = kind == ClassKeyword::kInterface;
-  if (P.template_beg_flag || P.funcname_flag) return;
+  // A class may be defined inside a function body (a local class), not in
+  // a function's parameter list. After a closed list the candidate was a
+  // macro invoked without ';' ('DEFINE_ACCESSORS(Load, Value)').
+  const bool in_header = P.funcname_flag && !P.func_body_open;
+  if (P.template_beg_flag ||
+      (in_header && !P.macro_call_flag && !P.param_list_closed)) {
+    return;
+  }
   if (!is_interface && (P.define_flag || P.enum_state || P.typedef_flag)) {
     return;
   }
@@ -30,12 +39,14 @@ void ClassHeaderRule(const char* line, int i, ClassKeyword kind, Globals& G) {
     if (!is_struct) P.class_declaration = 1;
     return;
   }
+  if (in_header) DropCandidate(G);
   // A header still waiting for its brace was no header.
   ClassHeaderCancel(G);
   P.class_header_pending = 1;
   P.struct_pending = is_struct;
   P.interface_pending = is_interface;
   P.header_paren = P.local_paren;
+  P.header_angle = P.angle_depth;
   P.header_line = G.metrics.lines;
   P.header_pos = i + length;
   if (NextChar(rest) == '{') {
@@ -111,12 +122,20 @@ void StaticRule(const char* line, int end, Globals& G) {
 
 void NamespaceRule(const char* line, int i, int line_number, Globals& G) {
   FileState& P = G.parse;
+  // 'WARNINGS_PUSH_(4251)' without ';' before a namespace: the candidate
+  // was a macro invoked, and the namespace's brace opens no body.
+  if (P.funcname_flag && !P.func_body_open &&
+      (P.macro_call_flag || P.param_list_closed)) {
+    DropCandidate(G);
+  }
   if (P.using_flag) {
     EmitUsingNamespace(line_number, G);
     return;
   }
-  std::string name;
-  const int named = GetNextToken(line, i + 9, name);
+  const NamespaceHeader header = ReadNamespaceHeader(line, i + 9);
+  if (header.alias) return;  // an alias opens no namespace
+  const std::string& name = header.name;
+  const bool named = header.named;
   if (P.namespace_flag) {
     // One level only: the nested namespace counts for its host.
     EmitNestedNamespace(line_number, name, G);

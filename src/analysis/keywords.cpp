@@ -312,6 +312,13 @@ bool CppWord(const WordRule& rule, int line_number, Globals& G) {
   return false;
 }
 
+// The next code word after index `end` is `word`.
+bool WordFollows(const char* line, int end, const char* word) {
+  const int at = NextCodeIndex(line, end);
+  const size_t n = strlen(word);
+  return strncmp(line + at, word, n) == 0 && !IsNameChar(line[at + n]);
+}
+
 // A return point of the current function.
 void ReturnPoint(Globals& G) { ++G.parse.func_return_count; }
 
@@ -432,10 +439,11 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
       break;
     case Word::kInline:
       Bump(M.inline_count, 1);
-      FunctionInlineMarker(G);
+      // 'inline namespace v1 {' declares no inline function.
+      if (!WordFollows(line, end, "namespace")) FunctionInlineMarker(G);
       break;
     case Word::kInterface:
-      if (P.java_file && !P.template_beg_flag && !P.funcname_flag) {
+      if (P.java_file && !P.template_beg_flag) {
         ClassHeaderRule(line, i, ClassKeyword::kInterface, G);
       }
       break;

@@ -12,7 +12,9 @@
 
 #include "analysis/char_classes.h"
 #include "analysis/extract.h"
+#include "analysis/generic_wildcard.h"
 #include "analysis/keywords.h"
+#include "analysis/literal_forms.h"
 #include "analysis/scanner.h"
 #include "notices/emit.h"
 #include "notices/notices.h"
@@ -273,6 +275,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
         ++i;  // a "??" pair counts as one character
         break;
       }
+      if (P.java_file && IsGenericWildcard(line, i)) break;
       ++P.func_ternary_count;
       if (!P.function_macro) EmitTernaryNotice(s.number, G);
       break;
@@ -309,7 +312,12 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       }
       break;
     case '>':
-      if (next != '=' && next != '>' && prev != '>' && prev != '-') {
+      // In a template parameter list or a class header '>>' closes two
+      // argument lists ('class GT = GraphTraits<GraphT>>'); elsewhere it
+      // shifts.
+      if ((P.template_beg_flag || P.class_header_pending)
+              ? next != '=' && prev != '-'
+              : next != '=' && next != '>' && prev != '>' && prev != '-') {
         --P.angle_depth;
         if (P.angle_depth < 1 && P.template_beg_flag) P.template_beg_flag = 0;
       }
@@ -524,21 +532,22 @@ class LineScanner {
         return last + 1;
       }
       case '"':
-        if (in_comment || in_char_ || IsEscapedQuote(line_, i)) {
+        if (in_comment || in_char_) {
+          code = true;
+        } else if (in_string_ && P_.string_kind != kPlainString) {
+          return LongLiteralQuote(i);
+        } else if (IsEscapedQuote(line_, i)) {
           code = true;
         } else if (!in_string_) {
           SetState(in_string_, P_.in_string, 1);
+          return OpenString(i);
         } else {
-          Bump(M_.string_count, 1);
-          SetState(in_string_, P_.in_string, 0);
-          if (extract_strings_) {
-            PrintExtract(ExtractString(extract_.c_str(), G_), s_.number, G_);
-            extract_.clear();
-          }
+          CloseString();
         }
         break;
       case '\'':
-        if (in_comment || in_string_ || IsEscapedQuote(line_, i)) {
+        if (in_comment || in_string_ || IsEscapedQuote(line_, i) ||
+            (!in_char_ && !P_.java_file && IsDigitSeparator(line_, i))) {
           code = true;
         } else {
           SetState(in_char_, P_.in_char, !in_char_);
@@ -585,6 +594,51 @@ class LineScanner {
     return i + 1;
   }
 
+  // A literal string ends: it is counted, and with -Es its text printed.
+  void CloseString() {
+    Bump(M_.string_count, 1);
+    SetState(in_string_, P_.in_string, 0);
+    P_.string_kind = kPlainString;
+    if (extract_strings_) {
+      PrintExtract(ExtractString(extract_.c_str(), G_), s_.number, G_);
+      extract_.clear();
+    }
+  }
+
+  // The '"' at i opened a literal string: a raw string literal (C, C++)
+  // and a text block (Java) run to their own closing forms. Returns the
+  // next index.
+  int OpenString(int i) {
+    f_.last_nonblank = '"';
+    if (P_.java_file) {
+      if (!OpensTextBlock(line_, i)) return i + 1;
+      P_.string_kind = kTextBlock;
+      return i + 3;
+    }
+    if (OpensRawString(line_, i, P_.raw_delimiter, raw_open_paren_)) {
+      P_.string_kind = kRawString;
+    }
+    return i + 1;
+  }
+
+  // A '"' inside a raw string or a text block: text, or the literal's end.
+  // Returns the next index.
+  int LongLiteralQuote(int i) {
+    f_.last_nonblank = '"';
+    if (P_.string_kind == kRawString) {
+      if (ClosesRawString(line_, i, P_.raw_delimiter, raw_open_paren_)) {
+        CloseString();
+      }
+      return i + 1;
+    }
+    if (IsEscapedQuote(line_, i) || line_[i + 1] != '"' ||
+        line_[i + 2] != '"') {
+      return i + 1;
+    }
+    CloseString();
+    return i + 3;
+  }
+
   LineScan& s_;
   LineFlags& f_;
   std::string& extract_;
@@ -600,6 +654,9 @@ class LineScanner {
   bool in_literal_or_comment_;
   const bool extract_strings_;
   const bool extract_comments_;
+  // The '(' of a raw string literal opened on this line; -1 for one opened
+  // on an earlier line.
+  int raw_open_paren_ = -1;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <initializer_list>
 
 #include "driver/wait_key.h"
 #include "reports/output.h"
@@ -85,6 +86,25 @@ std::string GetProgFile(const std::string& file, Globals& G) {
   const size_t slash = located.rfind('/');
   std::string dir = slash == std::string::npos ? "./" : located.substr(0, slash + 1);
   return dir + file;
+}
+
+bool NoteDefaultsInUse(const Globals& G, FILE* to) {
+  std::string missing;
+  for (const std::string* path : {&G.config_file_path, &G.macro_file_path}) {
+    if (Readable(*path)) continue;
+    missing += missing.empty() ? "" : " and ";
+    missing += *path;
+  }
+  if (missing.empty()) return false;
+  fprintf(to,
+          "\n  Note: Cannot create %s;\n"
+          "        klv runs with its built-in defaults.  To configure it, put\n"
+          "        klv.cfg and klv_macro.cfg in a directory of your own and\n"
+          "        name that directory in KLVHOME:\n"
+          "          mkdir -p ~/.klv && klv -y > ~/.klv/klv.cfg\n"
+          "          export KLVHOME=~/.klv\n",
+          missing.c_str());
+  return true;
 }
 
 void ShowStartupTrace(Globals& G) {

@@ -3,6 +3,7 @@
 #ifndef KLV_DRIVER_ENVIRONMENT_H_
 #define KLV_DRIVER_ENVIRONMENT_H_
 
+#include <cstdio>
 #include <string>
 
 #include "driver/globals.h"
@@ -23,6 +24,12 @@ std::string IsInSystemPath(const std::string& path_list,
 // The full name of one of the program's files: the directory where klv.cfg
 // was located (program directory, KLVHOME, then PATH), and `file` in it.
 std::string GetProgFile(const std::string& file, Globals& G);
+
+// Requires: klv.cfg and klv_macro.cfg were loaded (or created). When either
+// is still missing (an installed program cannot create them beside itself)
+// says once, on `to`, that the built-in defaults are in use and where the
+// user can put the files. True when it said so.
+bool NoteDefaultsInUse(const Globals& G, FILE* to = stderr);
 
 // The start-up trace written when KLVDEBUG is set.
 void ShowStartupTrace(Globals& G);

@@ -135,6 +135,9 @@ struct FileState {
   int c_file = 0;
   int cpp_file = 0;
   int java_file = 0;
+  // Which of the run's file-type counters WhichFile raised for this file
+  // (a FileKind of analysis/file_type.h; 0: none).
+  int file_kind = 0;
   int key_string_found = 0;
 
   // Lexical state carried from line to line.
@@ -143,6 +146,10 @@ struct FileState {
   int in_string = 0;
   int in_char = 0;
   int c_comment_line = 0;
+  // How the open string literal ends (a StringKind of
+  // analysis/literal_forms.h), and a raw string's delimiter.
+  int string_kind = 0;
+  std::string raw_delimiter;
 
   // Comment runs: the block of comment lines written above a function.
   int comment_run_open = 0;
@@ -198,6 +205,8 @@ struct FileState {
   int func_param_count = 0;
   int param_paren_depth = 0;    // local_paren just inside the list's '('
   int param_list_start = -1;    // a later '(' of the line opens the list
+  int param_list_open_at = -1;  // index of the list's '(' ...
+  int param_list_open_line = 0;  // ... on this line
   int param_angle_depth = 0;    // angle depth at the list's '('
   // The state of a parameter list that has closed: a ';' then ends a
   // prototype, unless the parameters are declared before the body.
@@ -276,6 +285,7 @@ struct FileState {
   int class_name_pending = 0;   // the name is the next line's first token
   std::string header_name;      // the name read so far, qualified
   int header_paren = 0;         // local_paren at the keyword
+  int header_angle = 0;         // angle_depth at the keyword
   int header_line = 0;          // line of the keyword
   int header_pos = 0;           // index after the keyword on that line
   int base_list_open = 0;       // the base list goes on on the next line
@@ -319,6 +329,30 @@ struct FileState {
   int32_t file_max_total = 0;  // parameters + returns + cyclomatic
 };
 
+// What the --sarif and --json reports keep of each analysed file: its
+// name, the language it was analysed as (0 none, 1 C, 2 C++, 3 Java), size
+// and date, its counters, and the sums over its functions.
+struct FileFigures {
+  std::string name;
+  int language = 0;
+  int64_t size = 0;
+  int64_t mtime = 0;
+  FileMetrics metrics;
+  int32_t function_params = 0;
+  int32_t function_returns = 0;
+  int32_t function_cyclomatic = 0;
+};
+
+// A notice issued in the run, for the --sarif and --json reports: the index
+// of its file in `file_figures`, its line, number and, for notice 22, the
+// control kind (1 do, 2 else, 3 for, 4 if, 5 while).
+struct IssuedNotice {
+  int32_t file = 0;
+  int32_t line = 0;
+  int16_t number = 0;
+  int16_t control_kind = 0;
+};
+
 // Running values of the CSV row statistics: the number of rows and the
 // total, minimum and maximum of each column.
 struct CsvAccumulator {
@@ -358,6 +392,8 @@ struct Globals {
   // is a file named with -O.
   FILE* output = stdout;
   FilePtr output_owner;
+  // The -O file did not exist before this run opened it (driver/run_files).
+  bool output_created = false;
 
   // Option flags.
   int csv_mode = 0;
@@ -421,6 +457,9 @@ struct Globals {
   int totals_work_diff = 0;
   int totals_no_listing = 0;
   int csv_file_report = 0;
+  // The fields of the configured CSV report: slot n (1..72) above 0
+  // selects field n, and the slot values give the column order.
+  int csv_field_order[73] = {};
   std::string input_spec;
   std::string work_file_name;
   std::string csv_report_cfg_name;
@@ -543,6 +582,15 @@ struct Globals {
 
   // One-line notice texts, formatted with the limits at their first use.
   std::vector<std::string> notice_texts;
+
+  // --sarif=FILE and --json=FILE, and what they need beyond the lists: the
+  // figures of every analysed file (kept by the driver) and every notice
+  // issued (kept by the notice rule); kept only when one is asked for.
+  std::string sarif_file_name;
+  std::string json_file_name;
+  int keep_figures = 0;
+  std::vector<FileFigures> file_figures;
+  std::vector<IssuedNotice> issued_notices;
 };
 
 // Sets the defaults of a run; the output goes to standard output.

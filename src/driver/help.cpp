@@ -104,6 +104,9 @@ void ShowAllSyntax(Globals& G) {
   }
   Out(G, "          -y Display configuration parameters, export %s\n",
       kConfigFileName);
+  Out(G,
+      "          --json=FILE   Every figure of the run as a JSON document\n"
+      "          --sarif=FILE  Quality notices as a SARIF 2.1.0 log\n");
   Out(G, "\n          filename or *.c *.h ../src/*.c etc.\n");
 }
 

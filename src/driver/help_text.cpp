@@ -137,7 +137,7 @@ const HelpChapter kHelpChapters[12] = {
 )"},
 };
 
-const HelpSection kHelpSections[29] = {
+const HelpSection kHelpSections[30] = {
     {"  Automated CSV File Output Mode", "  -A<mode>",
      R"(  The CSV mode creates a Comma Separated Variables output for import
   into a spreadsheet or a script.  The report header and titles are
@@ -405,6 +405,20 @@ const HelpSection kHelpSections[29] = {
 
        i.e. klv -wc *.c
             klv -wx old.dat new.dat
+)"},
+    {"  * JSON and SARIF Reports", "  --json=FILE  --sarif=FILE",
+     R"(  These options write, beside the normal report, which stays as it
+  is, every figure of the run as one JSON document (--json) and the
+  quality notices as a SARIF 2.1.0 log (--sarif) for code-review and
+  code-scanning tools.  They may stand anywhere on the command line, also
+  as two words (--json FILE).  They hold what the other options analyse:
+  functions with -f, classes with -o; every notice issued is in both.
+  Each file is written under a temporary name and renamed when complete;
+  when it cannot be written the run ends with an error and status 255,
+  and an earlier file of that name is left as it was.  The JSON Schema of
+  the document is installed beside this program's documentation.
+
+       i.e. klv -f -o -n --json=metrics.json --sarif=notices.sarif *.c
 )"},
     {"  KLV Configuration Parameters", "  -y or -hc",
      R"(  This option shows the KLV configuration parameters.  These settings

@@ -8,15 +8,20 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "analysis/file_convert.h"
 #include "analysis/file_type.h"
 #include "analysis/line_parser.h"
+#include "config/csv_report_cfg.h"
 #include "config/load_cfg.h"
 #include "driver/environment.h"
 #include "driver/globals.h"
 #include "driver/line_reader.h"
+#include "driver/long_options.h"
 #include "driver/options.h"
+#include "driver/report_files.h"
+#include "driver/run_files.h"
 #include "driver/timer.h"
 #include "files/file_list.h"
 #include "listing/listing.h"
@@ -26,11 +31,13 @@
 #include "recognise/macros.h"
 #include "recognise/scope.h"
 #include "reports/class_reports.h"
+#include "reports/csv_file_report.h"
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
 #include "reports/namespace_reports.h"
 #include "reports/output.h"
+#include "reports/run_figures.h"
 #include "reports/summaries.h"
 #include "tree/tree.h"
 #include "work/work_file.h"
@@ -40,6 +47,10 @@ namespace {
 // The report sections written after each analysed file.
 void FileReports(const std::string& name, Globals& G) {
   const FileMetrics& M = G.metrics;
+  if (G.csv_file_report) {
+    CsvReportFileLine(G);
+    return;
+  }
   if (G.csv_summary) {
     CSV_Function_Line("f() total", 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, G);
     CSV_File_Line(name, G.file_mtime, G.file_size, M.loc, Eloc(M), Lloc(M),
@@ -67,6 +78,7 @@ void FileReports(const std::string& name, Globals& G) {
 void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
   Progress(G, ".");
   EmitFilename(name, G);
+  if (G.keep_figures) BeginFileFigures(name, G);
   WhichFile(name.c_str(), G);
   ++G.files_processed;
 
@@ -87,6 +99,7 @@ void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
   ClassEndOfFile(G);
   EmitFileNotices(G);
   FileReports(name, G);
+  if (G.keep_figures) EndFileFigures(G);
 }
 
 // Analyses every file of the list in order.
@@ -178,12 +191,29 @@ void LocateProgramFiles(Globals& G) {
   if (G.debug_flag) ShowStartupTrace(G);
   LoadCfg(G);
   LoadMacros(G);
+  NoteDefaultsInUse(G);
 }
 
 int Run(int argc, char** argv, Globals& G) {
+  // The long options may stand anywhere; the rest is parsed as before.
+  std::vector<char*> args = TakeLongOptions(argc, argv, G);
+  argc = static_cast<int>(args.size()) - 1;
+  argv = args.data();
+  G.arg_count = argc;
+  G.arg_values = argv;
   LocateProgramFiles(G);
   SetUpParams(argc, argv, G);
-  if (!G.csv_mode && !G.print_flag) ShowHeader(G, 0);
+  OpenOutputFile(G);  // kept back until the files of the run are known
+  ReportFiles report_files;
+  if (!OpenReportFiles(G, report_files)) {
+    AbandonOutputFile(G);
+    return -1;
+  }
+  if (G.csv_file_report && !LoadCSVFileReportCfg(G)) {
+    AbandonOutputFile(G);
+    return 1;
+  }
+  if (!G.csv_mode && !G.print_flag && !G.csv_file_report) ShowHeader(G, 0);
   ProcessTimer timer;
   if (G.benchmark_flag) Timer(timer, kTimerStart, G);
   int first = 0;
@@ -192,6 +222,9 @@ int Run(int argc, char** argv, Globals& G) {
     if (!G.report_option_flag) G.summary_flag = 1;
     G.file_list_file.reset(fopen(G.input_spec.c_str(), "r"));
     if (G.file_list_file == nullptr) {
+      const int error = errno;
+      ClaimOutputFiles(G, {});
+      errno = error;
       Out(G,
           "\n  Error: Cannot open the specified file: %s\n"
           "         for read, %s\n\n",
@@ -202,10 +235,6 @@ int Run(int argc, char** argv, Globals& G) {
     first = FirstOperand(argc, argv, G);
   }
   G.h_files_cpp = G.notice_enabled[25] ? 1 : 0;
-  if (G.work_flag) {
-    G.work_file = CreateWorkFile(G);
-    if (G.work_file == nullptr) G.work_flag = 0;
-  }
   if (G.csv_mode) CSV_Header(G);
   if (G.print_flag) {
     if (G.html_flag) {
@@ -215,7 +244,19 @@ int Run(int argc, char** argv, Globals& G) {
     SetLeftMargin(G);
     SetBars(G);
   }
-  G.file_count = BuildFileList(first, G);
+  try {
+    G.file_count = BuildFileList(first, G);
+  } catch (const ExitRequest&) {
+    ClaimOutputFiles(G, {});  // -Rl: the list goes to the report
+    throw;
+  }
+  // Nothing is written before every file the run reads is known.
+  ClaimOutputFiles(G, {});
+  if (G.work_flag) {
+    G.work_file = CreateWorkFile(G);
+    if (G.work_file == nullptr) G.work_flag = 0;
+  }
+  if (G.csv_file_report) CsvReportTitleLine(G);
 
   ProcessFiles(G);
 
@@ -225,16 +266,19 @@ int Run(int argc, char** argv, Globals& G) {
                   : "Reporting and post processing\n");
   if (G.totals_all || G.inherit_flag) BuildInheritanceTree(G);
   if (!G.print_flag && !G.comment_doc_flag && !G.extract_flag &&
-      !G.convert_flag) {
+      !G.convert_flag && !G.csv_file_report) {
     ProjectReports(G);
   }
   if (!G.print_flag && !G.convert_flag) {
     Benchmark(timer, G);
     FinishWorkFile(G);
-    if (!G.csv_mode) Out(G, "  %s\n\n", Rule72('_').c_str());
+    if (!G.csv_mode && !G.csv_file_report) {
+      Out(G, "  %s\n\n", Rule72('_').c_str());
+    }
   }
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");
-  const int status = G.notice_flag ? G.metrics.notice_count : 0;
+  int status = G.notice_flag ? G.metrics.notice_count : 0;
+  if (!WriteReportFiles(G, report_files)) status = -1;
   Progress(G, "Processing complete\n");
   Progress(G, "\nKLV Processed - %d files to output file %s\n",
            G.files_processed, G.output_file_name.c_str());
@@ -257,6 +301,7 @@ int klv(int argc, char** argv) {
   } catch (const ExitRequest& exit_request) {
     status = exit_request.status;
   }
+  AbandonOutputFile(*G);
   FlushOutput();
   int error = TakeOutputError();
   errno = 0;

@@ -15,6 +15,7 @@
 #include "config/csv_report_cfg.h"
 #include "config/show_cfg.h"
 #include "driver/help.h"
+#include "driver/run_files.h"
 #include "driver/wait_key.h"
 #include "reports/framing.h"
 #include "reports/output.h"
@@ -214,7 +215,9 @@ void ApplyWork(const char* arg, int argc, char** argv, Globals& G) {
   if (mode == 'W') G.work_diff_flag = 1;
   if (mode == 'x') {
     // The two work files are the last two words of the command line.
-    ExtractWork(argv[argc >= 2 ? argc - 2 : 0], argv[argc - 1], G, 1);
+    const char* old_file = argv[argc >= 2 ? argc - 2 : 0];
+    OpenOutputNow(G, {old_file, argv[argc - 1]});
+    ExtractWork(old_file, argv[argc - 1], G, 1);
     throw ExitRequest{0};
   }
 }
@@ -223,6 +226,7 @@ void ApplyWork(const char* arg, int argc, char** argv, Globals& G) {
 void ApplyReportFile(const char* arg, Globals& G) {
   const char mode = arg[0];
   if (mode == 'c') {
+    OpenOutputNow(G, {});
     CreateCSVFileReportCfg(G);
     throw ExitRequest{1};
   }
@@ -249,8 +253,31 @@ void ApplyReportFile(const char* arg, Globals& G) {
   G.report_option_flag = 1;
 }
 
+// -X "File CSV": the configured report is the run's only output, so no
+// other report option may come with it. The analysis then counts all the
+// report can show, functions and notices included, and prints nothing in
+// place, as in the automated CSV mode.
+void CsvFileReportMode(Globals& G) {
+  const int others =
+      G.csv_mode | G.print_flag | G.convert_flag | G.extract_flag |
+      G.comment_doc_flag | G.line_display_flag | G.html_flag | G.work_flag |
+      G.totals_flag | G.notice_flag | G.function_flag | G.function_list_flag |
+      G.complexity_flag | G.object_flag | G.inherit_flag | G.macro_flag |
+      G.memory_flag | G.verbose_flag | G.estimate_flag | G.benchmark_flag;
+  if (others) {
+    Refuse(G,
+           "\n  Error: The CSV file report of -X is written alone:\n"
+           "         leave out the other report options\n"
+           "         Use -hs for help text\n",
+           1);
+  }
+  G.no_file_names = G.totals_flag = 1;
+  G.function_flag = G.complexity_flag = G.object_flag = G.notice_flag = 1;
+}
+
 // -h: the help screens; every one ends the run with status 0.
 [[noreturn]] void ShowHelpScreen(char mode, Globals& G) {
+  OpenOutputNow(G, {});
   switch (mode) {
     case 's':
       ShowHeader(G, 0);
@@ -336,10 +363,9 @@ void ApplyOption(int letter, const char* arg, int argc, char** argv,
     case 'N': ApplyNoticeFormat(arg[0], G); break;
     case 'o': G.report_option_flag = G.object_flag = 1; break;
     case 'O':
-      // A name too long to hold is not opened: the report stays on
-      // standard output.
-      if (strlen(arg) <= kMaxArgText) G.output_file_name = arg;
-      set_output_file(arg, G);
+      // Only named here: the file is opened once the whole command line
+      // has been accepted, and only the last -O is opened at all.
+      G.output_file_name = arg;
       break;
     case 'p': G.print_flag = 1; break;
     case 'B': G.top_margin = ArgInt(arg) < 0 ? 0 : ArgInt(arg); break;
@@ -364,6 +390,7 @@ void ApplyOption(int letter, const char* arg, int argc, char** argv,
     case 'w': ApplyWork(arg, argc, argv, G); break;
     case 'X': ApplyReportFile(arg, G); break;
     case 'y':
+      OpenOutputNow(G, {});
       ShowCfg(G.output, G);
       throw ExitRequest{0};
     case 'q':
@@ -397,30 +424,6 @@ int CountOperands(int argc, char** argv) {
 
 }  // namespace
 
-void set_output_file(const char* path, Globals& G) {
-  FlushOutput();  // what was written so far belongs to the earlier stream
-  FILE* f = nullptr;
-  int err = ENAMETOOLONG;
-  if (strlen(path) <= kMaxArgText) {
-    f = fopen(path, "wb");
-    err = errno;
-  }
-  if (f == nullptr) {
-    G.output_owner.reset();
-    G.output = stdout;
-    Out(G,
-        "\n  Error:  Could not open output file, using stdout\n"
-        "          Filename: %s\n          %s\n\n",
-        path, strerror(err));
-    return;
-  }
-  G.output_owner.reset();  // an earlier -O file is closed first
-  UnbufferReportStream(f);
-  G.output_owner.reset(f);
-  G.output = f;
-  printf("\nKLV using output file: %s\n", path);
-}
-
 void ShowSyntax(Globals& G, int syntax_error) {
   std::string name = G.program_name;
   const size_t slash = name.rfind('\\');
@@ -453,6 +456,7 @@ void SetUpParams(int argc, char** argv, Globals& G) {
     if (letter == '?' || letter == ':') Refuse(G, kParseError, 1);
     ApplyOption(letter, optarg, argc, argv, G);
   }
+  if (G.csv_file_report) CsvFileReportMode(G);
   G.file_count = CountOperands(argc, argv);
   if (G.file_count < 1) {
     ShowSyntax(G, 1);

@@ -17,10 +17,6 @@ void SetUpParams(int argc, char** argv, Globals& G);
 // Prints the short syntax screen, with the syntax-error block when asked.
 void ShowSyntax(Globals& G, int syntax_error);
 
-// Opens the -O file and makes it the output stream; on failure the report
-// stays on standard output.
-void set_output_file(const char* path, Globals& G);
-
 // The index of the first file operand: options are skipped, and only -r
 // and -O take the following word with them.
 int FirstOperand(int argc, char** argv, Globals& G);

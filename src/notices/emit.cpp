@@ -9,6 +9,20 @@ constexpr const char* kControlKeywords[] = {" ", "do", "else", "for", "if",
 
 bool InCatalogue(int n) { return n >= 0 && n <= 45; }
 
+// Keeps an issued notice for the --sarif and --json reports. The notice
+// belongs to the file being analysed, or, raised by the inheritance tree
+// after the last file, to an earlier one (found from the back; -1 when the
+// file was never analysed).
+void KeepIssuedNotice(int n, const std::string& file, int line,
+                      int control_kind, Globals& G) {
+  int32_t index = static_cast<int32_t>(G.file_figures.size()) - 1;
+  while (index >= 0 && G.file_figures[static_cast<size_t>(index)].name != file) {
+    --index;
+  }
+  G.issued_notices.push_back(IssuedNotice{index, line, static_cast<int16_t>(n),
+                                          static_cast<int16_t>(control_kind)});
+}
+
 }  // namespace
 
 const char* ControlKeyword(int control_kind) {
@@ -21,6 +35,7 @@ bool RecordNoticeAt(int n, const std::string& file, int line, Globals& G,
   if (n < 1 || n > 45 || G.notice_enabled[n] == 0) return false;
   Bump(G.metrics.notice_count, 1);
   Bump(G.notice_type_count[n], 1);
+  if (G.keep_figures) KeepIssuedNotice(n, file, line, control_kind, G);
   if (G.notice_flag && !G.totals_flag) {
     if (G.notice_format_visual || G.notice_format_single) {
       EmitNotice(file, line, n, G, control_kind);

@@ -152,7 +152,6 @@ void OpenSpecification(Globals& G) {
   P.class_name = c.name;
   ResetMember(G);
   OpenRecord(G);
-  if (c.local) EmitClassWithinFunction(c.is_struct ? "struct" : "class", G);
   if (G.debug_flag) {
     Out(G, "\n  Opening %s %s at } - Line %d\n",
         c.is_interface ? "Interface" : c.is_struct ? "Struct" : "Class",
@@ -164,6 +163,7 @@ void OpenSpecification(Globals& G) {
     ClassBegin(G);
     EmitInheritanceLine(G);
   }
+  if (c.local) EmitClassWithinFunction(c.is_struct ? "struct" : "class", G);
 }
 
 // 'typedef struct { ... } Point;': an unnamed struct takes the first name

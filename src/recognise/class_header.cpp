@@ -81,8 +81,9 @@ int ReadName(const char* line, int k, bool keep_arguments, std::string& out) {
     while (IsNameChar(line[k]) || line[k] == '~') ++k;
     out.append(line + start, static_cast<size_t>(k - start));
     if (line[k] == '<') {
-      int end = GroupEnd(line, k, '<', '>');
-      if (end < 0) end = static_cast<int>(strlen(line));
+      // Arguments that go on on the next line are not kept.
+      const int end = GroupEnd(line, k, '<', '>');
+      if (end < 0) return static_cast<int>(strlen(line));
       if (keep_arguments) out.append(line + k, static_cast<size_t>(end - k));
       k = end;
     }
@@ -249,6 +250,9 @@ void ClassLineStart(const char* line, Globals& G) {
 
 bool ClassDecorationParen(int i, const Globals& G) {
   const FileState& P = G.parse;
+  // In the template arguments of a header ('struct Min :
+  // std::integral_constant<uintptr_t, (V < Min<Vs...>::value)>').
+  if (P.class_header_pending && P.angle_depth > P.header_angle) return true;
   return P.decor_line == G.metrics.lines && i < P.decor_end;
 }
 

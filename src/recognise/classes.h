@@ -54,7 +54,8 @@ void EmitInheritanceLine(Globals& G);
 // Start of a line: a name or base list going on from the line before.
 void ClassLineStart(const char* line, Globals& G);
 // True when the '(' or ')' at index i belongs to a header decoration
-// ('alignas(8)') and names no function.
+// ('alignas(8)') or to template arguments in a header, and names no
+// function.
 bool ClassDecorationParen(int i, const Globals& G);
 void ClassOpenParen(const char* line, int i, Globals& G);
 void ClassCloseParen(Globals& G);

@@ -76,8 +76,13 @@ int DeclaratorParen(const char* line, int pos) {
 // Collects into `name` the name that ends before index `k` + 1,
 // backwards: blanks, TABs and ')' before it are skipped; a template
 // argument list is taken whole (without blanks); a /* */ comment is stepped
-// over; the name ends at '(', '*', '&', a blank or the line start.
+// over; the name ends at '(', '*', '&', a blank, the line start, or at a
+// '{', '}' or ';' that ends an earlier statement ('f(){}g(){}').
 void NameBefore(const char* line, int k, std::string& name) {
+  auto ends_name = [](char c) {
+    return c == '(' || c == '*' || c == '&' || c == '{' || c == '}' ||
+           c == ';';
+  };
   while (k >= 0 && (IsBlankOrTab(line[k]) || line[k] == ')')) --k;
   // Most names are a plain run of name characters: taken whole.
   int start = k;
@@ -85,15 +90,14 @@ void NameBefore(const char* line, int k, std::string& name) {
                         line[start] == '~')) {
     --start;
   }
-  if (start < 0 || IsBlankOrTab(line[start]) || line[start] == '(' ||
-      line[start] == '*' || line[start] == '&') {
+  if (start < 0 || IsBlankOrTab(line[start]) || ends_name(line[start])) {
     name.assign(line + start + 1, static_cast<size_t>(k - start));
     return;
   }
   std::string reversed;
   while (k >= 0) {
     const char c = line[k];
-    if (c == '(' || c == '*' || c == '&') break;
+    if (ends_name(c)) break;
     if (c == '/' && k > 0 && line[k - 1] == '*') {
       int open = k - 2;
       while (open > 0 && !(line[open - 1] == '/' && line[open] == '*')) --open;
@@ -112,15 +116,13 @@ void NameBefore(const char* line, int k, std::string& name) {
         --k;
         if (depth == 0) break;
       }
-      if (k < 0 || IsBlankOrTab(line[k]) || line[k] == '&' || line[k] == '*') {
-        break;
-      }
+      if (k < 0 || IsBlankOrTab(line[k]) || ends_name(line[k])) break;
       continue;
     }
     reversed += c;
     if (k == 0) break;
     const char before = line[k - 1];
-    if (IsBlankOrTab(before) || before == '&' || before == '*') break;
+    if (IsBlankOrTab(before) || ends_name(before)) break;
     --k;
   }
   name.assign(reversed.rbegin(), reversed.rend());
@@ -192,7 +194,13 @@ void PrefixNamespace(Globals& G) {
   std::string& name = P.func_name;
   const size_t colon = name.find(':');
   if (colon != std::string::npos) {
-    if (name.compare(0, colon, P.namespace_name) != 0) {
+    // Already qualified by the namespace ('a::b::f' in namespace a::b).
+    const std::string& ns = P.namespace_name;
+    const bool qualified =
+        name.compare(0, colon, ns) == 0 ||
+        (name.size() > ns.size() + 2 && name.compare(0, ns.size(), ns) == 0 &&
+         name.compare(ns.size(), 2, "::") == 0);
+    if (!qualified) {
       name = P.namespace_name + "::" + name;
     }
     return;

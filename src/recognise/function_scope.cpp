@@ -4,7 +4,9 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "analysis/attributes.h"
 #include "analysis/scanner.h"
 #include "analysis/strippers.h"
 #include "recognise/class_seams.h"
@@ -48,6 +50,8 @@ void PrefixClass(FileState& P) {
 void StartParameterList(const char* line, int paren, Globals& G) {
   FileState& P = G.parse;
   P.param_paren_depth = P.local_paren;
+  P.param_list_open_at = paren;
+  P.param_list_open_line = G.metrics.lines;
   const int first = FirstParameter(line, paren + 1);
   if (first >= 0) {
     P.func_param_count = first;
@@ -78,6 +82,62 @@ bool DeclaresParameters(const char* line, int i) {
     in_word = word_char;
   }
   return words >= 2;
+}
+
+// The identifiers of an old-style parameter list, the text between the
+// '(' at `open` and its ')': names and commas only ('a, b'). Empty when
+// the list holds anything else (types, a prototype's parameters).
+std::vector<std::string_view> IdentifierList(const char* line, int open,
+                                             int& close) {
+  std::vector<std::string_view> names;
+  int k = open + 1;
+  for (;;) {
+    k = SkipBlanks(line, k);
+    const int start = k;
+    while (IsNameChar(line[k])) ++k;
+    if (k == start || !isfirstchar(static_cast<unsigned char>(line[start]))) {
+      return {};
+    }
+    names.emplace_back(line + start, static_cast<size_t>(k - start));
+    k = SkipBlanks(line, k);
+    if (line[k] == ')') break;
+    if (line[k] != ',') return {};
+    ++k;
+  }
+  close = k;
+  return names;
+}
+
+// The ';' at index i ends an old-style declaration of a parameter written
+// on the line of the list itself ('int f(a, s) int a; char *s; {'): the
+// statement since the list's ')' (or an earlier ';') holds a type and a
+// name, and the name is one of the list's.
+bool DeclaresListedParameter(const char* line, int open, int i) {
+  int close = 0;
+  const std::vector<std::string_view> names = IdentifierList(line, open, close);
+  if (names.empty() || close >= i) return false;
+  int start = i;
+  while (start > close + 1 && line[start - 1] != ';') --start;
+  // The declarator's name: the last word, after any array bounds.
+  int last = i;
+  int bracket = 0;
+  while (last > start) {
+    const char c = line[last - 1];
+    if (c == ']') ++bracket;
+    if (c == '[') --bracket;
+    if (bracket == 0 && IsNameChar(c)) break;
+    --last;
+  }
+  int first = last;
+  while (first > start && IsNameChar(line[first - 1])) --first;
+  if (first == last || !DeclaresParameters(line + start, i - start)) {
+    return false;
+  }
+  const std::string_view name(line + first, static_cast<size_t>(last - first));
+  for (const std::string_view listed : names) {
+    if (listed == name) return true;
+  }
+  return false;
 }
 
 // A '{' that opens an extern "C" block rather than a body.
@@ -154,6 +214,9 @@ void FunctionOpenParen(const char* line, int i, Globals& G) {
       P.template_beg_flag || P.static_block_flag) {
     return;
   }
+  // 'alignas(16)' and '[[deprecated("x")]]' name no function and end no
+  // class header.
+  if (InAttribute(line, i)) return;
   // 'struct node *next_node(void)' is a function, not a struct.
   ClassHeaderCancel(G);
 
@@ -233,6 +296,14 @@ void FunctionSemicolon(const char* line, int i, Globals& G) {
   if (!P.java_file && P.param_list_closed &&
       P.param_list_closed_line < G.metrics.lines && !P.paren_after_list &&
       DeclaresParameters(line, i)) {
+    P.knr_declarations = 1;
+    return;
+  }
+  // The same declarations on the line of the list.
+  const int32_t here = G.metrics.lines;
+  if (!P.java_file && P.param_list_closed && !P.paren_after_list &&
+      P.param_list_closed_line == here && P.param_list_open_line == here &&
+      DeclaresListedParameter(line, P.param_list_open_at, i)) {
     P.knr_declarations = 1;
     return;
   }

@@ -37,33 +37,26 @@ void CSVSummaryClassHeader(Globals& G) {
 void CSVSummaryClassLine(Globals& G, const std::string& name,
                          const ClassFigures<int64_t>& f) {
   using ll = long long;
-  const int64_t methods =
-      f.public_methods + f.protected_methods + f.private_methods;
-  const int64_t attributes =
-      f.public_attributes + f.protected_attributes + f.private_attributes;
   Out(G,
       "Class,%s,%lld,%lld,%lld,%lld,%.2f,%lld,%lld,%lld,%lld,%lld,%lld,%lld,"
       "%lld,%lld,%lld,%lld,%lld,%lld,%lld\n",
       CsvField(name).c_str(), ll{f.loc}, ll{f.eloc}, ll{f.lloc},
       ll{f.comments}, f.ratio, ll{f.lines}, ll{f.params}, ll{f.returns},
       ll{f.params + f.returns}, ll{f.cyclo}, ll{f.params + f.returns + f.cyclo},
-      ll{methods}, ll{f.public_methods}, ll{f.protected_methods},
-      ll{f.private_methods}, ll{attributes}, ll{f.public_attributes},
+      ll{f.Methods()}, ll{f.public_methods}, ll{f.protected_methods},
+      ll{f.private_methods}, ll{f.Attributes()}, ll{f.public_attributes},
       ll{f.protected_attributes}, ll{f.private_attributes});
 }
 
 void CSVSummaryClassAvgLine(Globals& G, const std::string& name,
                             const ClassFigures<double>& f) {
-  const double methods =
-      f.public_methods + f.protected_methods + f.private_methods;
-  const double attributes =
-      f.public_attributes + f.protected_attributes + f.private_attributes;
   Out(G,
       "Class,%s,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,"
       "%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f\n",
       CsvField(name).c_str(), f.loc, f.eloc, f.lloc, f.comments, f.ratio,
       f.lines, f.params, f.returns, f.params + f.returns, f.cyclo,
-      f.params + f.returns + f.cyclo, methods, f.public_methods,
-      f.protected_methods, f.private_methods, attributes, f.public_attributes,
+      f.params + f.returns + f.cyclo, f.Methods(), f.public_methods,
+      f.protected_methods, f.private_methods, f.Attributes(),
+      f.public_attributes,
       f.protected_attributes, f.private_attributes);
 }

@@ -47,6 +47,13 @@ struct ClassFigures {
   T lines{}, params{}, returns{}, cyclo{};
   T public_methods{}, protected_methods{}, private_methods{};
   T public_attributes{}, protected_attributes{}, private_attributes{};
+
+  T Methods() const {
+    return public_methods + protected_methods + private_methods;
+  }
+  T Attributes() const {
+    return public_attributes + protected_attributes + private_attributes;
+  }
 };
 
 // The figures of one class record.

@@ -30,19 +30,12 @@ struct ClassStats {
   Extremes max;
   Extremes min;
 
-  int64_t DeclaredMethods() const {
-    return sum.public_methods + sum.protected_methods + sum.private_methods;
-  }
   // "Total Methods": the member functions found or the methods declared,
   // whichever is larger.
   int64_t TotalMethods() const {
-    return std::max(member_functions, DeclaredMethods());
+    return std::max(member_functions, sum.Methods());
   }
 };
-
-int64_t Methods(const ClassFigures<int64_t>& f) {
-  return f.public_methods + f.protected_methods + f.private_methods;
-}
 
 // The first value sets both extremes; a minimum below 0 becomes 0.
 template <class T>
@@ -63,7 +56,7 @@ void TrackAll(const NodeData& r, const ClassFigures<int64_t>& f, bool first,
   Track<int64_t>(r.blanks, lo.blanks, hi.blanks, first);
   Track<int64_t>(f.params, lo.f.params, hi.f.params, first);
   Track<int64_t>(f.returns, lo.f.returns, hi.f.returns, first);
-  Track<int64_t>(Methods(f), lo.methods, hi.methods, first);
+  Track<int64_t>(f.Methods(), lo.methods, hi.methods, first);
   Track<int64_t>(f.params + f.returns, lo.inter, hi.inter, first);
   Track<int64_t>(f.public_methods, lo.f.public_methods, hi.f.public_methods,
                  first);

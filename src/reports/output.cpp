@@ -21,6 +21,7 @@ struct PendingReport {
   size_t used = 0;
   FILE* stream = nullptr;
   bool terminal = false;  // the stream is a terminal: written at once
+  bool held = false;      // kept back until ReleaseOutput
   int error = 0;          // the first failed hand-over's errno
 };
 
@@ -52,13 +53,14 @@ inline char* Room(PendingReport& p, size_t n) {
 }
 
 inline void EndWrite(PendingReport& p) {
-  if (p.used >= kHandOver || p.terminal) FlushOutput();
+  if (!p.held && (p.used >= kHandOver || p.terminal)) FlushOutput();
 }
 
 }  // namespace
 
 void FlushOutput() {
   PendingReport& p = pending;
+  if (p.held) return;
   if (p.used > 0 && p.stream != nullptr) {
     const int saved_errno = errno;
     errno = 0;
@@ -71,6 +73,23 @@ void FlushOutput() {
   }
   p.used = 0;
 }
+
+void HoldOutput() {
+  FlushOutput();
+  pending.held = true;
+}
+
+void ReleaseOutput(FILE* stream) {
+  PendingReport& p = pending;
+  if (!p.held) return;
+  p.held = false;
+  p.stream = stream;
+  const int fd = stream != nullptr ? fileno(stream) : -1;
+  p.terminal = fd >= 0 && isatty(fd) == 1;
+  FlushOutput();
+}
+
+bool OutputHeld() { return pending.held; }
 
 int TakeOutputError() {
   const int error = pending.error;

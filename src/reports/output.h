@@ -23,6 +23,14 @@ void UnbufferReportStream(FILE* stream);
 // stream (or standard output) by other means, before closing it, and at
 // the end of the run.
 void FlushOutput();
+// Keeps report text back from now on, until ReleaseOutput: the report file
+// is not touched before the run knows it may write there.
+void HoldOutput();
+// Hands the text kept back to `stream`, which is the output stream from
+// now on (null: the text is dropped), and stops keeping text back.
+void ReleaseOutput(FILE* stream);
+// Whether report text is being kept back.
+bool OutputHeld();
 // The first error met handing report text to a stream since the last call
 // (an errno value; 0 when every write succeeded), and forgets it.
 int TakeOutputError();

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "reports/output.h"
+#include "work/replace_file.h"
 
 namespace {
 
@@ -33,35 +34,6 @@ class Fd {
  private:
   int fd_;
 };
-
-// The file a replacement has to take the place of: a symbolic link is
-// followed to the file it names, so the link itself stays.
-std::string ReplacedPath(const char* dest) {
-  struct stat st {};
-  if (lstat(dest, &st) == 0 && S_ISLNK(st.st_mode)) {
-    char* resolved = realpath(dest, nullptr);
-    if (resolved != nullptr) {
-      std::string path = resolved;
-      free(resolved);
-      return path;
-    }
-  }
-  return dest;
-}
-
-// Creates a new, empty file beside `target` that no one else uses; its
-// name goes into `temp_name`. -1 with errno set on failure.
-int CreateBeside(const std::string& target, std::string& temp_name) {
-  static unsigned counter = 0;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temp_name = target + ".klv" + std::to_string(getpid()) + "-" +
-                std::to_string(++counter);
-    const int fd = open(temp_name.c_str(),
-                        O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0660);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
 
 // Writes all of `data`; false with errno set on failure.
 bool WriteAll(int fd, const char* data, size_t size) {
@@ -94,10 +66,14 @@ int64_t CopyBlocks(int in, int out) {
   }
 }
 
-int64_t CreateFailure(const char* dest, int error, Globals& G) {
+int64_t CreateFailure(const char* dest, const char* why, Globals& G) {
   Out(G, "\n  Error: Failed to create/open the file %s\n         %s\n", dest,
-      strerror(error));
+      why);
   return -1;
+}
+
+int64_t CreateFailure(const char* dest, int error, Globals& G) {
+  return CreateFailure(dest, strerror(error), G);
 }
 
 int64_t WriteFailure(const char* dest, int error, Globals& G) {
@@ -139,29 +115,24 @@ int64_t FileCopy(const char* dest, const char* src, Globals& G) {
   const bool exists = stat(target.c_str(), &old) == 0;
   if (exists && S_ISDIR(old.st_mode)) return CreateFailure(dest, EISDIR, G);
   if (exists && !S_ISREG(old.st_mode)) return CopyInto(in.get(), dest, G);
-  // A file this process may not write keeps its protection: replacing it
-  // through the directory would get round it.
-  if (exists && access(target.c_str(), W_OK) != 0) {
-    return CreateFailure(dest, errno, G);
-  }
+  std::string why = exists ? WhyNotReplaceable(old) : std::string();
+  if (!why.empty()) return CreateFailure(dest, why.c_str(), G);
 
-  std::string temp;
-  Fd out(CreateBeside(target, temp));
-  if (out.get() < 0) return CreateFailure(dest, errno, G);
-  if (exists) {
-    // The copy takes the old file's place, so it takes its owner and
-    // permissions too (as far as this process may set them).
-    if (fchown(out.get(), old.st_uid, old.st_gid) != 0) {
-      // Not permitted for other users' files: the copy stays ours.
-    }
-    fchmod(out.get(), old.st_mode & 07777);
+  Replacement out(target);
+  if (!out.ok()) return CreateFailure(dest, errno, G);
+  // The copy takes the old file's place, so it takes its owner and
+  // permissions too, or it does not take its place at all.
+  if (exists && !out.TakeOwnerAndMode(old, why)) {
+    return CreateFailure(dest, why.c_str(), G);
   }
-  const int64_t total = CopyBlocks(in.get(), out.get());
-  if (total < 0 || fsync(out.get()) != 0 || !out.Close() ||
-      rename(temp.c_str(), target.c_str()) != 0) {
-    const int error = errno;
-    unlink(temp.c_str());
-    return WriteFailure(dest, error, G);
+  if (!exists) {
+    // A new file: readable and writable for owner and group, less the
+    // umask (the temporary file was made for the owner alone).
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(out.fd(), 0660 & ~mask);
   }
+  const int64_t total = CopyBlocks(in.get(), out.fd());
+  if (total < 0 || !out.Install()) return WriteFailure(dest, errno, G);
   return total;
 }

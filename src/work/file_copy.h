@@ -11,8 +11,9 @@
 // Copies the file `src` over `dest` (created when missing) and returns the
 // number of bytes copied, or -1 after writing the reason on the output
 // stream. On failure `dest` keeps its old content. An existing `dest` keeps
-// its permission bits; a new one is made readable and writable for owner
-// and group (less the umask). A `dest` that is a symbolic link is replaced
+// its owner and permission bits, or is not replaced; one with further hard
+// links, or read-only by its mode bits, is refused. A new one is made
+// readable and writable for owner and group (less the umask). A `dest` that is a symbolic link is replaced
 // at the file the link names; a `dest` that is a device or pipe is written
 // to directly, as there is nothing there to keep.
 int64_t FileCopy(const char* dest, const char* src, Globals& G);

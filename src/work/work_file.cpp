@@ -32,17 +32,21 @@ void Completed(Globals& G) {
 
 }  // namespace
 
+std::string WorkFileTarget(const Globals& G, time_t now) {
+  if (G.work_file_name != kStandingWorkFile) return G.work_file_name;
+  const std::string dated = DatedWorkFileName(now);
+  return dated.empty() ? dated : InWorkPath(dated, G);
+}
+
 FilePtr CreateWorkFile(Globals& G) {
   const time_t now = Now();
-  if (G.work_file_name == kStandingWorkFile) {
-    const std::string dated = DatedWorkFileName(now);
-    if (dated.empty()) {
-      Out(G, "\n  Create File Error: %s - %s\n", G.work_file_name.c_str(),
-          strerror(EOVERFLOW));
-      return nullptr;
-    }
-    G.work_file_name = InWorkPath(dated, G);
+  const std::string target = WorkFileTarget(G, now);
+  if (target.empty()) {
+    Out(G, "\n  Create File Error: %s - %s\n", G.work_file_name.c_str(),
+        strerror(EOVERFLOW));
+    return nullptr;
   }
+  G.work_file_name = target;
   FilePtr file(fopen(G.work_file_name.c_str(), "w"));
   if (file == nullptr) {
     Out(G, "\n  Create File Error: %s - %s\n", G.work_file_name.c_str(),

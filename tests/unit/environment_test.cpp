@@ -110,4 +110,33 @@ TEST(MacroFile, BlankLedAndEmptyLinesAreSkipped) {
   rmdir(dir.c_str());
 }
 
+// An installed program cannot create its files beside itself: the run goes
+// on with the defaults and says once where the files can go.
+TEST(DefaultsNote, NamesTheMissingFilesOnceAndKlvhome) {
+  ScratchDir dir;  // holds klv.cfg only
+  CapturedRun c;
+  c.G.config_file_path = dir.path() + "/klv.cfg";
+  c.G.macro_file_path = dir.path() + "/klv_macro.cfg";
+  FILE* to = tmpfile();
+  ASSERT_TRUE(NoteDefaultsInUse(c.G, to));
+  c.G.macro_file_path = c.G.config_file_path;
+  EXPECT_FALSE(NoteDefaultsInUse(c.G, to));  // both readable: nothing said
+  c.G.config_file_path = "/nonexistent/klv.cfg";
+  c.G.macro_file_path = "/nonexistent/klv_macro.cfg";
+  ASSERT_TRUE(NoteDefaultsInUse(c.G, to));
+  rewind(to);
+  std::string text(4096, '\0');
+  text.resize(fread(text.data(), 1, text.size(), to));
+  fclose(to);
+  EXPECT_EQ(text.find("\n  Note: Cannot create " + dir.path() +
+                      "/klv_macro.cfg;\n        klv runs with its built-in "
+                      "defaults."),
+            0u);
+  EXPECT_NE(text.find("Note: Cannot create /nonexistent/klv.cfg and "
+                      "/nonexistent/klv_macro.cfg;\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("export KLVHOME=~/.klv"), std::string::npos);
+  EXPECT_TRUE(c.Output().empty());  // never on the report
+}
+
 }  // namespace

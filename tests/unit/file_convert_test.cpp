@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -16,6 +17,7 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "work/file_copy.h"
 #include "test_support.h"
@@ -34,6 +36,10 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
 }
 
 bool EndsWith(const std::string& text, const std::string& tail) {
@@ -203,17 +209,32 @@ TEST(DeFile, RefusesToRemoveAndAddCarriageReturnsTogether) {
   EXPECT_FALSE(fs::exists(path + ".tmp"));
 }
 
-TEST(DeFile, NeverOverwritesAnExistingTemporaryFile) {
+// No temporary file of any name is left beside the source.
+void ExpectOnly(const ScratchDir& dir, std::vector<std::string> names) {
+  std::vector<std::string> found;
+  for (const auto& entry : fs::directory_iterator(dir.path())) {
+    found.push_back(entry.path().filename().string());
+  }
+  std::sort(found.begin(), found.end());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(found, names);
+}
+
+TEST(DeFile, NamesAnOldTemporaryFileAndLeavesItAlone) {
   ScratchDir dir;
   const std::string path = dir.Make("a.c", "\tx\n");
   dir.Make("a.c.tmp", "converted text of an earlier run");
   CapturedRun run;
   run.G.convert_tabs = 1;
-  EXPECT_EQ(Convert(path, run), 0);
-  EXPECT_TRUE(EndsWith(run.Output(),
-                       "\n  Error: Cannot open the specified file: " + path +
-                           ".tmp\n  File exists\n\n"));
-  EXPECT_EQ(ReadFile(path), "\tx\n");
+  EXPECT_EQ(Convert(path, run), 1);
+  EXPECT_TRUE(Contains(run.Output(),
+                       "  Note: " + path +
+                           ".tmp is left from an interrupted or failed "
+                           "conversion\n        of this file by an earlier "
+                           "klv; it is not used and not\n        changed. "
+                           "Compare it with the file, then remove it.\n"))
+      << run.Output();
+  EXPECT_EQ(ReadFile(path), "  x\n");
   EXPECT_EQ(ReadFile(path + ".tmp"), "converted text of an earlier run");
 }
 
@@ -227,33 +248,72 @@ TEST(DeFile, LeavesTheSourceAloneInAReadOnlyDirectory) {
   });
   EXPECT_EQ(child.status, 0);
   EXPECT_TRUE(EndsWith(child.output,
-                       "\n  Error: Cannot open the specified file: " + path +
-                           ".tmp\n  Permission denied\n\n"))
+                       "\n  Error: Failure to update source file " + path +
+                           "\n         No temporary file can be made beside "
+                           "it: Permission denied\n"
+                           "         The file is unchanged.\n\n"))
       << child.output;
   EXPECT_EQ(ReadFile(path), "\tx\n");
-  EXPECT_FALSE(fs::exists(path + ".tmp"));
+  ExpectOnly(dir, {"a.c"});
 }
 
-TEST(DeFile, KeepsTheConvertedTextWhenTheSourceCannotBeRewritten) {
+// The mode bits decide, for the superuser too, and a file with a second
+// name is not split from it.
+TEST(DeFile, RefusesReadOnlyAndHardLinkedFiles) {
   ScratchDir dir;
   const std::string path = dir.Make("a.c", "\tx\n");
-  const ChildResult child = RunUnprivileged([&](CapturedRun& run) {
-    run.G.convert_tabs = 1;
-    FilePtr in(fopen(path.c_str(), "r+b"));
-    // The file turns read-only after the driver opened it.
-    if (in == nullptr || chmod(path.c_str(), 0444) != 0) return 97;
-    return DeFile(std::move(in), path.c_str(), run.G);
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  CapturedRun run;
+  run.G.convert_tabs = 1;
+  EXPECT_EQ(Convert(path, run), 0);
+  EXPECT_TRUE(EndsWith(run.Output(),
+                       "\n  Error: Failure to update source file " + path +
+                           "\n         It is read-only (mode 0444)\n"
+                           "         The file is unchanged.\n\n"))
+      << run.Output();
+  EXPECT_EQ(ReadFile(path), "\tx\n");
+
+  ASSERT_EQ(chmod(path.c_str(), 0644), 0);
+  ASSERT_EQ(link(path.c_str(), dir.File("b.c").c_str()), 0);
+  CapturedRun linked;
+  linked.G.convert_tabs = 1;
+  EXPECT_EQ(Convert(path, linked), 0);
+  EXPECT_TRUE(Contains(linked.Output(),
+                       "It has 2 names (hard links); a new file would leave "
+                       "the others with the old text\n"));
+  EXPECT_EQ(ReadFile(dir.File("b.c")), "\tx\n");
+  ExpectOnly(dir, {"a.c", "b.c"});
+}
+
+TEST(DeFile, KeepsOwnerAndModeOrRefuses) {
+  ScratchDir dir;
+  const std::string path = dir.Make("a.c", "\tx\n");
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+  CapturedRun run;
+  run.G.convert_tabs = 1;
+  EXPECT_EQ(Convert(path, run), 1);
+  struct stat st {};
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  if (geteuid() != 0) GTEST_SKIP() << "owner checks need root";
+  EXPECT_EQ(st.st_uid, kNobody);
+
+  // A file of another user in a directory anyone may write: an ordinary
+  // user can make the new file but cannot give it that owner.
+  ASSERT_EQ(chmod(dir.path().c_str(), 01777), 0);
+  WriteFile(path, "\tx\n");
+  ASSERT_EQ(chown(path.c_str(), 0, 0), 0);
+  ASSERT_EQ(chmod(path.c_str(), 0666), 0);
+  const ChildResult child = RunUnprivileged([&](CapturedRun& r) {
+    r.G.convert_tabs = 1;
+    return Convert(path, r);
   });
   EXPECT_EQ(child.status, 0);
-  EXPECT_TRUE(EndsWith(child.output,
-                       "\n  Error: Failed to create/open the file " + path +
-                           "\n         Permission denied\n"
-                           "\n  Error: Failure to update source file.\n"
-                           "         Modified source in file: " +
-                           path + ".tmp\n         Permission denied\n\n"))
+  EXPECT_TRUE(Contains(child.output, "Its owner and group (0:0) cannot be "
+                                     "kept: Operation not permitted\n"))
       << child.output;
   EXPECT_EQ(ReadFile(path), "\tx\n");
-  EXPECT_EQ(ReadFile(path + ".tmp"), "  x\n");
+  ExpectOnly(dir, {"a.c"});
 }
 
 TEST(DeFile, LeavesTheSourceAloneWhenTheTemporaryFileCannotBeWritten) {
@@ -270,11 +330,13 @@ TEST(DeFile, LeavesTheSourceAloneWhenTheTemporaryFileCannotBeWritten) {
   });
   EXPECT_EQ(child.status, 0);
   EXPECT_TRUE(EndsWith(child.output,
-                       "\n  Error: Cannot write the specified file: " + path +
-                           ".tmp\n  File too large\n\n"))
+                       "\n  Error: Failure to update source file " + path +
+                           "\n         The converted text cannot be written: "
+                           "File too large\n         The file is unchanged."
+                           "\n\n"))
       << child.output;
   EXPECT_EQ(ReadFile(path), source);
-  EXPECT_FALSE(fs::exists(path + ".tmp"));
+  ExpectOnly(dir, {"a.c"});
 }
 
 TEST(DeFile, RewritesAFileThatVanishedAfterItWasOpened) {

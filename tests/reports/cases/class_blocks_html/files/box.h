@@ -1,0 +1,3 @@
+template <class T>
+class Box : public std::vector<T> {
+};

@@ -1,0 +1,4 @@
+public class Circle extends Shape implements Drawable {
+  public int r;
+  int area() { return r * r; }
+}
