@@ -19,6 +19,7 @@
 #include "analysis/line_parser.h"
 #include "driver/globals.h"
 #include "driver/klv.h"
+#include "driver/options.h"
 #include "reports/output.h"
 
 namespace {
@@ -59,17 +60,22 @@ std::string ParseAll(const uint8_t* data, size_t size, uint8_t mode,
   G.parse.local_brace = (mode >> 5) & 3;
   std::string line;
   size_t k = 0;
-  while (k < size) {
-    // Lines as the driver cuts them: up to a line feed or 4,094 bytes,
-    // without NUL bytes (the driver's C strings end there).
-    line.clear();
-    while (k < size && line.size() < 4094) {
-      const char c = static_cast<char>(data[k++]);
-      if (c != '\0') line += c;
-      if (c == '\n') break;
+  // Classes nested beyond their limit end the run (ExitRequest), in both
+  // scans alike.
+  try {
+    while (k < size) {
+      // Lines as the driver cuts them: up to a line feed or 4,094 bytes,
+      // without NUL bytes (the driver's C strings end there).
+      line.clear();
+      while (k < size && line.size() < 4094) {
+        const char c = static_cast<char>(data[k++]);
+        if (c != '\0') line += c;
+        if (c == '\n') break;
+      }
+      Bump(G.metrics.lines, 1);
+      ParseLine(line.c_str(), G.metrics.lines, G);
     }
-    Bump(G.metrics.lines, 1);
-    ParseLine(line.c_str(), G.metrics.lines, G);
+  } catch (const ExitRequest&) {
   }
   FlushOutput();
   fclose(out);

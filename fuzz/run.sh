@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the fuzz target with clang and runs it for a bounded time.
+# Builds the fuzz targets with clang and runs them for a bounded time:
+# the source analysis for the given seconds, then the command line with
+# both configuration files for as long again.
 #
-#   bash fuzz/run.sh [seconds]      default 60
+#   bash fuzz/run.sh [seconds]      default 60 (each)
 #   FUZZ_BUILD=dir                  build directory (default build-fuzz)
 #
 # The seed corpus is made from the bundled examples and the report test
@@ -31,8 +33,25 @@ done < <(find examples tests/reports -type f \
              \( -name '*.c' -o -name '*.cpp' -o -name '*.h' -o -name '*.hh' \
                 -o -name '*.java' \) -print0 | LC_ALL=C sort -z)
 
+# Seeds of the command-line target: words, NUL, klv.cfg, NUL, macro file.
+mkdir -p "$build/corpus-cli"
+corpus_cli=$(realpath -- "$build/corpus-cli")
+n=0
+for words in '-f\n-n\n-c\na.c' '-F\nlist.txt' '-r\nc,h,java\n.' \
+             '-Dt\na.c' '-Du\n-Dd\na.c' '-p\n-L30\n-P12\n-Hp\na.c' \
+             '-wc\na.c' '-wW\na.c' '-O\nout.txt\n-f\na.c' \
+             '-A\n-f\n-s\na.c\nb.h' '-Ta\n-i\nb.h\nc.java' \
+             '-k3\n-Rn\n-l\n--\na.c' '-Nv\n-Tq\na.c' '-Es\na.c' '-y'; do
+    printf -- "$words"'\0Maximum Line Length: 20\nPrinted Page Length: 12\nQuality Notice 7: No\n\0MACRO1\n' \
+        >"$corpus_cli/seed-$n"
+    n=$((n + 1))
+done
+
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 "$build/klv_fuzz" -max_total_time="$seconds" -max_len=8192 -timeout=20 \
     -rss_limit_mb=4096 -print_final_stats=1 \
     -artifact_prefix="$findings/" "$corpus" 2>&1 | tail -n 25
+"$build/klv_fuzz_cli" -max_total_time="$seconds" -max_len=4096 -timeout=20 \
+    -rss_limit_mb=4096 -print_final_stats=1 \
+    -artifact_prefix="$findings/cli-" "$corpus_cli" 2>&1 | tail -n 25

@@ -12,8 +12,15 @@ bool Is(char c, char lower, bool case_blind) {
 
 }  // namespace
 
-void WhichFile(const char* path, Globals& G) {
+const char* ExtensionDot(const char* path) {
   const char* dot = strrchr(path, '.');
+  if (dot == nullptr) return nullptr;
+  const char* slash = strrchr(path, '/');
+  return slash != nullptr && slash > dot ? nullptr : dot;
+}
+
+void WhichFile(const char* path, Globals& G) {
+  const char* dot = ExtensionDot(path);
   if (dot == nullptr) return;
   const char* ext = dot + 1;
   const bool blind = !G.case_sensitive_names;

@@ -15,6 +15,11 @@ enum FileKind {
   kFileOther,
 };
 
+// The '.' that starts the extension of `path`: the last '.' of its last
+// path component, so that "./readme" and "v1.2/Makefile" have none. Null
+// when there is none.
+const char* ExtensionDot(const char* path);
+
 // Sets the language flag of the current file and counts its type (recorded
 // in file_kind), from the text after the last '.' of `path`. A path without
 // a '.' is not typed.

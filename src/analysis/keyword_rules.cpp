@@ -33,7 +33,9 @@ void ClassHeaderRule(const char* line, int i, ClassKeyword kind, Globals& G) {
   // The rest of the header decides: a ';' without a '{' is a declaration
   // ('class Foo;', 'friend class B;'), or for a struct a struct-typed
   // variable or member.
-  const int length = is_interface ? 9 : is_struct ? 6 : 5;
+  const int length = is_interface                      ? 9
+                     : is_struct || kind == ClassKeyword::kRecord ? 6
+                                                                  : 5;
   const char* rest = line + i + length;
   if (strchr(rest, ';') != nullptr && strchr(rest, '{') == nullptr) {
     if (!is_struct) P.class_declaration = 1;

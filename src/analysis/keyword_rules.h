@@ -6,7 +6,7 @@
 
 #include "driver/globals.h"
 
-enum class ClassKeyword { kClass, kStruct, kInterface };
+enum class ClassKeyword { kClass, kStruct, kInterface, kRecord };
 
 // "class", "struct" or "interface" at index i: a class body opens, or
 // the line is a declaration.

@@ -9,6 +9,7 @@
 #include "analysis/keyword_rules.h"
 #include "analysis/scanner.h"
 #include "notices/keyword_notices.h"
+#include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
 
 namespace {
@@ -20,7 +21,7 @@ enum class Word : uint8_t {
   kElse, kEnum, kExit, kExtends, kFalse, kFor, kFree, kFriend, kGoto, kIf,
   kImport, kInline, kInterface, kMalloc, kMutable, kNamespace, kNew,
   kOperator, kOr, kOverload, kPackage, kPrivate, kProtected, kPublic,
-  kRealloc, kReinterpretCast, kReturn, kStatic, kStaticCast, kStruct,
+  kRealloc, kRecord, kReinterpretCast, kReturn, kStatic, kStaticCast, kStruct,
   kSwitch, kTemplate, kThis, kThrow, kTrue, kTry, kTypedef, kTypeid, kUnion,
   kUsing, kVirtual, kVoid, kWcharT, kWhile, kUnderscoreExit,
 };
@@ -130,6 +131,7 @@ constexpr WordRule kP[] = {
 };
 constexpr WordRule kR[] = {
     Set("realloc", "( \t", Word::kRealloc),
+    Set("record", " \t", Word::kRecord),
     Set("reinterpret_cast", " <\n\t\r", Word::kReinterpretCast),
     Set("return", " \t;(\n\r", Word::kReturn),
 };
@@ -475,6 +477,13 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
     case Word::kRealloc:
       EmitReallocNotice(line_number, G);
       break;
+    case Word::kRecord:
+      // A contextual word: a record header only before a name and '('.
+      if (P.java_file && RecordHeaderFollows(line, end)) {
+        ClassHeaderRule(line, i, ClassKeyword::kRecord, G);
+        if (P.class_header_pending) P.record_pending = 1;
+      }
+      break;
     case Word::kReturn:
       Bump(M.return_count, 1);
       ReturnPoint(G);
@@ -556,6 +565,16 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
 
 void RecogniseWord(const char* line, int& i, int line_number, Globals& G) {
   const unsigned char first = static_cast<unsigned char>(line[i]);
+  if (first == '@') {
+    // '@interface Name {' declares an annotation type: an interface.
+    FileState& P = G.parse;
+    if (P.java_file && strncmp(line + i + 1, "interface", 9) == 0 &&
+        InSet(line[i + 10], kWhite) && !P.template_beg_flag &&
+        !P.funcname_flag) {
+      ClassHeaderRule(line, i + 1, ClassKeyword::kInterface, G);
+    }
+    return;
+  }
   const uint8_t group = kTables.group[first];
   if (group == 0) return;
   if (i > 0 &&

@@ -83,6 +83,19 @@ void TraceOpenParen(const char* line, Globals& G) {
       P.template_beg_flag);
 }
 
+}  // namespace
+
+void TRACE(char ch, int begin, Globals& G) {
+  const FileState& P = G.parse;
+  Out(G,
+      "\n%s Character: %c\nlocal_brace     = %d\nlocal_paren     = %d\n"
+      "class_flag      = %d\nassignment_flag = %d\nfuncname_flag   = %d\n",
+      begin ? "Begin" : "End  ", ch, P.local_brace, P.local_paren,
+      P.class_flag, P.assignment_flag, P.funcname_flag);
+}
+
+namespace {
+
 void TraceBrace(bool open, Globals& G) {
   const FileState& P = G.parse;
   Out(G, open ? "\n*** open { ***\n" : "\n*** close } ***\n");
@@ -195,6 +208,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       JustBracketTest(s, i, c, is_noneffective, G);
       if (G.debug_flag) TraceOpenParen(line, G);
       ScopeOpenParen(line, i, G);
+      if (G.debug_flag) TRACE(c, 1, G);
       break;
     case ')':
       if (P.paren_skip) {
@@ -206,6 +220,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       JustBracketTest(s, i, c, is_noneffective, G);
       KeywordCloseParen(line, i, s.number, G);
       ScopeCloseParen(line, i, G);
+      if (G.debug_flag) TRACE(c, 0, G);
       break;
     case '[':
       Bump(M.lbracket_count, 1);
@@ -223,6 +238,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       JustBracketTest(s, i, c, is_noneffective, G);
       if (G.debug_flag) TraceBrace(true, G);
       ScopeOpenBrace(line, i, G);
+      if (G.debug_flag) TRACE(c, 1, G);
       break;
     case '}':
       Bump(M.closebrace_count, 1);
@@ -233,6 +249,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       if (P.switch_flag && P.local_brace == P.switch_brace) P.switch_flag = 0;
       ScopeCloseBrace(line, i, G);
       NamespaceCloseBrace(G);
+      if (G.debug_flag) TRACE(c, 0, G);
       break;
     case ';':
       ScopeDeclarationEnd(line, i, G);
@@ -280,13 +297,12 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       if (!P.function_macro) EmitTernaryNotice(s.number, G);
       break;
     case '&':
-      // Inside any function body, whatever class encloses it.
-      if (prev == '&' && P.local_brace > 0) {
-        ++P.func_and_count;
-      }
-      break;
     case '|':
-      if (prev == '|') ++P.func_or_count;
+      // Inside any function body, whatever class encloses it; outside one
+      // (an initialiser, malformed code) they belong to no function.
+      if (prev == c && P.local_brace > 0) {
+        ++(c == '&' ? P.func_and_count : P.func_or_count);
+      }
       break;
     case '=':
       if (prev == '=' || prev == '!' || prev == '<' || prev == '>') break;

@@ -14,6 +14,10 @@ void ParseLine(const char* line, int line_number, Globals& G);
 // tests can check that both give the same analysis.
 void SetLineScanFastPaths(bool on);
 
+// The debug trace (KLVDEBUG) of a brace or parenthesis `ch` that opens
+// (`begin` 1) or closes (0) an element: the scope state after it.
+void TRACE(char ch, int begin, Globals& G);
+
 // Prints the 72-character section marker "--- <label> Line: <n> ---".
 void ShowStateLine(Globals& G, int line_number, const char* label);
 

@@ -26,7 +26,8 @@ NamespaceHeader ReadNamespaceHeader(const char* line, int pos) {
   // Further components: '::' and a name, each perhaps inline.
   while (line[end] == ':' && line[end + 1] == ':') {
     int next = NextCodeIndex(line, end + 2);
-    if (strncmp(line + next, "inline", 6) == 0 && IsBlankOrTab(line[next + 6])) {
+    if (strncmp(line + next, "inline", 6) == 0 &&
+        IsBlankOrTab(line[next + 6])) {
       next += 6;
     }
     token = NextTokenView(line, next);

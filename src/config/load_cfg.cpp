@@ -3,12 +3,15 @@
 #include <strings.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 
 #include "config/show_cfg.h"
 #include "driver/line_reader.h"
+#include "driver/options.h"
+#include "reports/output.h"
 
 namespace {
 
@@ -28,6 +31,9 @@ struct Setting {
   int Globals::*flag = nullptr;
   float Globals::*real = nullptr;
   std::string Globals::*text = nullptr;
+  // The range a number must lie in, both ends included.
+  long low = 0;
+  long high = 0;
 };
 
 const Setting kSettings[] = {
@@ -39,24 +45,24 @@ const Setting kSettings[] = {
     {"Differential reports include equal files", Kind::kYesNo, &Globals::diff_include_equal},
     {"Include cyclo complexity in work files", Kind::kLetterYesNo, &Globals::work_file_cyclo},
     {"Relative Work Files", Kind::kYesOnly, &Globals::relative_work_files},
-    {"Maximum Line Length", Kind::kInteger, &Globals::max_line_length},
-    {"Maximum Function Name Length", Kind::kInteger, &Globals::max_function_name_length},
-    {"Minimum Whitespace Percent", Kind::kReal, nullptr, &Globals::min_whitespace_percent},
-    {"Minimum Comment Percent", Kind::kReal, nullptr, &Globals::min_comment_percent},
-    {"Maximum Function LOC", Kind::kInteger, &Globals::max_function_eloc},
-    {"A TAB is equivalent to n space", Kind::kInteger, &Globals::tab_width},
-    {"Maximum functional return points", Kind::kInteger, &Globals::max_return_points},
+    {"Maximum Line Length", Kind::kInteger, &Globals::max_line_length, nullptr, nullptr, 1, 65535},
+    {"Maximum Function Name Length", Kind::kInteger, &Globals::max_function_name_length, nullptr, nullptr, 1, 4094},
+    {"Minimum Whitespace Percent", Kind::kReal, nullptr, &Globals::min_whitespace_percent, nullptr, 0, 100},
+    {"Minimum Comment Percent", Kind::kReal, nullptr, &Globals::min_comment_percent, nullptr, 0, 100},
+    {"Maximum Function LOC", Kind::kInteger, &Globals::max_function_eloc, nullptr, nullptr, 1, 10000000},
+    {"A TAB is equivalent to n space", Kind::kInteger, &Globals::tab_width, nullptr, nullptr, 1, 32},
+    {"Maximum functional return points", Kind::kInteger, &Globals::max_return_points, nullptr, nullptr, 0, 1000000},
     {"Count goto as a function return point", Kind::kYesNo, &Globals::goto_is_return},
-    {"Maximum functional cyclomatic complexity", Kind::kInteger, &Globals::max_cyclomatic},
+    {"Maximum functional cyclomatic complexity", Kind::kInteger, &Globals::max_cyclomatic, nullptr, nullptr, 0, 1000000},
     {"Include 'for' in cyclomatic complexity", Kind::kLetterYesNo, &Globals::cyclo_counts_for},
-    {"Maximum functional interface complexity", Kind::kInteger, &Globals::max_interface},
-    {"Maximum number of methods per class", Kind::kInteger, &Globals::max_class_methods},
-    {"Maximum depth of inheritance tree", Kind::kInteger, &Globals::max_inheritance_depth},
-    {"Maximum number of derived child classes", Kind::kInteger, &Globals::max_child_classes},
-    {"Printed Line Length", Kind::kInteger, &Globals::line_length},
-    {"Printed Page Length", Kind::kInteger, &Globals::page_length},
-    {"Printed Left Margin", Kind::kInteger, &Globals::left_margin},
-    {"Printed Top Margin", Kind::kInteger, &Globals::top_margin},
+    {"Maximum functional interface complexity", Kind::kInteger, &Globals::max_interface, nullptr, nullptr, 0, 1000000},
+    {"Maximum number of methods per class", Kind::kInteger, &Globals::max_class_methods, nullptr, nullptr, 0, 1000000},
+    {"Maximum depth of inheritance tree", Kind::kInteger, &Globals::max_inheritance_depth, nullptr, nullptr, 0, 1000000},
+    {"Maximum number of derived child classes", Kind::kInteger, &Globals::max_child_classes, nullptr, nullptr, 0, 1000000},
+    {"Printed Line Length", Kind::kInteger, &Globals::line_length, nullptr, nullptr, 20, 4096},
+    {"Printed Page Length", Kind::kInteger, &Globals::page_length, nullptr, nullptr, 1, 10000},
+    {"Printed Left Margin", Kind::kInteger, &Globals::left_margin, nullptr, nullptr, 0, 200},
+    {"Printed Top Margin", Kind::kInteger, &Globals::top_margin, nullptr, nullptr, 0, 100},
     {"Relative HTML Links", Kind::kYesOnly, &Globals::relative_html_links},
     {"HTML Text Color", Kind::kColour, nullptr, nullptr, &Globals::html_text_color},
     {"HTML VLink Color", Kind::kColour, nullptr, nullptr, &Globals::html_vlink_color},
@@ -85,6 +91,17 @@ bool KeyIs(std::string_view key, const char* name) {
          strncasecmp(key.data(), name, key.size()) == 0;
 }
 
+// A number outside its setting's range ends the run before anything is
+// analysed with it.
+[[noreturn]] void OutOfRange(const Setting& s, const std::string& value,
+                             Globals& G) {
+  Out(G,
+      "\n  Error: Configuration file %s\n         %s: %s\n"
+      "         The value must be from %ld to %ld.\n\n",
+      G.config_file_path.c_str(), s.key, value.c_str(), s.low, s.high);
+  throw ExitRequest{1};
+}
+
 void Apply(const Setting& s, const std::string& value, Globals& G) {
   const char first = value.empty() ? '\0' : value[0];
   switch (s.kind) {
@@ -98,10 +115,22 @@ void Apply(const Setting& s, const std::string& value, Globals& G) {
       if (IsLetter(first)) G.*s.flag = (first == 'y' || first == 'Y') ? 1 : 0;
       break;
     case Kind::kInteger:
-      if (IsDigit(first)) G.*s.flag = static_cast<int>(strtol(value.c_str(), nullptr, 10));
+      if (IsDigit(first)) {
+        errno = 0;
+        const long n = strtol(value.c_str(), nullptr, 10);
+        if (errno != 0 || n < s.low || n > s.high) OutOfRange(s, value, G);
+        G.*s.flag = static_cast<int>(n);
+      }
       break;
     case Kind::kReal:
-      if (IsDigit(first)) G.*s.real = strtof(value.c_str(), nullptr);
+      if (IsDigit(first)) {
+        const double x = strtod(value.c_str(), nullptr);
+        if (!(x >= static_cast<double>(s.low) &&
+              x <= static_cast<double>(s.high))) {
+          OutOfRange(s, value, G);
+        }
+        G.*s.real = static_cast<float>(x);
+      }
       break;
     case Kind::kColour:
       if (IsLetter(first) || IsDigit(first) || first == '#') {

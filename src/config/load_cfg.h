@@ -12,7 +12,8 @@
 int LoadCfg(Globals& G);
 
 // Applies one "key: value" line; unknown keys and values that fail their
-// kind's test change nothing.
+// kind's test change nothing. A number outside its setting's range (listed
+// in the -hf help) is reported and ends the run (ExitRequest 1).
 void ApplyCfgLine(const std::string& line, Globals& G);
 
 // 0 when the value begins with 'n' or 'N', else 1.

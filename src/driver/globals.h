@@ -104,6 +104,7 @@ struct ClassLevel {
   std::string inheritance_line;  // formatted base list, or empty
   int is_struct = 0;
   int is_interface = 0;
+  int is_record = 0;     // a Java record
   int local = 0;         // opened inside a function body
   int scope = 0;         // brace depth inside it (1: directly in its body)
   int inner_init = 0;    // the block open at depth 2 is an initialiser
@@ -277,6 +278,11 @@ struct FileState {
   // brace), which kind it is, a declaration rather than a definition,
   // and the base list read so far.
   int class_header_pending = 0;
+  // A Java record header: its component list, its components counted.
+  int record_pending = 0;
+  int record_list_open = 0;
+  int record_angle_depth = 0;
+  int record_components = 0;
   int struct_pending = 0;
   int interface_pending = 0;
   int class_declaration = 0;
@@ -386,6 +392,9 @@ struct Globals {
   std::string output_file_name;
   std::string version = "6.01";
   int files_processed = 0;
+  // Reads and writes that failed: a source file read part way, a work file
+  // refused or not loaded. The run then ends with status 255.
+  int run_failures = 0;
   int file_count = 0;
 
   // The one output stream every report line goes to, and its owner when it

@@ -27,6 +27,6 @@ struct HelpSection {
 };
 
 extern const HelpChapter kHelpChapters[12];
-extern const HelpSection kHelpSections[30];
+extern const HelpSection kHelpSections[31];
 
 #endif  // KLV_DRIVER_HELP_H_

@@ -70,6 +70,22 @@ const HelpChapter kHelpChapters[12] = {
   the code listing layout and the HTML colors.  Options on the command
   line override them.  Use -y or -hc to show the settings in force;
   redirected to a file, that output is a complete configuration file.
+
+  A number outside its range is an error that names the setting:
+
+       Maximum Line Length                        1 to 65535
+       Maximum Function Name Length               1 to 4094
+       Maximum Function LOC                       1 to 10000000
+       A TAB is equivalent to n space             1 to 32
+       Minimum Whitespace and Comment Percent     0 to 100
+       Maximum functional return points,
+         cyclomatic and interface complexity,
+         methods per class, depth of inheritance
+         tree, derived child classes              0 to 1000000
+       Printed Line Length                       20 to 4096
+       Printed Page Length                        1 to 10000
+       Printed Left Margin                        0 to 200
+       Printed Top Margin                         0 to 100
 )"},
     {"~ Source File Requirements ~",
      R"(  KLV is designed to process only source code from the C, ANSI C, C++
@@ -91,7 +107,8 @@ const HelpChapter kHelpChapters[12] = {
   their letter (-P60, -S"My Header").  Switches are read from left to
   right and some depend on earlier ones: -A -f adds function and file
   lines to the CSV output while -f -A does not.  All switches come
-  before the file names.
+  before the file names; the word -- ends them, so that every word after
+  it is a file name, even one that begins with '-'.
 )"},
     {"~ Files/Directories Names and Wild Cards ~",
      R"(  The Windows operating system requires DOS type paths and filenames. The UNIX
@@ -137,7 +154,7 @@ const HelpChapter kHelpChapters[12] = {
 )"},
 };
 
-const HelpSection kHelpSections[30] = {
+const HelpSection kHelpSections[31] = {
     {"  Automated CSV File Output Mode", "  -A<mode>",
      R"(  The CSV mode creates a Comma Separated Variables output for import
   into a spreadsheet or a script.  The report header and titles are
@@ -333,10 +350,11 @@ const HelpSection kHelpSections[30] = {
   the command line, with line numbers and page headers, ready for a code
   review.  No metrics are produced.
 
-       -B 1          Top margin in lines
-       -M 5          Left margin in characters
-       -P 55         Page length in lines, negative for no page breaks
-       -L 80         Line length in characters, at least 20
+       -B 1          Top margin in lines, at most 100
+       -M 5          Left margin in characters, at most 200
+       -P 55         Page length in lines, at most 10000,
+                     negative for no page breaks
+       -L 80         Line length in characters, 20 to 4096
        -S "string"   Page header text
 
        i.e. klv -p -P60 -S"Release 2" *.c > listing.txt
@@ -355,7 +373,11 @@ const HelpSection kHelpSections[30] = {
      R"(  Recursive descent mode will process all the specified files
   with the listed extensions in the directory given and in all its
   subdirectories.  The extensions are separated by commas and the
-  directory must be the last word of the command line.
+  directory must be the last word of the command line.  Each directory
+  is walked once.  Symbolic links to directories are not followed, so
+  the walk neither leaves the tree nor goes round in circles; links to
+  files are taken.  A subdirectory that cannot be read is reported and
+  skipped.
 
        i.e. klv -f -r c,h,cpp src
 )"},
@@ -405,6 +427,23 @@ const HelpSection kHelpSections[30] = {
 
        i.e. klv -wc *.c
             klv -wx old.dat new.dat
+)"},
+    {"  Configured CSV File Report", "  -X<mode>",
+     R"(  Writes one CSV line per analysed file with the fields and the column
+  order that a report configuration selects, after a title line.  The
+  report is the run's only output: no other report option may be given.
+
+       -Xc  Prints the configuration template: every field with Yes or
+            No (as klv_csv_file_report.cfg in the current directory
+            selects them, or all Yes without it)
+       -X "File CSV my.cfg"  Writes the report that my.cfg selects;
+            without a name, klv_csv_file_report.cfg or all fields
+
+  A ratio whose divisor is 0 is written as 0 (0.00 or 0.0000), so that
+  every cell reads as a number.
+
+       i.e. klv -Xc > my.cfg
+            klv -X "File CSV my.cfg" -O metrics.csv *.c *.h
 )"},
     {"  * JSON and SARIF Reports", "  --json=FILE  --sarif=FILE",
      R"(  These options write, beside the normal report, which stays as it

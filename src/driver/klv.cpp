@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -24,6 +26,7 @@
 #include "driver/run_files.h"
 #include "driver/timer.h"
 #include "files/file_list.h"
+#include "files/regular_file.h"
 #include "listing/listing.h"
 #include "notices/notices.h"
 #include "notices/notice_reports.h"
@@ -73,9 +76,38 @@ void FileReports(const std::string& name, Globals& G) {
   if (G.report_option_flag && !G.totals_flag) EndOfFileTrailer(name, G);
 }
 
+// The run-wide counts a file adds to before its end, kept so that a file
+// that cannot be read to its end can be taken out again.
+struct RunCounts {
+  int32_t types[6];
+  int32_t notices[46];
+  int files_processed;
+
+  explicit RunCounts(const Globals& G)
+      : types{G.c_source_count, G.cpp_source_count, G.c_header_count,
+              G.cpp_header_count, G.java_file_count, G.other_file_count},
+        files_processed(G.files_processed) {
+    std::copy(std::begin(G.notice_type_count), std::end(G.notice_type_count),
+              notices);
+  }
+  void Restore(Globals& G) const {
+    G.c_source_count = types[0];
+    G.cpp_source_count = types[1];
+    G.c_header_count = types[2];
+    G.cpp_header_count = types[3];
+    G.java_file_count = types[4];
+    G.other_file_count = types[5];
+    std::copy(std::begin(notices), std::end(notices), G.notice_type_count);
+    G.files_processed = files_processed;
+  }
+};
+
 // Analyses one source file: reads it piece by piece through the line parser,
-// raises the file notices and writes the file's report sections.
-void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
+// raises the file notices and writes the file's report sections. False
+// when it could not be read to its end: it is reported and left out of the
+// run's counts, and nothing of it goes into the totals or the work file.
+bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
+  const RunCounts before(G);
   Progress(G, ".");
   EmitFilename(name, G);
   if (G.keep_figures) BeginFileFigures(name, G);
@@ -87,6 +119,15 @@ void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
   while (reader.NextLine(line)) {
     Bump(G.metrics.lines, 1);
     ParseLine(line.c_str(), G.metrics.lines, G);
+  }
+  if (reader.error() != 0) {
+    Out(G,
+        "\n  Error: Problem reading input file:\n         %s\n"
+        "         For read, %s\n\n",
+        name.c_str(), strerror(reader.error()));
+    before.Restore(G);
+    ++G.run_failures;
+    return false;
   }
 
   FileState& P = G.parse;
@@ -100,6 +141,7 @@ void AnalyseFile(FILE* in, const std::string& name, Globals& G) {
   EmitFileNotices(G);
   FileReports(name, G);
   if (G.keep_figures) EndFileFigures(G);
+  return true;
 }
 
 // Analyses every file of the list in order.
@@ -107,26 +149,18 @@ void ProcessFiles(Globals& G) {
   for (const NameData& entry : G.file_list) {
     const std::string& name = entry.name;
     G.file_name = name;
-    if (name.empty() || static_cast<signed char>(name[0]) <= 32 ||
-        name == ".") {
-      continue;
-    }
+    // Every name the system accepts is read: one that begins with a blank
+    // or a byte of 128 or more is as good as any other.
+    if (name.empty() || name == ".") continue;
     // Conversion rewrites the file, so it must be writable from the start.
-    FilePtr in(fopen(name.c_str(), G.convert_flag ? "r+b" : "rb"));
-    // A directory opens for reading on some systems but holds no lines: it
-    // is refused like any other file that cannot be read.
-    struct stat st {};
-    if (in != nullptr && fstat(fileno(in.get()), &st) == 0 &&
-        S_ISDIR(st.st_mode)) {
-      in.reset();
-      errno = EISDIR;
-    }
+    std::string why;
+    FilePtr in = OpenRegularFile(name, G.convert_flag != 0, why);
     if (in == nullptr) {
       Out(G,
           "\n  Error: Problem opening input file:\n         %s\n"
           "         %s, %s\n\n",
           name.c_str(), G.convert_flag ? "For modification" : "For read",
-          strerror(errno));
+          why.c_str());
       continue;
     }
     if (G.print_flag) {
@@ -139,8 +173,7 @@ void ProcessFiles(Globals& G) {
       ++G.files_processed;
       continue;
     }
-    AnalyseFile(in.get(), name, G);
-    AddTotal(G);
+    if (AnalyseFile(in.get(), name, G)) AddTotal(G);
     ResetState(G);
   }
 }
@@ -220,15 +253,14 @@ int Run(int argc, char** argv, Globals& G) {
   if (G.file_list_flag) {
     G.file_count = 0;
     if (!G.report_option_flag) G.summary_flag = 1;
-    G.file_list_file.reset(fopen(G.input_spec.c_str(), "r"));
+    std::string why;
+    G.file_list_file = OpenRegularFile(G.input_spec, false, why);
     if (G.file_list_file == nullptr) {
-      const int error = errno;
       ClaimOutputFiles(G, {});
-      errno = error;
       Out(G,
           "\n  Error: Cannot open the specified file: %s\n"
           "         for read, %s\n\n",
-          G.input_spec.c_str(), strerror(errno));
+          G.input_spec.c_str(), why.c_str());
       return -1;
     }
   } else {
@@ -269,16 +301,21 @@ int Run(int argc, char** argv, Globals& G) {
       !G.convert_flag && !G.csv_file_report) {
     ProjectReports(G);
   }
+  bool work_written = true;
   if (!G.print_flag && !G.convert_flag) {
     Benchmark(timer, G);
-    FinishWorkFile(G);
+    work_written = FinishWorkFile(G);
     if (!G.csv_mode && !G.csv_file_report) {
       Out(G, "  %s\n\n", Rule72('_').c_str());
     }
   }
   if (G.html_flag) Out(G, "</P></PRE></BODY></HTML>");
-  int status = G.notice_flag ? G.metrics.notice_count : 0;
-  if (!WriteReportFiles(G, report_files)) status = -1;
+  // The notice count, cut at the largest status the system keeps whole; a
+  // file that could not be read fails the run, and so does a report or
+  // work file that could not be written.
+  int status = G.notice_flag ? std::clamp(G.metrics.notice_count, 0, 255) : 0;
+  if (G.run_failures > 0) status = 255;
+  if (!WriteReportFiles(G, report_files) || !work_written) status = -1;
   Progress(G, "Processing complete\n");
   Progress(G, "\nKLV Processed - %d files to output file %s\n",
            G.files_processed, G.output_file_name.c_str());

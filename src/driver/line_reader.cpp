@@ -1,12 +1,15 @@
 #include "driver/line_reader.h"
 
+#include <cerrno>
 #include <cstring>
 
 bool LineReader::Fill() {
   if (eof_) return false;
+  errno = 0;
   len_ = fread(buffer_.get(), 1, kBufferSize, in_);
   pos_ = 0;
   if (len_ == 0) {
+    if (ferror(in_)) error_ = errno != 0 ? errno : EIO;
     eof_ = true;
     return false;
   }

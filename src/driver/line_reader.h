@@ -29,6 +29,10 @@ class LineReader {
   // byte of 128 and above).
   bool NextLine(std::string& line);
 
+  // The errno of a failed read, 0 when the stream was read to its end: a
+  // read error ends the pieces like the end of the stream does.
+  int error() const { return error_; }
+
  private:
   bool Fill();
 
@@ -40,6 +44,7 @@ class LineReader {
   size_t len_ = 0;
   bool eof_ = false;
   bool finished_ = false;
+  int error_ = 0;
 };
 
 #endif  // KLV_DRIVER_LINE_READER_H_

@@ -3,6 +3,7 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -73,6 +74,19 @@ std::vector<std::string> SplitWords(std::string_view text) {
     k = end;
   }
   return words;
+}
+
+// A listing geometry value of option `letter`, refused above `high`.
+int GeometryArg(char letter, const char* arg, int high, Globals& G) {
+  const int value = ArgInt(arg);
+  if (value > high) {
+    Out(G,
+        "\n  Error: -%c %s is out of range: the largest value is %d\n"
+        "         Use -hs for help text\n",
+        letter, arg, high);
+    throw ExitRequest{1};
+  }
+  return value;
 }
 
 // One modifier of an option: its character and the flag it sets.
@@ -218,7 +232,7 @@ void ApplyWork(const char* arg, int argc, char** argv, Globals& G) {
     const char* old_file = argv[argc >= 2 ? argc - 2 : 0];
     OpenOutputNow(G, {old_file, argv[argc - 1]});
     ExtractWork(old_file, argv[argc - 1], G, 1);
-    throw ExitRequest{0};
+    throw ExitRequest{G.run_failures > 0 ? 255 : 0};
   }
 }
 
@@ -368,13 +382,22 @@ void ApplyOption(int letter, const char* arg, int argc, char** argv,
       G.output_file_name = arg;
       break;
     case 'p': G.print_flag = 1; break;
-    case 'B': G.top_margin = ArgInt(arg) < 0 ? 0 : ArgInt(arg); break;
-    case 'M': G.left_margin = ArgInt(arg) < 0 ? 0 : ArgInt(arg); break;
+    // Below their ranges the margins become 0 and the line length 20, and a
+    // negative page length switches page breaks off; above them the
+    // listing would only grow without use.
+    case 'B':
+      G.top_margin = std::max(0, GeometryArg('B', arg, 100, G));
+      break;
+    case 'M':
+      G.left_margin = std::max(0, GeometryArg('M', arg, 200, G));
+      break;
     case 'P':
-      G.page_length = ArgInt(arg);
+      G.page_length = GeometryArg('P', arg, 10000, G);
       if (G.page_length < 0) G.no_page_breaks = 1;
       break;
-    case 'L': G.line_length = ArgInt(arg) < 20 ? 20 : ArgInt(arg); break;
+    case 'L':
+      G.line_length = std::max(20, GeometryArg('L', arg, 4096, G));
+      break;
     case 'S':
       // A page header is display text: a long one is cut, not refused.
       G.listing_header = std::string(arg).substr(0, kMaxArgText);
@@ -410,13 +433,20 @@ void ApplyOption(int letter, const char* arg, int argc, char** argv,
   }
 }
 
+// "--": the words after it are operands, whatever they begin with.
+bool IsEndOfOptions(const char* word) { return strcmp(word, "--") == 0; }
+
 // The number of file operands: the words after the options. An option
 // word is skipped together with the word after it when the word two
 // places on is again an option.
 int CountOperands(int argc, char** argv) {
   int index = 1;
   while (index < argc && argv[index][0] == '-') {
-    if (index + 2 < argc && argv[index + 2][0] == '-') index += 2;
+    if (IsEndOfOptions(argv[index])) return argc - index - 1;
+    if (index + 2 < argc && argv[index + 2][0] == '-' &&
+        !IsEndOfOptions(argv[index + 1])) {
+      index += 2;
+    }
     ++index;
   }
   return argc - index;
@@ -470,6 +500,7 @@ void SetUpParams(int argc, char** argv, Globals& G) {
 int FirstOperand(int argc, char** argv, Globals& G) {
   int index = 1;
   while (index < argc && argv[index][0] == '-') {
+    if (IsEndOfOptions(argv[index])) return index + 1;
     const char option = argv[index][1];
     if (option == 'r' || option == 'O') {
       index += 2;
@@ -493,6 +524,10 @@ int FirstOperand(int argc, char** argv, Globals& G) {
         }
         throw ExitRequest{1};
       }
+    } else if (option == 'X' && argv[index][2] == '\0' && index + 1 < argc) {
+      // -X "File CSV my.cfg": the report request is the next word, as the
+      // template's own example writes it, not the first file.
+      index += 2;
     } else {
       ++index;
     }

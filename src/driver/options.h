@@ -17,8 +17,8 @@ void SetUpParams(int argc, char** argv, Globals& G);
 // Prints the short syntax screen, with the syntax-error block when asked.
 void ShowSyntax(Globals& G, int syntax_error);
 
-// The index of the first file operand: options are skipped, and only -r
-// and -O take the following word with them.
+// The index of the first file operand: options are skipped, and only -r,
+// -O and a bare -X take the following word with them.
 int FirstOperand(int argc, char** argv, Globals& G);
 
 #endif  // KLV_DRIVER_OPTIONS_H_

@@ -122,6 +122,15 @@ void ClaimOutputFiles(Globals& G, const std::vector<std::string>& inputs) {
                            fstat(fileno(G.output), &st) == 0 &&
                            S_ISREG(st.st_mode);
   if (report_file) AddWritten(outs, "report file", G.output_file_name, st);
+  // The structured reports replace their files at the end of the run.
+  for (const std::string* name : {&G.sarif_file_name, &G.json_file_name}) {
+    if (!name->empty() && stat(name->c_str(), &st) == 0) {
+      for (const WrittenFile& out : outs) {
+        if (SameFile(out.st, st)) RefuseOverlap(out, "report file", *name, G);
+      }
+      AddWritten(outs, "report file", *name, st);
+    }
+  }
   if (G.work_flag) {
     const std::string work = WorkFileTarget(G, Now());
     if (!work.empty() && stat(work.c_str(), &st) == 0) {

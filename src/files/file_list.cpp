@@ -1,12 +1,16 @@
 #include "files/file_list.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <strings.h>
 
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <set>
+#include <utility>
 
+#include "analysis/file_type.h"
 #include "driver/line_reader.h"
 #include "driver/options.h"
 #include "driver/timer.h"
@@ -48,7 +52,7 @@ void AddFile(const std::string& name, const char* dot, Llist<NameData>& headers,
 void AddOperand(const std::string& name, bool check_output_name,
                 Llist<NameData>& headers, Llist<NameData>& sources,
                 Globals& G) {
-  const char* dot = strrchr(name.c_str(), '.');
+  const char* dot = ExtensionDot(name.c_str());
   if (dot == nullptr) return;
   if (valid_ext(dot + 1, G.source_extensions.c_str(), G.case_sensitive_names,
                 G)) {
@@ -112,6 +116,13 @@ void ReadListFile(Llist<NameData>& headers, Llist<NameData>& sources,
   LineReader reader(G.file_list_file.get());
   std::string line;
   while (reader.NextLine(line)) ListFileLine(line, headers, sources, G);
+  if (reader.error() != 0) {
+    Out(G,
+        "\n  Error: Cannot read the specified file: %s\n"
+        "         for read, %s\n\n",
+        G.input_spec.c_str(), strerror(reader.error()));
+    ++G.run_failures;
+  }
   G.file_list_file.reset();
 }
 
@@ -120,11 +131,59 @@ void ReadListFile(Llist<NameData>& headers, Llist<NameData>& sources,
   Out(G, G.sort_names_flag ? "\n  Sorted By File Name and Type\n"
                            : "\n  Not Sorted\n");
   Out(G, "  Files To Process: %d\n\n", G.file_list.count());
-  for (const NameData& file : G.file_list) Out(G, "%s\n", file.name.c_str());
+  for (const NameData& file : G.file_list) FileShow(file, G);
   Out(G, "\n");
   Benchmark(timer, G);
   Out(G, "  %s\n\n", Rule72('_').c_str());
   throw ExitRequest{0};
+}
+
+// Whether the entry `path` is a directory to descend into: a directory
+// itself, not a symbolic link to one, so the walk stays inside the tree.
+bool IsRealDirectory(const dirent* entry, const std::string& path) {
+#ifdef DT_DIR
+  if (entry->d_type == DT_DIR) return true;
+  if (entry->d_type != DT_UNKNOWN) return false;
+#endif
+  struct stat st {};
+  return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// ReadDir's walk; `visited` holds the directories already walked (device
+// and inode), each of which is walked only once.
+int WalkDir(const std::string& dir, const std::string& extensions,
+            std::set<std::pair<dev_t, ino_t>>& visited,
+            Llist<NameData>& headers, Llist<NameData>& sources, Globals& G) {
+  std::string base = dir;
+  if (base.empty() || base.back() != '/') base += '/';
+  std::unique_ptr<DIR, int (*)(DIR*)> handle(opendir(base.c_str()), closedir);
+  if (handle == nullptr) {
+    Out(G, "  Open Dir Error: %s : %s\n", strerror(errno), base.c_str());
+    return 0;
+  }
+  struct stat st {};
+  if (fstat(dirfd(handle.get()), &st) == 0 &&
+      !visited.insert({st.st_dev, st.st_ino}).second) {
+    return 1;
+  }
+  while (const dirent* entry = readdir(handle.get())) {
+    const char* name = entry->d_name;
+    if (strcmp(name, ".") == 0 || strcmp(name, "..") == 0) continue;
+    const std::string path = base + name;
+    // A subdirectory that cannot be read is reported (by the walk of it)
+    // and skipped; the rest of the tree is still walked.
+    if (!G.dir_no_recurse && IsRealDirectory(entry, path)) {
+      WalkDir(path, extensions, visited, headers, sources, G);
+    }
+    const char* dot = ExtensionDot(path.c_str());
+    if (dot == nullptr) continue;
+    const std::string_view ext(dot + 1);
+    if (ForEachWord(extensions, " .,*\t\r\n",
+                    [&](std::string_view word) { return word == ext; })) {
+      AddFile(path, dot, headers, sources, G);
+    }
+  }
+  return 1;
 }
 
 }  // namespace
@@ -142,33 +201,8 @@ int valid_ext(const char* ext, const char* list, int case_blind, Globals& G) {
 
 int ReadDir(const std::string& dir, const std::string& extensions,
             Llist<NameData>& headers, Llist<NameData>& sources, Globals& G) {
-  std::string base = dir;
-  if (base.empty() || base.back() != '/') base += '/';
-  std::unique_ptr<DIR, int (*)(DIR*)> handle(opendir(base.c_str()), closedir);
-  if (handle == nullptr) {
-    Out(G, "  Open Dir Error: %s : %s\n", strerror(errno), base.c_str());
-    return 0;
-  }
-  while (const dirent* entry = readdir(handle.get())) {
-    const char* name = entry->d_name;
-    if (strcmp(name, ".") == 0 || strcmp(name, "..") == 0) continue;
-    const std::string path = base + name;
-    if (DIR* sub = opendir(path.c_str())) {
-      closedir(sub);
-      if (!G.dir_no_recurse && !ReadDir(path, extensions, headers, sources, G)) {
-        Out(G, "  Read Dir Error: %s : %s\n", strerror(errno), path.c_str());
-        return 0;
-      }
-    }
-    const char* dot = strrchr(path.c_str(), '.');
-    if (dot == nullptr) continue;
-    const std::string_view ext(dot + 1);
-    if (ForEachWord(extensions, " .,*\t\r\n",
-                    [&](std::string_view word) { return word == ext; })) {
-      AddFile(path, dot, headers, sources, G);
-    }
-  }
-  return 1;
+  std::set<std::pair<dev_t, ino_t>> visited;
+  return WalkDir(dir, extensions, visited, headers, sources, G);
 }
 
 int BuildFileList(int first_operand, Globals& G) {
@@ -197,5 +231,13 @@ int BuildFileList(int first_operand, Globals& G) {
   LlistConcat(G.file_list, headers);
   LlistConcat(G.file_list, sources);
   if (G.list_files_only) ShowFileListAndExit(timer, G);
+  // Under KLVDEBUG the file set is shown before any file is analysed.
+  if (G.debug_flag) {
+    for (const NameData& file : G.file_list) FileShow(file, G);
+  }
   return G.file_list.count();
+}
+
+void FileShow(const NameData& file, Globals& G) {
+  Out(G, "%s\n", file.name.c_str());
 }

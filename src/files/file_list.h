@@ -8,12 +8,16 @@
 #include "driver/globals.h"
 
 // Fills G.file_list, headers first, and returns its count. With -Rl it
-// prints the list instead and ends the run (ExitRequest 0).
+// prints the list instead and ends the run (ExitRequest 0); under KLVDEBUG
+// (debug_flag) it prints the list and returns.
 int BuildFileList(int first_operand, Globals& G);
 
 // Adds the files of `dir` whose extension is one of `extensions`,
-// descending into subdirectories unless dir_no_recurse is set. Returns 1,
-// or 0 after an error (already reported).
+// descending into subdirectories unless dir_no_recurse is set. Each
+// directory is walked once (by device and inode) and symbolic links to
+// directories are not followed; a subdirectory that cannot be opened is
+// reported and skipped. Returns 1, or 0 when `dir` itself cannot be opened
+// (already reported).
 int ReadDir(const std::string& dir, const std::string& extensions,
             Llist<NameData>& headers, Llist<NameData>& sources, Globals& G);
 
@@ -21,5 +25,8 @@ int ReadDir(const std::string& dir, const std::string& extensions,
 // separated), compared without regard to case when `case_blind` is 1.
 // Every extension passes when validation is switched off.
 int valid_ext(const char* ext, const char* list, int case_blind, Globals& G);
+
+// Prints one name of the file list and a newline.
+void FileShow(const NameData& file, Globals& G);
 
 #endif  // KLV_FILES_FILE_LIST_H_

@@ -40,7 +40,7 @@ void PutTopMargin(Globals& G) {
 }
 
 void SetHeaderLine(const std::string& path, int page, Globals& G) {
-  OutText(G, G.title_line);
+  OutText(G, G.html_flag ? HTML_template(G.title_line) : G.title_line);
   std::string file_line = G.left_margin_text + "File: " + path;
   // One blank at a time while fewer than half the line length minus half
   // the line built so far.
@@ -56,7 +56,7 @@ void SetHeaderLine(const std::string& path, int page, Globals& G) {
   if (pad > 0) file_line.append(static_cast<size_t>(pad), ' ');
   if (!G.no_page_breaks) file_line += "Page: " + page_text;
   file_line += "\n";
-  OutText(G, file_line);
+  OutText(G, G.html_flag ? HTML_template(file_line) : file_line);
   struct stat st {};
   if (stat(path.c_str(), &st) == 0) {
     OutText(G, G.left_margin_text + "Date: " + CtimeText(st.st_mtime));

@@ -5,6 +5,7 @@
 
 #include "notices/emit.h"
 #include "reports/framing.h"
+#include "reports/csv_field.h"
 #include "reports/output.h"
 
 namespace {
@@ -47,14 +48,15 @@ void NoticeDataShow(const NameData& notice, Globals& G) {
     line = Fmt("%s(%d) : Notice #%2d - %s\n", file, notice.line, notice.value,
                text.c_str());
   } else if (G.csv_mode) {
-    line = Fmt("%s, %2d, %d, %s\n", file, notice.value, notice.line,
-               text.c_str());
+    line = Fmt("%s, %2d, %d, %s\n", CsvField(file).c_str(), notice.value,
+               notice.line, text.c_str());
   } else if (G.html_flag) {
     const size_t slash = notice.name.rfind('/');
     const char* base = slash == std::string::npos ? file : file + slash + 1;
     line = Fmt("  <a href=\"%s\">%s</a> - <FONT COLOR=RED>Notice</FONT> "
                "<B>#%2d</B>: Line <B>%d</B>, %s\n",
-               HTMLPathFile(notice.name, G).c_str(), base, notice.value,
+               HTMLPathFile(notice.name, G).c_str(),
+               HTML_template(base).c_str(), notice.value,
                notice.line, text.c_str());
   } else {
     line = Fmt("  %s - Notice #%2d: Line %d, %s\n", file, notice.value,

@@ -12,6 +12,7 @@
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
+#include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
 #include "reports/class_reports.h"
 #include "reports/metric_lines.h"
@@ -147,6 +148,7 @@ void OpenSpecification(Globals& G) {
   if (P.inheritance_flag) {
     c.inheritance_line = FormatInheritline(P.inheritance_line, G);
   }
+  RecordBodyOpens(c, G);
   ClassHeaderCancel(G);
   P.class_flag = 1;
   P.class_name = c.name;
@@ -182,7 +184,10 @@ void NameUnnamed(const char* line, int i, Globals& G) {
   if (token.empty()) return;
   std::string renamed = name.substr(0, last) + token;
   if (c.record != nullptr) {
-    if (G.class_index[name] == c.record) G.class_index.erase(name);
+    const auto listed = G.class_index.find(name);
+    if (listed != G.class_index.end() && listed->second == c.record) {
+      G.class_index.erase(listed);
+    }
     c.record->name = renamed;
     G.class_index.emplace(renamed, c.record);
   }

@@ -10,6 +10,7 @@
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
 #include "recognise/functions.h"
+#include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
 #include "reports/output.h"
 
@@ -236,6 +237,7 @@ void ClassHeaderCancel(Globals& G) {
   P.inheritance_flag = 0;
   P.inheritance_line.clear();
   P.base_list_open = 0;
+  RecordHeaderEnds(G);
 }
 
 void ClassLineStart(const char* line, Globals& G) {
@@ -291,7 +293,17 @@ void ClassBaseList(const char* line, int i, Globals& G) {
 
 std::string FormatInheritline(const std::string& text, Globals& G) {
   std::string s = text;
-  if (G.parse.java_file) StripImplements(s);
+  if (G.parse.java_file) {
+    StripImplements(s);
+    // A sealed class's permitted subclasses are no bases.
+    for (size_t at = s.find("permits"); at != std::string::npos;
+         at = s.find("permits", at + 1)) {
+      if ((at == 0 || !IsNameChar(s[at - 1])) && !IsNameChar(s[at + 7])) {
+        s.resize(at);
+        break;
+      }
+    }
+  }
   const size_t brace = s.find('{');
   if (brace != std::string::npos) s.resize(brace);
   for (std::string_view word :

@@ -4,6 +4,7 @@
 
 #include "recognise/classes.h"
 #include "recognise/functions.h"
+#include "recognise/java_records.h"
 #include "recognise/static_block.h"
 
 // Function and class recognition and static initialiser blocks are wired
@@ -17,17 +18,21 @@ void ScopeLineStart(const char* line, int, Globals& G) {
 void ScopeOpenParen(const char* line, int& i, Globals& G) {
   // The parentheses of 'struct alignas(8) Foo' name no function.
   if (ClassDecorationParen(i, G)) return;
+  // The components of 'record Point(int x, int y)' are no parameters.
+  if (RecordOpenParen(line, i, G)) return;
   ClassOpenParen(line, i, G);
   FunctionOpenParen(line, i, G);
 }
 
 void ScopeCloseParen(const char*, int& i, Globals& G) {
   if (ClassDecorationParen(i, G)) return;
+  if (RecordCloseParen(G)) return;
   FunctionCloseParen(G);
   ClassCloseParen(G);
 }
 
 void ScopeOpenBrace(const char* line, int& i, Globals& G) {
+  RecordBeforeBrace(line, i, G);
   FunctionOpenBrace(line, i, G);
   ClassOpenBrace(line, i, G);
 }
@@ -54,6 +59,7 @@ void ScopeAssignment(const char*, int&, Globals& G) {
 }
 
 void ScopeComma(const char* line, int& i, Globals& G) {
+  if (RecordComma(G)) return;
   FunctionComma(line, i, G);
   ClassComma(G);
 }

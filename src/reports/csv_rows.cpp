@@ -2,6 +2,7 @@
 
 #include "reports/framing.h"
 #include "reports/metric_lines.h"
+#include "reports/csv_field.h"
 #include "reports/output.h"
 #include "reports/summaries.h"
 #include "driver/clock.h"
@@ -86,7 +87,7 @@ void CSV_File_Line(const std::string& name, time_t mtime, int64_t size, int loc,
                                static_cast<double>(cyclo),
                                inter + cyclo,
                                static_cast<double>(notices)};
-    FileRow(G, name.c_str(), date, values);
+    FileRow(G, CsvField(name).c_str(), date, values);
     if (G.csv_function_lines) Out(G, "\n");
     Accumulate(acc, values, 16);
     return;
@@ -128,7 +129,7 @@ void CSV_Function_Line(const std::string& name, int loc, int eloc, int lloc,
                                inter,
                                static_cast<double>(cyclo),
                                inter + cyclo};
-    FunctionRow(G, "  f()", name.c_str(), values);
+    FunctionRow(G, "  f()", CsvField(name).c_str(), values);
     Accumulate(acc, values, 13);
     return;
   }

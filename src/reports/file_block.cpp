@@ -39,7 +39,7 @@ std::string HTMLPathFile(const std::string& path, Globals& G) {
   std::string copy = path;
   std::string href = G.relative_html_links ? "" : "file://";
   href += PathFile(copy, G);
-  return href;
+  return HTML_template(href, true);
 }
 
 void EmitFilename(const std::string& path, Globals& G) {
@@ -58,7 +58,7 @@ void EmitFilename(const std::string& path, Globals& G) {
     const std::string shown = AdjNameLength(path, 66, 8, G);
     if (G.html_flag) {
       Out(G, "\n  <B>File</B>: <a href=\"%s\">%s</a>\n",
-          HTMLPathFile(path, G).c_str(), shown.c_str());
+          HTMLPathFile(path, G).c_str(), HTML_template(shown).c_str());
     } else {
       Out(G, "\n  File: %s\n", shown.c_str());
     }
@@ -90,7 +90,7 @@ void EmitFilename(const std::string& path, Globals& G) {
   }
   if (G.html_flag) {
     Out(G, "\n  <a href=\"%s\"><B>%s</B></a>\n", HTMLPathFile(path, G).c_str(),
-        shown.c_str());
+        HTML_template(shown).c_str());
   } else {
     Out(G, "\n  %s\n", shown.c_str());
   }
@@ -101,7 +101,8 @@ void EndOfFileTrailer(const std::string& path, Globals& G) {
   Out(G, "  %s\n", Rule72('_').c_str());
   if (G.html_flag) {
     std::string text = Fmt("<B>%s</B><a href=\"%s\">%s</a>\n", "End of File: ",
-                           HTMLPathFile(path, G).c_str(), shown.c_str());
+                           HTMLPathFile(path, G).c_str(),
+                           HTML_template(shown).c_str());
     Out(G, "  %s\n\n", text.c_str());
   } else {
     Out(G, "  End of File: %s\n\n", shown.c_str());

@@ -189,10 +189,14 @@ std::string BoldLabel(const char* text, Globals& G) {
   return s;
 }
 
-std::string HTML_template(std::string_view text) {
+std::string HTML_template(std::string_view text, bool in_attribute) {
   std::string out;
   out.reserve(text.size());
   for (char c : text) {
+    if (in_attribute && (c == '"' || c == '\'')) {
+      out += c == '"' ? "&quot;" : "&#39;";
+      continue;
+    }
     switch (c) {
       case '<':
         out += "&lt;";

@@ -66,8 +66,11 @@ void SectionBanner(Globals& G, const char* title);
 // "  <B>Total LOC ...:</B> ". A label without a colon is left as it is.
 std::string BoldLabel(const char* text, Globals& G);
 
-// `text` with <, > and & written as HTML entities.
-std::string HTML_template(std::string_view text);
+// `text` with <, > and & written as HTML entities; inside an attribute
+// value (`in_attribute`) the quotes " and ' as well. Everything a report
+// takes from outside the program (file names, names from the source, the
+// page header) goes through here in HTML mode.
+std::string HTML_template(std::string_view text, bool in_attribute = false);
 
 // Two runs of 36 of `c`.
 std::string Rule72(char c);

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "reports/framing.h"
+#include "reports/csv_field.h"
 #include "reports/output.h"
 #include "work/diff_report.h"
 
@@ -63,7 +64,7 @@ void DiffDataShow(const NodeData& r, DiffProfile& profile, Globals& G) {
   if (G.csv_mode) {
     Out(G, "%s,%7d,%7d,%7d,%7d,%7d,%7d,%7d,%8.2f,%s\n", state, r.loc, r.eloc,
         r.lloc, r.cyclo, r.comments, r.blanks, r.lines, double{r.ratio},
-        r.name.c_str());
+        CsvField(r.name).c_str());
     return;
   }
   const std::string name = AdjNameLength(r.name, 40, 71, G);

@@ -39,6 +39,7 @@ bool LoadSnapshot(const char* path, int64_t& time, Llist<NodeData>& list,
                   Globals& G) {
   if (LoadWorkFile(path, time, list, G) == 1) return true;
   Out(G, "\n  Error: Failed to load work file, %s\n", path);
+  ++G.run_failures;
   LlistDestroy(list);
   return false;
 }

@@ -30,6 +30,18 @@ void Completed(Globals& G) {
       G.work_file_name.c_str());
 }
 
+// The work file `path` holds a file line after its four head lines.
+bool HasFileLines(const std::string& path) {
+  FilePtr in(fopen(path.c_str(), "rb"));
+  if (in == nullptr) return false;
+  int lines = 0;
+  for (int c; (c = fgetc(in.get())) != EOF;) {
+    if (lines == 4) return true;
+    if (c == '\n') ++lines;
+  }
+  return false;
+}
+
 }  // namespace
 
 std::string WorkFileTarget(const Globals& G, time_t now) {
@@ -76,17 +88,27 @@ void WorkLine(FILE* stream, const std::string& name, int64_t mtime,
 
 void WriteWorkLine(const std::string& name, Globals& G) {
   if (G.work_file == nullptr) return;
+  // A work file holds one file a line: a name with a line end in it would
+  // break the file for every later run.
+  if (name.find_first_of("\r\n") != std::string::npos) {
+    Out(G,
+        "\n  Error: A file name with a line end cannot be kept in the work "
+        "file\n         %s\n         The file is left out of %s\n",
+        name.c_str(), G.work_file_name.c_str());
+    ++G.run_failures;
+    return;
+  }
   const FileMetrics& M = G.metrics;
   WorkLine(G.work_file.get(), WorkLineName(name, G), G.file_mtime,
            G.file_size, M.loc, Eloc(M), Lloc(M), G.parse.file_cyclomatic,
            M.comment_lines, M.blank_lines, M.lines);
 }
 
-void FinishWorkFile(Globals& G) {
-  if (!G.work_flag || G.work_file == nullptr) return;
+bool FinishWorkFile(Globals& G) {
+  if (!G.work_flag || G.work_file == nullptr) return true;
   // A listing or conversion run analyses nothing: its work file holds only
   // the head and must not become the standing snapshot.
-  if (G.print_flag || G.convert_flag) return;
+  if (G.print_flag || G.convert_flag) return true;
   const std::string standing = StandingWorkFileName(G);
   int error = 0;
   if (!CloseWorkFile(G, error)) {
@@ -97,12 +119,21 @@ void FinishWorkFile(Globals& G) {
     } else {
       Out(G, "         %s is unchanged\n\n", standing.c_str());
     }
-    return;
+    return false;
   }
   if (G.work_diff_flag) {
     Completed(G);
     ExtractWork(standing.c_str(), G.work_file_name.c_str(), G, 0);
-    return;
+    return true;
+  }
+  if (!HasFileLines(G.work_file_name)) {
+    // A snapshot of nothing would wipe out the last baseline.
+    Completed(G);
+    Out(G,
+        G.csv_mode ? "%s holds no file lines: %s is unchanged\n\n"
+                   : "  %s holds no file lines:\n  %s is unchanged\n\n",
+        G.work_file_name.c_str(), standing.c_str());
+    return true;
   }
   const bool copied =
       FileCopy(standing.c_str(), G.work_file_name.c_str(), G) >= 0;
@@ -119,4 +150,5 @@ void FinishWorkFile(Globals& G) {
     Out(G, "  Copied %s to %s\n  for last work differentials\n\n",
         G.work_file_name.c_str(), standing.c_str());
   }
+  return copied;
 }

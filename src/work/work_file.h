@@ -37,7 +37,9 @@ void WriteWorkLine(const std::string& name, Globals& G);
 // Completes the run's work file after the last report: closes it and then
 // copies it over the standing work file, or, in work-differential mode,
 // reports the differential against the standing file. A work file that
-// could not be written completely replaces nothing and is not compared.
-void FinishWorkFile(Globals& G);
+// could not be written completely replaces nothing and is not compared;
+// one without file lines replaces nothing either. Returns false when the
+// work file or its copy could not be written (the error is reported).
+bool FinishWorkFile(Globals& G);
 
 #endif  // KLV_WORK_WORK_FILE_H_

@@ -134,6 +134,12 @@ TEST(ClassRecognition, CppHeaderShapes) {
        kC,
        {"typedef struct {", "  int x, y;", "} Point;"},
        {{"Point", "struct", {0, 0, 0}, {2, 0, 0}}}},
+      {"two unnamed structs, each named by its typedef",
+       kC,
+       {"typedef struct {", "  int x;", "} A;", "typedef struct {",
+        "  int y;", "} B;"},
+       {{"A", "struct", {0, 0, 0}, {1, 0, 0}},
+        {"B", "struct", {0, 0, 0}, {1, 0, 0}}}},
       {"unnamed struct member of a struct",
        kCpp,
        {"struct S {", "  struct {", "    int a;", "  } pos;", "};"},
@@ -313,6 +319,52 @@ TEST(ClassRecognition, HostileInput) {
     EXPECT_NE(run.Output().find("  Error: Max Nested Classes Reached\n"),
               std::string::npos);
   }
+}
+
+// The class notices: counted per number, whatever the report shows.
+TEST(ClassRecognition, NoticesAtHeadersMembersAndClosingBraces) {
+  CapturedRun run;
+  SetLanguage(kCpp, run.G);
+  run.G.notice_flag = 1;
+  run.G.object_flag = 1;
+  run.G.max_class_methods = 1;
+  run.Parse({
+      "class A : public B, public C {",  // 42
+      "  friend class F;",               // 15
+      "public:",
+      "  int pub;",                      // 35
+      "  virtual void f();",
+      "  void g();",
+      "protected:",
+      "  int *prot;",                    // 36, 34
+      "};",                              // 31, 16, 37, 39
+      "struct S : X, Y {",               // 42 for structs too
+      "  int *p;",                       // no 34 to 36 for a struct
+      "};",
+      "void h() {",
+      "  struct L { int a; };",          // 33
+      "}",
+  });
+  const int* count = run.G.notice_type_count;
+  EXPECT_EQ(count[42], 2);
+  EXPECT_EQ(count[15], 1);
+  EXPECT_EQ(count[35], 1);
+  EXPECT_EQ(count[36], 1);
+  EXPECT_EQ(count[34], 1);
+  EXPECT_EQ(count[37], 1);
+  EXPECT_EQ(count[39], 1);
+  EXPECT_EQ(count[33], 1);
+  EXPECT_EQ(count[31], 3);
+  EXPECT_GE(count[16], 1);
+
+  // Without -o the checks at the closing brace and notice 42 stay silent.
+  CapturedRun quiet;
+  SetLanguage(kCpp, quiet.G);
+  quiet.G.notice_flag = 1;
+  quiet.Parse({"class A : B, C {", "  virtual void f();", "};"});
+  EXPECT_EQ(quiet.G.notice_type_count[42], 0);
+  EXPECT_EQ(quiet.G.notice_type_count[37], 0);
+  EXPECT_EQ(quiet.G.notice_type_count[31], 0);
 }
 
 TEST(ClassRecognition, BaseListHelpers) {

@@ -85,6 +85,12 @@ TEST(OperandFiles, NamesWithoutExtensionAreSkippedOthersRefused) {
             "         Valid types: c,cc,cpp,cxx,C,CC,h,hh,H,hxx,java,jav\n");
 }
 
+TEST(OperandFiles, ADotInADirectoryNameIsNoExtension) {
+  Build b({"klv", "./readme", "v1.2/Makefile", "v1.2/a.c", "../x.h"});
+  EXPECT_EQ(b.Run(1), (Names{"../x.h", "v1.2/a.c"}));
+  EXPECT_EQ(b.c.Output(), "");
+}
+
 TEST(OperandFiles, ValidationOffAcceptsAnyExtension) {
   Build b({"klv", "notes.txt"});
   b.c.G.validate_extensions = 0;
@@ -105,6 +111,33 @@ TEST(ValidExt, ExactOrCaseBlind) {
   EXPECT_EQ(valid_ext("CPP", "c,cpp,h", 1, c.G), 1);
   EXPECT_EQ(valid_ext("", "c,cpp", 0, c.G), 0);
   EXPECT_EQ(valid_ext(nullptr, "c", 0, c.G), 0);
+}
+
+TEST(ValidExt, APrefixOfAListedExtensionIsNotEnough) {
+  CapturedRun c;
+  // "c" is listed, "cs" is not, whether or not case counts.
+  EXPECT_EQ(valid_ext("cs", "c,cpp,h", 1, c.G), 0);
+  EXPECT_EQ(valid_ext("CS", "c,cpp,h", 1, c.G), 0);
+  EXPECT_EQ(valid_ext("cs", "c,cpp,h", 0, c.G), 0);
+  EXPECT_EQ(valid_ext("cp", "c,cpp,h", 1, c.G), 0);
+  EXPECT_EQ(valid_ext("hxx", "c,h", 1, c.G), 0);
+}
+
+TEST(OperandFiles, CaseBlindNamesStillRefuseAnUnlistedExtension) {
+  Build b({"klv", "prog.cs", "ok.C"});
+  b.c.G.case_sensitive_names = 1;
+  b.c.G.source_extensions = "c,h";
+  EXPECT_EQ(b.Run(1), (Names{"ok.C"}));
+  EXPECT_EQ(b.c.Output(),
+            "\n  Error: prog.cs - Not a valid file type for KLV\n"
+            "         Valid types: c,h\n");
+}
+
+TEST(OperandFiles, UnderDebugTheFileSetIsShownInProcessingOrder) {
+  Build b({"klv", "b.c", "a.h", "notes"});
+  b.c.G.debug_flag = 1;
+  EXPECT_EQ(b.Run(1), (Names{"a.h", "b.c"}));
+  EXPECT_EQ(b.c.Output(), "a.h\nb.c\n");
 }
 
 TEST(DirectoryWalk, RecursesUnlessAskedNotTo) {

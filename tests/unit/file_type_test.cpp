@@ -56,6 +56,11 @@ void ExpectTyping(const TypingCase* cases, size_t size, int case_sensitive,
     WhichFile(c.path, G);
     EXPECT_EQ(LanguageOf(G), c.lang);
     EXPECT_EQ(CountOf(G), c.count);
+    // The per-file record of the counter raised.
+    const int kinds[] = {kFileNotTyped, kFileCSource, kFileCppSource,
+                         kFileCHeader,  kFileCppHeader, kFileJava,
+                         kFileOther};
+    EXPECT_EQ(G.parse.file_kind, kinds[c.count]);
   }
 }
 
@@ -69,6 +74,10 @@ TEST(WhichFile, TypesByExtensionWithoutRegardToCase) {
       {"a.jav", kJava, kJavaFile}, {"a.txt", kNone, kOther},
       {"a.json", kNone, kNoCount}, {"Makefile", kNone, kNoCount},
       {"a.", kNone, kOther},
+      // Only the last path component holds the extension.
+      {"./readme", kNone, kNoCount},
+      {"v1.2/Makefile", kNone, kNoCount},
+      {"v1.2/a.h", kC, kCHeader},
   };
   ExpectTyping(cases, std::size(cases), 0, 0);
 }

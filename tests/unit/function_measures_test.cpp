@@ -63,6 +63,55 @@ TEST(FunctionMeasures, FileSumsAndMaxima) {
   EXPECT_EQ(P.local_brace, 0);
 }
 
+TEST(FunctionMeasures, AForHeaderCountsAsOneStatement) {
+  CapturedRun run;
+  run.G.function_flag = 1;
+  run.Parse({"int sum(int n)", "{", "  int s = 0, i;",
+             "  for (i = 0; i < n; i++) s += i;", "  return s;", "}"});
+  ASSERT_EQ(run.G.function_list.count(), 1);
+  // Five semicolons, one for header: four statements.
+  EXPECT_EQ(run.G.function_list.front().lloc, 4);
+  EXPECT_EQ(run.G.parse.file_func_lloc, 4);
+  EXPECT_EQ(run.G.parse.file_max_lloc, 4);
+  EXPECT_EQ(Lloc(run.G.metrics), 4);
+  AddTotal(run.G);
+  SetTotal(run.G);
+  EXPECT_EQ(Lloc(run.G.metrics), 4);
+}
+
+TEST(FunctionMeasures, LongNamesWrapAfterSixtyTwoCharacters) {
+  for (int length : {62, 63, 125}) {
+    CapturedRun run;
+    run.G.function_flag = 1;
+    const std::string name(static_cast<size_t>(length), 'n');
+    run.Parse({"int " + name + "(void)", "{", "}"});
+    std::string shown = name.substr(0, 62);
+    if (length > 62) shown += "\n" + std::string(12, ' ') + name.substr(62, 62);
+    if (length > 124) shown += "\n" + std::string(12, ' ') + name.substr(124);
+    EXPECT_NE(run.Output().find("  Function: " + shown + "\n"),
+              std::string::npos)
+        << length << "\n" << run.Output();
+  }
+}
+
+TEST(FunctionMeasures, LongMethodNamesWrapAfterFiftyFiveCharacters) {
+  // The method is named with its class: "K::" and the method name.
+  for (int length : {55, 56}) {
+    CapturedRun run;
+    run.G.function_flag = 1;
+    run.G.parse.cpp_file = 1;
+    const std::string method(static_cast<size_t>(length - 3), 'm');
+    const std::string name = "K::" + method;
+    run.Parse({"class K {", " public:", "  int " + method + "() { return 0; }",
+               "};"});
+    std::string shown = name.substr(0, 55);
+    if (length > 55) shown += "\n" + std::string(19, ' ') + name.substr(55);
+    EXPECT_NE(run.Output().find("  Inline Function: " + shown + "\n"),
+              std::string::npos)
+        << length << "\n" << run.Output();
+  }
+}
+
 TEST(FunctionMeasures, NoticesComeInTheirFixedOrder) {
   CapturedRun run;
   run.G.function_flag = run.G.notice_flag = 1;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "notices/notices.h"
 #include "test_support.h"
 
 namespace {
@@ -250,6 +251,64 @@ TEST(FunctionRecognition, TemplateHeaderIsKeptWithTheRecord) {
   ASSERT_EQ(run.G.function_list.count(), 2);
   EXPECT_EQ(run.G.function_list.front().sub_name, "template<T,U>");
   EXPECT_EQ(run.G.function_list.back().sub_name, "");
+}
+
+TEST(FunctionRecognition, ATemplateDefinedOnOneLineIsAFunction) {
+  CapturedRun run;
+  run.G.function_flag = 1;
+  run.G.parse.cpp_file = 1;
+  run.Parse({"template <class T> T max(T a, T b) { return a > b ? a : b; }",
+             "template <class T> T min(T a, T b);"});
+  ASSERT_EQ(run.G.function_list.count(), 1);
+  EXPECT_EQ(run.G.function_list.front().name, "max");
+  EXPECT_EQ(run.G.function_list.front().sub_name, "template<T>");
+  // The declaration on the second line is no template header.
+  EXPECT_EQ(run.G.metrics.template_count, 1);
+}
+
+TEST(FunctionRecognition, AFileEndingInAMacroCallOpensNoFunction) {
+  for (const std::vector<std::string>& lines :
+       {std::vector<std::string>{"int x;", "DECLARE_MODULE(x)"},
+        std::vector<std::string>{"int x;", "DECLARE_MODULE(x, y)", ""},
+        std::vector<std::string>{"int f(void)", "{", "  return 0;", "}",
+                                 "EXPORT_SYMBOL(f)"}}) {
+    CapturedRun run;
+    run.G.function_flag = 1;
+    run.G.notice_flag = 1;
+    run.G.parse.c_file = 1;
+    run.Parse(lines);
+    Check_Hanging(run.G);
+    EXPECT_EQ(run.Output().find("local function scope remains open"),
+              std::string::npos)
+        << lines[1];
+    for (const NodeData& f : run.G.function_list) {
+      EXPECT_EQ(f.name, "f") << lines[1];
+    }
+  }
+}
+
+TEST(FunctionRecognition, LogicalOperatorsOutsideABodyAddNoComplexity) {
+  // At depth 0 (an initialiser, or after a stray closing brace) and in a
+  // class body, && and || belong to no function: a function still open or
+  // opened next must not collect them.
+  for (const std::vector<std::string>& lines :
+       {std::vector<std::string>{"int v = A && B || C;"},
+        std::vector<std::string>{"int f(int a)", "{", "  return a;", "}", "}",
+                                 "int w = A && B;"},
+        std::vector<std::string>{"class K {", "  bool b = x && y || z;"}}) {
+    CapturedRun run;
+    run.G.function_flag = 1;
+    run.G.parse.cpp_file = 1;
+    run.Parse(lines);
+    EXPECT_EQ(run.G.parse.func_and_count, 0) << lines.back();
+    EXPECT_EQ(run.G.parse.func_or_count, 0) << lines.back();
+  }
+  CapturedRun run;
+  run.G.function_flag = 1;
+  run.Parse({"int v = A && B || C;", "int f(int a)", "{", "  return a && 1;",
+             "}"});
+  ASSERT_EQ(run.G.function_list.count(), 1);
+  EXPECT_EQ(run.G.function_list.front().cyclo, 2);
 }
 
 }  // namespace

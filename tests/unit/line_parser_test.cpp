@@ -320,3 +320,40 @@ TEST(StateLine, MarkerIsSeventyTwoCharacters) {
 }
 
 }  // namespace
+
+TEST(DebugTrace, EachBraceAndParenthesisShowsTheScopeAfterIt) {
+  CapturedRun run;
+  run.G.debug_flag = 1;
+  run.G.function_flag = 1;
+  run.Parse({"int f(int a)", "{", "  if (a) x = 1;", "}"});
+  // Only the character traces, in order.
+  const std::string out = run.Output();
+  std::string traces;
+  for (size_t at = out.find(" Character: "); at != std::string::npos;
+       at = out.find(" Character: ", at + 1)) {
+    const size_t start = out.rfind('\n', at) + 1;
+    size_t end = start;
+    for (int lines = 0; lines < 6; ++lines) end = out.find('\n', end) + 1;
+    traces += out.substr(start, end - start);
+  }
+  EXPECT_EQ(traces,
+            "Begin Character: (\nlocal_brace     = 0\nlocal_paren     = 1\n"
+            "class_flag      = 0\nassignment_flag = 0\nfuncname_flag   = 1\n"
+            "End   Character: )\nlocal_brace     = 0\nlocal_paren     = 0\n"
+            "class_flag      = 0\nassignment_flag = 0\nfuncname_flag   = 1\n"
+            "Begin Character: {\nlocal_brace     = 1\nlocal_paren     = 0\n"
+            "class_flag      = 0\nassignment_flag = 0\nfuncname_flag   = 1\n"
+            "Begin Character: (\nlocal_brace     = 1\nlocal_paren     = 1\n"
+            "class_flag      = 0\nassignment_flag = 0\nfuncname_flag   = 1\n"
+            "End   Character: )\nlocal_brace     = 1\nlocal_paren     = 0\n"
+            "class_flag      = 0\nassignment_flag = 0\nfuncname_flag   = 1\n"
+            "End   Character: }\nlocal_brace     = 0\nlocal_paren     = 0\n"
+            "class_flag      = 0\nassignment_flag = 0\nfuncname_flag   = 0\n");
+}
+
+TEST(Comments, FallThroughPhraseAtTheStartOfACommentLineIsCounted) {
+  CapturedRun c;
+  Feed(c.G, {"/*\n", "fall through\n", "drop thru */\n", "x; // fall thru\n",
+             "/* fallthrough */\n"});
+  EXPECT_EQ(c.G.parse.func_fallthrough_count, 3);
+}

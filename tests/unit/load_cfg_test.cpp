@@ -8,6 +8,7 @@
 #include <string>
 
 #include "config/show_cfg.h"
+#include "driver/options.h"
 #include "test_support.h"
 
 namespace {
@@ -62,10 +63,64 @@ TEST(CfgLine, NoticeSwitchesAndKeyString) {
   EXPECT_EQ(c.G.key_string_set, 1);
 }
 
+// Numbers are refused outside their ranges, with the setting named, before
+// they can wrap round or make a listing or an expansion without end.
+TEST(CfgLine, NumbersOutsideTheirRangesEndTheRun) {
+  const struct {
+    const char* line;
+    const char* shown;
+    const char* range;
+  } cases[] = {
+      {"Maximum Line Length: 4294967295", "Maximum Line Length: 4294967295",
+       "1 to 65535"},
+      {"maximum line length: 99999999999999999999999",
+       "Maximum Line Length: 99999999999999999999999", "1 to 65535"},
+      {"A TAB is equivalent to n space: 100000000",
+       "A TAB is equivalent to n space: 100000000", "1 to 32"},
+      {"Printed Page Length: 2147483648", "Printed Page Length: 2147483648",
+       "1 to 10000"},
+      {"Minimum Comment Percent: 1e999", "Minimum Comment Percent: 1e999",
+       "0 to 100"},
+      {"Printed Line Length: 19", "Printed Line Length: 19", "20 to 4096"},
+  };
+  for (const auto& c : cases) {
+    CapturedRun run;
+    run.G.config_file_path = "/x/klv.cfg";
+    try {
+      ApplyCfgLine(c.line, run.G);
+      ADD_FAILURE() << "accepted " << c.line;
+    } catch (const ExitRequest& e) {
+      EXPECT_EQ(e.status, 1);
+    }
+    EXPECT_EQ(run.Output(), std::string("\n  Error: Configuration file "
+                                        "/x/klv.cfg\n         ") +
+                                c.shown + "\n         The value must be from " +
+                                c.range + ".\n\n");
+  }
+  CapturedRun run;
+  ApplyCfgLine("Maximum Line Length: 65535", run.G);
+  ApplyCfgLine("A TAB is equivalent to n space: 32", run.G);
+  ApplyCfgLine("Minimum Comment Percent: 100", run.G);
+  EXPECT_EQ(run.G.max_line_length, 65535);
+  EXPECT_EQ(run.G.tab_width, 32);
+  EXPECT_EQ(run.G.min_comment_percent, 100.0f);
+}
+
 TEST(CfgLine, ValuesAreCutAtSeventyNineCharacters) {
   CapturedRun c;
   ApplyCfgLine("Work file location path: " + std::string(200, 'p'), c.G);
   EXPECT_EQ(c.G.work_file_path, std::string(79, 'p'));
+  // One past the limit is cut as well, and the cut counts from the first
+  // character after the leading blanks.
+  ApplyCfgLine("Work file location path:   " + std::string(80, 'q'), c.G);
+  EXPECT_EQ(c.G.work_file_path, std::string(79, 'q'));
+  ApplyCfgLine("Work file location path: " + std::string(79, 'r'), c.G);
+  EXPECT_EQ(c.G.work_file_path, std::string(79, 'r'));
+  // The key string and the page header keep the same limit.
+  ApplyCfgLine("KLV KEY String: " + std::string(80, 'k'), c.G);
+  EXPECT_EQ(c.G.key_string, std::string(79, 'k'));
+  ApplyCfgLine("Printed Page Header: H" + std::string(79, 'h'), c.G);
+  EXPECT_EQ(c.G.listing_header, "H" + std::string(78, 'h'));
 }
 
 TEST(LoadCfg, MissingFileIsCreatedFromTheTemplateAndReadBack) {

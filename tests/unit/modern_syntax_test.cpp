@@ -3,7 +3,8 @@
 // aliases and nested names, one-line old-style declarations, functions
 // written one after another on a line. Each row gives the source lines
 // and what the analysis must find: the functions with their cyclomatic
-// complexity, the literal strings and the '?' notices.
+// complexity, the classes (interfaces as "Interface-" + name) with their
+// attribute and method totals, the literal strings and the '?' notices.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,7 +29,26 @@ struct Row {
   std::vector<Function> functions;
   int strings;
   int ternary_notices = 0;
+  // "name attributes/methods"; not compared when empty.
+  std::vector<std::string> classes = {};
 };
+
+// The classes, then the interfaces, as "name attributes/methods".
+std::vector<std::string> ClassesOf(const Globals& G) {
+  std::vector<std::string> found;
+  for (const auto* list : {&G.class_list, &G.interface_list}) {
+    for (const NodeData& c : *list) {
+      found.push_back(c.name + " " +
+                      std::to_string(c.public_attributes +
+                                     c.protected_attributes +
+                                     c.private_attributes) +
+                      "/" +
+                      std::to_string(c.public_methods + c.protected_methods +
+                                     c.private_methods));
+    }
+  }
+  return found;
+}
 
 void Prepare(CapturedRun& run, Lang lang) {
   run.G.function_flag = 1;
@@ -62,6 +82,9 @@ void ExpectRows(const std::vector<Row>& rows) {
     EXPECT_EQ(run.G.notice_type_count[23], row.ternary_notices);
     EXPECT_EQ(run.G.parse.in_string, 0);
     EXPECT_EQ(run.G.parse.in_char, 0);
+    if (!row.classes.empty()) {
+      EXPECT_EQ(ClassesOf(run.G), row.classes);
+    }
   }
 }
 
@@ -127,14 +150,17 @@ TEST(ModernSyntax, DigitSeparators) {
 TEST(ModernSyntax, JavaTextBlocksAndWildcards) {
   ExpectRows({
       {"text block holding an escaped \"\"\" and a brace", kJava,
-       {"class T {", "  String a() { return \"\"\"", "      a \"quoted\" { brace",
+       {"class T {", "  String a() { return \"\"\"",
+        "      a \"quoted\" { brace",
         "      escaped \\\"\"\" still inside", "      \"\"\"; }",
         "  int b() { return 0; }", "}"},
-       {{"a", 1}, {"b", 1}},
-       1},
+       {{"T.a", 1}, {"T.b", 1}},
+       1,
+       0,
+       {"T 0/2"}},
       {"an empty string is no text block", kJava,
        {"class T {", "  String e() { return \"\" + \"x\"; }", "}"},
-       {{"e", 1}},
+       {{"T.e", 1}},
        2},
       {"wildcards are no decisions", kJava,
        {"class W {",
@@ -142,10 +168,65 @@ TEST(ModernSyntax, JavaTextBlocksAndWildcards) {
         "V> m) {",
         "    return xs == null ? 1 : 2;", "  }",
         "  Map<?, ?> m() { return null; }", "}"},
-       {{"b", 2}, {"m", 1}},
+       {{"W.b", 2}, {"W.m", 1}},
        0,
        1},
   });
+}
+
+TEST(ModernSyntax, JavaRecordsSealedClassesAndAnnotationTypes) {
+  ExpectRows({
+      {"a record with a compact constructor and a nested record", kJava,
+       {"record Point(int x, @Min(0) int y) implements Comparable<Point> {",
+        "  public Point {",
+        "    if (x < 0) throw new IllegalArgumentException();",
+        "  }", "  int sum() { return x + y; }",
+        "  record Inner<A, B>(A a, B b) { }",
+        "  public int compareTo(Point o) { return 0; }", "}"},
+       {{"Point.sum", 1}, {"Point.compareTo", 1}},
+       0,
+       0,
+       {"Point 2/3", "Point.Inner 2/0"}},
+      {"a record header over two lines, no components", kJava,
+       {"record Pair<K, V>(K key,", "    V value) {}", "record Empty() {}",
+        "class C { int f() { return 0; } }"},
+       {{"C.f", 1}},
+       0,
+       0,
+       {"Pair 2/0", "Empty 0/0", "C 0/1"}},
+      {"the word record as a name", kJava,
+       {"class Use {", "  Record record = null;",
+        "  void record(int r) { record = null; }", "}"},
+       {{"Use.record", 1}},
+       0,
+       0,
+       {"Use 1/1"}},
+      {"sealed, non-sealed and permits", kJava,
+       {"sealed interface Shape permits Circle, Square { }",
+        "abstract sealed class Base extends Object permits Circle { }",
+        "final class Circle extends Base implements Shape { }",
+        "non-sealed class Square implements Shape {",
+        "  int side() { return 1; } }"},
+       {{"Square.side", 1}},
+       0,
+       0,
+       {"Base 0/0", "Circle 0/0", "Square 0/1", "Interface-Shape 0/0"}},
+      {"an annotation type is an interface", kJava,
+       {"@interface Marker {", "  String value() default \"\";", "}",
+        "@Marker class M { }"},
+       {},
+       1,
+       0,
+       {"M 0/0", "Interface-Marker 0/1"}},
+  });
+}
+
+TEST(ModernSyntax, SealedClassBasesLeaveOutPermittedClasses) {
+  CapturedRun run;
+  Prepare(run, kJava);
+  run.Parse({"abstract sealed class Base extends Object permits A, B { }"});
+  ASSERT_EQ(run.G.class_list.count(), 1);
+  EXPECT_EQ(run.G.class_list.begin()->inheritance, "Object");
 }
 
 TEST(ModernSyntax, NamespacesAndAttributes) {
@@ -215,7 +296,8 @@ TEST(LiteralForms, RawStringDelimiters) {
   EXPECT_EQ(paren, 18);
   // Longer than 16 characters, or holding a blank or a backslash: an
   // ordinary string.
-  EXPECT_FALSE(OpensRawString("R\"0123456789abcdefg(x)\"", 1, delimiter, paren));
+  EXPECT_FALSE(
+      OpensRawString("R\"0123456789abcdefg(x)\"", 1, delimiter, paren));
   EXPECT_FALSE(OpensRawString("R\"a b(x)\"", 1, delimiter, paren));
   EXPECT_FALSE(OpensRawString("R\"a\\(x)\"", 1, delimiter, paren));
   EXPECT_FALSE(OpensRawString("R\"abc", 1, delimiter, paren));

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "driver/globals.h"
@@ -292,6 +293,16 @@ TEST_F(OptionsTest, BadSortKeysWarnAndFallBackToNameOrder) {
             "         Defaulting to name sort\n"
             "         Use -hs for help text\n");
 
+  // The keys are 0..6: just past either end is refused too.
+  for (const auto& [arg, key, refused] :
+       {std::tuple{"-k7", 1, true}, std::tuple{"-k6", 6, false},
+        std::tuple{"-k0", 0, false}}) {
+    Init_Globals(G);
+    r = Parse({arg, "a.c"});
+    EXPECT_EQ(G.sort_key, key) << arg;
+    EXPECT_EQ(Contains(r.output, "invalid sort key value"), refused) << arg;
+  }
+
   Init_Globals(G);
   r = Parse({"-k-1", "a.c"});
   EXPECT_EQ(G.sort_key, 1);
@@ -323,10 +334,31 @@ TEST_F(OptionsTest, ListingGeometryKeepsItsBounds) {
   EXPECT_EQ(G.page_length, -1);
   EXPECT_EQ(G.no_page_breaks, 1);
 
+  // Above their ranges the values would only make the listing huge.
+  const struct {
+    const char* option;
+    const char* message;
+  } too_large[] = {
+      {"-L4097", "-L 4097 is out of range: the largest value is 4096"},
+      {"-L99999999999",
+       "-L 99999999999 is out of range: the largest value is 4096"},
+      {"-B101", "-B 101 is out of range: the largest value is 100"},
+      {"-M2147483647", "-M 2147483647 is out of range: the largest value is 200"},
+      {"-P10001", "-P 10001 is out of range: the largest value is 10000"},
+  };
+  for (const auto& c : too_large) {
+    Init_Globals(G);
+    ParseResult r = Parse({c.option, "a.c"});
+    EXPECT_EQ(r.status, 1) << c.option;
+    EXPECT_EQ(r.output, std::string("\n  Error: ") + c.message +
+                            "\n         Use -hs for help text\n");
+  }
   Init_Globals(G);
-  Parse({"-L99999999999", "-SRelease 2", "a.c"});
-  EXPECT_EQ(G.line_length, 2147483647);
-  EXPECT_EQ(G.listing_header, "Release 2");
+  Parse({"-L4096", "-B100", "-M200", "-P10000", "a.c"});
+  EXPECT_EQ(G.line_length, 4096);
+  EXPECT_EQ(G.top_margin, 100);
+  EXPECT_EQ(G.left_margin, 200);
+  EXPECT_EQ(G.page_length, 10000);
 }
 
 TEST_F(OptionsTest, TotalsModifiersSelectTheirReports) {

@@ -181,3 +181,27 @@ TEST_F(WorkDiffTest, TimeSpanCountsWorkingHoursDaysWeeksAndMonths) {
 }
 
 }  // namespace
+
+TEST_F(WorkDiffTest, AChangeInAnySingleCountMakesAFileModified) {
+  // A comment added to a code line changes the comment count alone.
+  using Field = int32_t NodeData::*;
+  const Field fields[] = {&NodeData::loc,      &NodeData::eloc,
+                          &NodeData::lloc,     &NodeData::cyclo,
+                          &NodeData::comments, &NodeData::blanks,
+                          &NodeData::lines};
+  for (size_t k = 0; k < std::size(fields); ++k) {
+    const Field field = fields[k];
+    ancestor = {};
+    latest = {};
+    diff = {};
+    totals = {};
+    NodeData before = Rec("a.c", 300, 20, 15, 10, 3, 4, 3, 27);
+    NodeData after = before;
+    after.*field += 1;
+    Ancestor(before);
+    Latest(after);
+    Match();
+    EXPECT_EQ(States(), (std::vector<std::string>{"a.c Mod"}))
+        << "count " << k;
+  }
+}

@@ -1,0 +1,29 @@
+// Java records: 'record Point(int x, int y) implements I { ... }' is a
+// class whose header components are its (private) attributes; its compact
+// constructor 'Point { ... }' and its methods are methods.
+#ifndef KLV_RECOGNISE_JAVA_RECORDS_H_
+#define KLV_RECOGNISE_JAVA_RECORDS_H_
+
+#include "driver/globals.h"
+
+// The word "record" ending at `end` of a Java line begins a record header:
+// a name (with its type parameters) and the '(' of the components follow.
+bool RecordHeaderFollows(const char* line, int end);
+
+// The scope characters while a record header is read. Each returns true
+// when the character belongs to the component list, which names no
+// function and no member.
+bool RecordOpenParen(const char* line, int i, Globals& G);
+bool RecordCloseParen(Globals& G);
+bool RecordComma(Globals& G);
+
+// At a '{', before the class recogniser sees it: the compact constructor
+// of the open record is marked as a method.
+void RecordBeforeBrace(const char* line, int i, Globals& G);
+// The body of the specification `c` opens: a record's components become
+// its private attributes. Requires: the header was not yet cancelled.
+void RecordBodyOpens(ClassLevel& c, Globals& G);
+// The class header ends (its body opened, or it was none).
+void RecordHeaderEnds(Globals& G);
+
+#endif  // KLV_RECOGNISE_JAVA_RECORDS_H_
