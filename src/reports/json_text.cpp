@@ -1,7 +1,6 @@
 #include "reports/json_text.h"
 
 #include <cerrno>
-#include <cmath>
 #include <ctime>
 
 namespace {
@@ -100,18 +99,6 @@ std::string UriPath(std::string_view bytes) {
     }
   }
   return out;
-}
-
-std::string JsonDecimal(double value) {
-  if (!std::isfinite(value)) return "0";
-  char buf[64];
-  snprintf(buf, sizeof buf, "%.2f", value);
-  std::string s = buf;
-  // "2.50" -> "2.5", "3.00" -> "3"
-  while (!s.empty() && s.back() == '0') s.pop_back();
-  if (!s.empty() && s.back() == '.') s.pop_back();
-  if (s == "-0") s = "0";
-  return s;
 }
 
 std::string IsoTime(int64_t seconds) {

@@ -19,10 +19,6 @@ std::string JsonString(std::string_view bytes);
 // byte is written as %XX.
 std::string UriPath(std::string_view bytes);
 
-// A number with at most two decimals ("2.25", "0"); not-a-number and
-// infinities are written as 0.
-std::string JsonDecimal(double value);
-
 // Time as "YYYY-MM-DDTHH:MM:SSZ" (UTC).
 std::string IsoTime(int64_t seconds);
 

@@ -431,10 +431,10 @@ TEST_F(OptionsTest, WorkModesSwitchToATotalsOnlyWorkRun) {
   EXPECT_EQ(G.work_diff_flag, 0);
 }
 
-TEST_F(OptionsTest, WorkExtractionEndsTheRunWithZero) {
+TEST_F(OptionsTest, WorkExtractionOfMissingWorkFilesEndsTheRunWith255) {
   ParseResult r = Parse({"-wx", "old.dat", "new.dat"});
   EXPECT_FALSE(r.ran);
-  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.status, 255);
   EXPECT_EQ(G.work_flag, 1);
 }
 
