@@ -201,6 +201,11 @@ int valid_ext(const char* ext, const char* list, int case_blind, Globals& G) {
 
 int ReadDir(const std::string& dir, const std::string& extensions,
             Llist<NameData>& headers, Llist<NameData>& sources, Globals& G) {
+  // An empty name names no directory; it must not become the root "/".
+  if (dir.empty()) {
+    Out(G, "  Open Dir Error: %s : %s\n", strerror(ENOENT), "");
+    return 0;
+  }
   std::set<std::pair<dev_t, ino_t>> visited;
   return WalkDir(dir, extensions, visited, headers, sources, G);
 }

@@ -168,6 +168,14 @@ TEST(DirectoryWalk, MissingDirectoryIsReported) {
             "/nonexistent-klv-dir/\n");
 }
 
+TEST(DirectoryWalk, AnEmptyNameIsNoDirectoryNotTheRoot) {
+  CapturedRun c;
+  Llist<NameData> headers, sources;
+  EXPECT_EQ(ReadDir("", "c,h", headers, sources, c.G), 0);
+  EXPECT_EQ(headers.count() + sources.count(), 0);
+  EXPECT_EQ(c.Output(), "  Open Dir Error: No such file or directory : \n");
+}
+
 TEST(ListFile, CommentsDirectoriesAndFiles) {
   Tree t;
   t.File("proj/src/m.c");
