@@ -8,7 +8,7 @@
 #   KLV=path   the program (default build/klv)
 #   SHOW=n     list up to n misses and n extras (default 20)
 #
-# klv runs once over all files with -o; each specification's report lines
+# klv runs once over all files with -o; each class's report lines
 # name it ("  Class: ", "  Nested Interface: " ...) under its file's
 # heading. ctags kinds: Java c (class), i (interface), a (annotation type),
 # C++ c and s. Both names are compared bare (after the last '.' or '::'),
@@ -48,12 +48,12 @@ current = None
 pending = None
 for line in open(klv_out, errors='replace'):
     if '~~ Project Analysis For' in line:
-        break  # the project lists repeat the specifications
+        break  # the project lists repeat the classes
     m = re.match(r'  File: (.*)$', line)
     if m:
         current = m.group(1).strip()
         continue
-    # The data line follows each specification's closing name line.
+    # The data line follows each class's closing name line.
     m = re.match(r'  (?:Nested )?(?:Class|Struct|Interface): (.*)$', line)
     if m and current:
         pending = (current, bare(m.group(1).strip()))
@@ -77,7 +77,7 @@ for line in open(ctags_json, errors='replace'):
 matched = sum((klv & tags).values())
 total_tags = sum(tags.values())
 total_klv = sum(klv.values())
-print("ctags specifications: %d  klv: %d  matched: %d" %
+print("ctags classes: %d  klv: %d  matched: %d" %
       (total_tags, total_klv, matched))
 print("recall: %.2f%%  precision: %.2f%%" %
       (100.0 * matched / max(total_tags, 1), 100.0 * matched / max(total_klv, 1)))

@@ -95,7 +95,7 @@ inline void Bump(int32_t& counter, int64_t by) {
   counter = static_cast<int32_t>(sum);
 }
 
-// One open class, struct or interface specification: what it has
+// One open class, struct or interface body: what it has
 // counted and the file's counters when its body opened. The innermost one
 // is FileState::cls; the ones enclosing it wait on FileState::class_stack.
 struct ClassLevel {
@@ -299,7 +299,7 @@ struct FileState {
   // line decor_line before index decor_end name no function.
   int decor_line = 0;
   int decor_end = -1;
-  // The open specifications: the innermost, and those enclosing it
+  // The open class bodies: the innermost, and those enclosing it
   // (nested_class_depth of them).
   ClassLevel cls;
   std::vector<ClassLevel> class_stack;

@@ -1,4 +1,4 @@
-// A specification from its opening to its closing brace: nesting, the
+// A class body from its opening to its closing brace: nesting, the
 // counters taken when it opens, its record in the class or interface
 // list, and at its end its measures, notices and report lines. Also the
 // attribution of a completed function to its class.
@@ -14,6 +14,7 @@
 #include "recognise/classes.h"
 #include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
+#include "recognise/record_measures.h"
 #include "reports/class_reports.h"
 #include "reports/metric_lines.h"
 #include "reports/output.h"
@@ -64,7 +65,7 @@ NodeData* Find(std::unordered_map<std::string, NodeData*>& index,
   return it == index.end() ? nullptr : it->second;
 }
 
-// Finds or creates the record of the specification that just opened. A
+// Finds or creates the record of the class body that just opened. A
 // name that is a namespace's gets none.
 void OpenRecord(Globals& G) {
   FileState& P = G.parse;
@@ -123,8 +124,8 @@ void OpenRecord(Globals& G) {
   c.record = AddRecord(std::move(record), G.class_list, G.class_index, G);
 }
 
-// The specification's opening brace: a nested one saves the enclosing one.
-void OpenSpecification(Globals& G) {
+// The class body's opening brace: a nested one saves the enclosing one.
+void OpenClassBody(Globals& G) {
   FileState& P = G.parse;
   if (P.class_flag) PushNestedClass(G);
   if (P.header_name.empty()) GetClassname("instance", 0, G);
@@ -195,7 +196,7 @@ void NameUnnamed(const char* line, int i, Globals& G) {
   P.class_name = renamed;
 }
 
-// The measures of the closing specification.
+// The measures of the closing class body.
 struct ClassMeasures {
   int loc = 0, eloc = 0, lloc = 0, comments = 0, blanks = 0, lines = 0;
   double whitespace_percent = 0;
@@ -257,7 +258,7 @@ void CheckClass(const ClassMeasures& m, Globals& G) {
                           G);
 }
 
-void CloseSpecification(const char* line, int i, bool at_end_of_file,
+void CloseClassBody(const char* line, int i, bool at_end_of_file,
                         Globals& G) {
   FileState& P = G.parse;
   NameUnnamed(line, i, G);
@@ -359,12 +360,7 @@ void Add_Class2Class(int loc, int eloc, int lloc, int comments, int blanks,
   const ClassLevel& c = P.cls;
   NodeData* r = c.record;
   if (r == nullptr) return;
-  Bump(r->loc, loc);
-  Bump(r->eloc, eloc);
-  Bump(r->lloc, lloc);
-  Bump(r->comments, comments);
-  Bump(r->blanks, blanks);
-  Bump(r->lines, lines);
+  AddMeasures(*r, loc, lloc, eloc, comments, blanks, lines, 0, 0, 0);
   Bump(r->public_methods, c.methods[0]);
   Bump(r->protected_methods, c.methods[1]);
   Bump(r->private_methods, c.methods[2]);
@@ -407,15 +403,8 @@ void Add_Func2Class(int loc, int eloc, int lloc, int comments, int blanks,
       r = AddRecord(std::move(record), G.class_list, G.class_index, G);
       if (r == nullptr) return;
     }
-    Bump(r->loc, loc);
-    Bump(r->eloc, eloc);
-    Bump(r->lloc, lloc);
-    Bump(r->comments, comments);
-    Bump(r->blanks, blanks);
-    Bump(r->lines, lines);
-    Bump(r->cyclo, cyclo);
-    Bump(r->params, params);
-    Bump(r->returns, returns);
+    AddMeasures(*r, loc, lloc, eloc, comments, blanks, lines, cyclo, params,
+                returns);
     r->ratio += 1.0f;
   }
 }
@@ -423,7 +412,7 @@ void Add_Func2Class(int loc, int eloc, int lloc, int comments, int blanks,
 void ClassOpenBrace(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
   if (P.class_header_pending && P.local_paren <= P.header_paren) {
-    OpenSpecification(G);
+    OpenClassBody(G);
     return;
   }
   if (!P.class_flag) return;
@@ -455,11 +444,11 @@ void ClassCloseBrace(const char* line, int i, Globals& G) {
     }
     return;
   }
-  CloseSpecification(line, i, false, G);
+  CloseClassBody(line, i, false, G);
 }
 
 void ClassEndOfFile(Globals& G) {
   FileState& P = G.parse;
   ClassHeaderCancel(G);
-  while (P.class_flag) CloseSpecification("", -1, true, G);
+  while (P.class_flag) CloseClassBody("", -1, true, G);
 }

@@ -111,7 +111,7 @@ void FormatClassName(std::string& name) {
   name = std::move(out);
 }
 
-// Qualifies a bare name with its namespace and enclosing specifications.
+// Qualifies a bare name with its namespace and enclosing class bodies.
 void Qualify(std::string& name, Globals& G) {
   const FileState& P = G.parse;
   if (name.find("::") != std::string::npos ||

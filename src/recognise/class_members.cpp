@@ -1,4 +1,4 @@
-// The members of the innermost open specification, declared directly in
+// The members of the innermost open class body, declared directly in
 // its body: methods and data members counted by access section, friend
 // declarations, virtual methods and virtual destructors.
 #include <cstring>

@@ -1,8 +1,8 @@
 // Class, struct and interface recognition. A class keyword opens a header
 // (its name and base list are read up to its opening brace); the brace
-// opens a specification whose members are counted by access section; the
+// opens a class body whose members are counted by access section; the
 // matching closing brace measures it, updates its record in the class or
-// interface list and writes its report lines. Specifications nest up to 32
+// interface list and writes its report lines. Class bodies nest up to 32
 // deep. The keyword hooks (recognise/keyword_hooks.h) and the function
 // seams (recognise/class_seams.h) are the other entry points.
 #ifndef KLV_RECOGNISE_CLASSES_H_
@@ -12,7 +12,7 @@
 
 #include "driver/globals.h"
 
-// The deepest nesting of specifications.
+// The deepest nesting of class bodies.
 constexpr int kMaxNestedClasses = 32;
 
 // ---- Base lists.
@@ -28,15 +28,15 @@ int CheckMultipleInheritance(const std::string& text);
 
 // ---- Nesting.
 
-// Saves the open specification before a nested one opens; returns the new
+// Saves the open class body before a nested one opens; returns the new
 // depth. Beyond 32 levels the run ends with status -1.
 int PushNestedClass(Globals& G);
-// Restores the enclosing specification; returns the new depth.
+// Restores the enclosing class body; returns the new depth.
 int PopNestedClass(Globals& G);
 
 // ---- Measures and records.
 
-// Adds the closing specification's line measures and member counts to its
+// Adds the closing class body's line measures and member counts to its
 // record.
 void Add_Class2Class(int loc, int eloc, int lloc, int comments, int blanks,
                      int lines, Globals& G);
@@ -68,13 +68,13 @@ void ClassComma(Globals& G);
 void ClassColon(const char* line, int i, Globals& G);
 void ClassTilde(Globals& G);
 
-// Requires: the file's last line was parsed. Closes the specifications
+// Requires: the file's last line was parsed. Closes the class bodies
 // still open, as if their braces closed on the last line.
 void ClassEndOfFile(Globals& G);
 
 // ---- Shared by the class files.
 
-// "Class", "Struct" or "Interface" for the open specification, with
+// "Class", "Struct" or "Interface" for the open class body, with
 // "Nested " before it when it is nested.
 std::string ClassKindTitle(const Globals& G);
 // Forgets the member declaration being read; in Java the access goes back

@@ -20,7 +20,7 @@ bool RecordComma(Globals& G);
 // At a '{', before the class recogniser sees it: the compact constructor
 // of the open record is marked as a method.
 void RecordBeforeBrace(const char* line, int i, Globals& G);
-// The body of the specification `c` opens: a record's components become
+// The body that class `c` opens: a record's components become
 // its private attributes. Requires: the header was not yet cancelled.
 void RecordBodyOpens(ClassLevel& c, Globals& G);
 // The class header ends (its body opened, or it was none).

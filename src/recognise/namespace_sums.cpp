@@ -1,6 +1,7 @@
 #include "recognise/namespace_sums.h"
 
 #include "lists/compare.h"
+#include "recognise/record_measures.h"
 
 namespace {
 
@@ -18,21 +19,6 @@ void StartNamespaceSums(Globals& G) {
     r = std::move(cleared);
   }
   LlistOrderChanged(G.namespace_list);
-}
-
-// Adds the line measures, complexity, parameters and return points of a
-// function or class.
-void AddMeasures(NodeData& space, int loc, int lloc, int eloc, int comments,
-                 int blanks, int lines, int cyclo, int params, int returns) {
-  Bump(space.loc, loc);
-  Bump(space.eloc, eloc);
-  Bump(space.lloc, lloc);
-  Bump(space.comments, comments);
-  Bump(space.blanks, blanks);
-  Bump(space.lines, lines);
-  Bump(space.cyclo, cyclo);
-  Bump(space.params, params);
-  Bump(space.returns, returns);
 }
 
 NodeData* FindNamespace(const std::string& name, Globals& G) {
