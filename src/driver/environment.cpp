@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "driver/wait_key.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/scanner.h"
+#include "base/scanner.h"
 #include "recognise/functions.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 
