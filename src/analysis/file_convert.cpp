@@ -12,7 +12,7 @@
 #include "analysis/detab.h"
 #include "work/replace_file.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "reports/csv_file_fields.h"
 #include "reports/csv_file_report.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "config/show_cfg.h"
-#include "driver/line_reader.h"
+#include "base/line_reader.h"
 #include "driver/options.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

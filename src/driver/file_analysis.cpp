@@ -7,9 +7,9 @@
 #include <string>
 
 #include "analysis/file_convert.h"
-#include "analysis/file_type.h"
+#include "base/file_type.h"
 #include "analysis/line_parser.h"
-#include "driver/line_reader.h"
+#include "base/line_reader.h"
 #include "files/regular_file.h"
 #include "listing/listing.h"
 #include "notices/notices.h"
@@ -18,7 +18,7 @@
 #include "reports/csv_file_report.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/run_figures.h"
 #include "reports/summaries.h"
 #include "work/work_file.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "driver/options.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "driver/run_files.h"
 #include "driver/wait_key.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "work/extract_work.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "driver/options.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "work/work_file.h"
 #include "work/work_names.h"
 

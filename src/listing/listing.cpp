@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-#include "driver/clock.h"
-#include "driver/line_reader.h"
+#include "base/clock.h"
+#include "base/line_reader.h"
 #include "driver/options.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 double Ceil(double value) { return std::ceil(value); }
 

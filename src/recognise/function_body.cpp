@@ -6,13 +6,13 @@
 #include <string>
 
 #include "analysis/keywords.h"
-#include "analysis/strippers.h"
+#include "base/strippers.h"
 #include "lists/add_node.h"
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/functions.h"
 #include "recognise/scope.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <set>
 #include <unordered_set>
 
-#include "reports/output.h"
+#include "base/output.h"
 #include "tree/tree.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "reports/output.h"
+#include "base/output.h"
 #include "work/replace_file.h"
 
 namespace {
