@@ -35,6 +35,7 @@
 #include "recognise/scope.h"
 #include "reports/class_reports.h"
 #include "reports/csv_file_report.h"
+#include "reports/error_block.h"
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
@@ -121,10 +122,10 @@ bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
     ParseLine(line.c_str(), G.metrics.lines, G);
   }
   if (reader.error() != 0) {
-    Out(G,
-        "\n  Error: Problem reading input file:\n         %s\n"
-        "         For read, %s\n\n",
-        name.c_str(), strerror(reader.error()));
+    OutError(G,
+             {"Problem reading input file:", name,
+              std::string("For read, ") + strerror(reader.error())},
+             {.blank_after = true});
     before.Restore(G);
     ++G.run_failures;
     return false;
@@ -156,11 +157,10 @@ void ProcessFiles(Globals& G) {
     std::string why;
     FilePtr in = OpenRegularFile(name, G.convert_flag != 0, why);
     if (in == nullptr) {
-      Out(G,
-          "\n  Error: Problem opening input file:\n         %s\n"
-          "         %s, %s\n\n",
-          name.c_str(), G.convert_flag ? "For modification" : "For read",
-          why.c_str());
+      OutError(G,
+               {"Problem opening input file:", name,
+                (G.convert_flag ? "For modification, " : "For read, ") + why},
+               {.blank_after = true});
       continue;
     }
     if (G.print_flag) {
@@ -257,10 +257,10 @@ int Run(int argc, char** argv, Globals& G) {
     G.file_list_file = OpenRegularFile(G.input_spec, false, why);
     if (G.file_list_file == nullptr) {
       ClaimOutputFiles(G, {});
-      Out(G,
-          "\n  Error: Cannot open the specified file: %s\n"
-          "         for read, %s\n\n",
-          G.input_spec.c_str(), why.c_str());
+      OutError(G,
+               {"Cannot open the specified file: " + G.input_spec,
+                "for read, " + why},
+               {.blank_after = true});
       return -1;
     }
   } else {
@@ -350,9 +350,8 @@ int klv(int argc, char** argv) {
     // end as a successful run.
     const char* target =
         G->output == stdout ? "standard output" : G->output_file_name.c_str();
-    fprintf(stderr,
-            "\n  Error: Failed to write the report to %s\n         %s\n",
-            target, strerror(error));
+    WriteError(stderr, {std::string("Failed to write the report to ") + target,
+                        strerror(error)});
     status = -1;
   }
   return status;

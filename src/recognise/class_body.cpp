@@ -16,6 +16,7 @@
 #include "recognise/keyword_hooks.h"
 #include "recognise/record_measures.h"
 #include "reports/class_reports.h"
+#include "reports/error_block.h"
 #include "reports/metric_lines.h"
 #include "reports/output.h"
 #include "analysis/line_parser.h"
@@ -52,7 +53,7 @@ NodeData* AddRecord(NodeData record, Llist<NodeData>& list,
   std::string name = record.name;
   NodeData* added = LlistAdd(list, std::make_unique<NodeData>(std::move(record)));
   if (added == nullptr) {
-    Out(G, "  Memory Error: %s\n", strerror(errno ? errno : ENOMEM));
+    OutMemoryError(G, errno ? errno : ENOMEM);
     return nullptr;
   }
   index.emplace(std::move(name), added);
@@ -327,7 +328,8 @@ std::string ClassKindTitle(const Globals& G) {
 int PushNestedClass(Globals& G) {
   FileState& P = G.parse;
   if (P.nested_class_depth >= kMaxNestedClasses) {
-    Out(G, "\n  Error: Max Nested Classes Reached\n  Aborting process...\n\n");
+    OutError(G, {"Max Nested Classes Reached", "Aborting process..."},
+             {.indent = 2, .blank_after = true});
     throw ExitRequest{-1};
   }
   P.class_stack.push_back(std::move(P.cls));
@@ -340,7 +342,7 @@ int PushNestedClass(Globals& G) {
 int PopNestedClass(Globals& G) {
   FileState& P = G.parse;
   if (P.nested_class_depth <= 0 || P.class_stack.empty()) {
-    Out(G, "\n  Error: Nested Class indexing\n");
+    OutError(G, {"Nested Class indexing"});
     P.nested_class_depth = 0;
     return 0;
   }

@@ -12,6 +12,7 @@
 #include "recognise/class_seams.h"
 #include "recognise/functions.h"
 #include "recognise/scope.h"
+#include "reports/error_block.h"
 #include "reports/output.h"
 
 namespace {
@@ -141,7 +142,7 @@ bool AddRecord(const FunctionMeasures& m, Globals& G) {
   record.cyclo = m.cyclo;
   record.returns = m.returns;
   if (AddListNode(G.sort_key, std::move(record), G.function_list)) return true;
-  Out(G, "  Memory Error: %s\n", strerror(errno));
+  OutMemoryError(G, errno);
   return false;
 }
 
