@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/error_block.h"
 #include "base/output.h"
 
 namespace {
@@ -17,7 +18,8 @@ constexpr int kCopyLimit = 4094;
 
 void LineLengthError() {
   FlushOutput();  // after the report text written before it
-  fputs("  Error: Unexpected line length with no line feed", stdout);
+  WriteError(stdout, {"Unexpected line length with no line feed"},
+             {.blank_before = false, .line_end = false});
 }
 
 // The skipping shared by both token readers: blanks and TABs, then one

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "analysis/file_convert.h"
+#include "base/error_block.h"
 #include "base/file_type.h"
 #include "analysis/line_parser.h"
 #include "base/line_reader.h"
@@ -99,10 +100,10 @@ bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
     ParseLine(line.c_str(), G.metrics.lines, G);
   }
   if (reader.error() != 0) {
-    Out(G,
-        "\n  Error: Problem reading input file:\n         %s\n"
-        "         For read, %s\n\n",
-        name.c_str(), strerror(reader.error()));
+    OutError(G,
+             {"Problem reading input file:", name,
+              std::string("For read, ") + strerror(reader.error())},
+             {.blank_after = true});
     before.Restore(G);
     ++G.run_failures;
     return false;
@@ -133,11 +134,10 @@ void AnalyseListedFile(const std::string& name, Globals& G) {
   std::string why;
   FilePtr in = OpenRegularFile(name, G.convert_flag != 0, why);
   if (in == nullptr) {
-    Out(G,
-        "\n  Error: Problem opening input file:\n         %s\n"
-        "         %s, %s\n\n",
-        name.c_str(), G.convert_flag ? "For modification" : "For read",
-        why.c_str());
+    OutError(G,
+             {"Problem opening input file:", name,
+              (G.convert_flag ? "For modification, " : "For read, ") + why},
+             {.blank_after = true});
     return;
   }
   if (G.print_flag) {

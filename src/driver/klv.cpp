@@ -18,6 +18,7 @@
 #include "config/csv_report_cfg.h"
 #include "config/load_cfg.h"
 #include "driver/environment.h"
+#include "base/error_block.h"
 #include "base/globals.h"
 #include "base/line_reader.h"
 #include "driver/file_analysis.h"
@@ -37,6 +38,7 @@
 #include "recognise/scope.h"
 #include "reports/class_reports.h"
 #include "reports/csv_file_report.h"
+#include "base/error_block.h"
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
@@ -138,10 +140,10 @@ int Run(int argc, char** argv, Globals& G) {
     G.file_list_file = OpenRegularFile(G.input_spec, false, why);
     if (G.file_list_file == nullptr) {
       ClaimOutputFiles(G, {});
-      Out(G,
-          "\n  Error: Cannot open the specified file: %s\n"
-          "         for read, %s\n\n",
-          G.input_spec.c_str(), why.c_str());
+      OutError(G,
+               {"Cannot open the specified file: " + G.input_spec,
+                "for read, " + why},
+               {.blank_after = true});
       return -1;
     }
   } else {
@@ -231,9 +233,8 @@ int klv(int argc, char** argv) {
     // end as a successful run.
     const char* target =
         G->output == stdout ? "standard output" : G->output_file_name.c_str();
-    fprintf(stderr,
-            "\n  Error: Failed to write the report to %s\n         %s\n",
-            target, strerror(error));
+    WriteError(stderr, {std::string("Failed to write the report to ") + target,
+                        strerror(error)});
     status = -1;
   }
   return status;

@@ -10,6 +10,9 @@ struct ExitRequest {
   int status;
 };
 
+// The last line of most option errors.
+constexpr const char kUseHelp[] = "Use -hs for help text";
+
 // Parses the whole command line into G. Returns only when an analysis run
 // is to follow; otherwise throws ExitRequest.
 void SetUpParams(int argc, char** argv, Globals& G);
