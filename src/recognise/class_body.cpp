@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/scanner.h"
-#include "driver/options.h"
+#include "base/exit_request.h"
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
@@ -18,7 +18,7 @@
 #include "reports/class_reports.h"
 #include "reports/metric_lines.h"
 #include "base/output.h"
-#include "analysis/line_parser.h"
+#include "reports/framing.h"
 
 namespace {
 
