@@ -17,8 +17,10 @@
 #            classes, interfaces and enums, one class name in two packages;
 #   misc/    files raising many notices, long files, many tiny files, an
 #            empty file, a file without a final line feed, DOS line ends;
-#   locks/    a file without read permission, a directory with a source
-#            name and a dangling link; the list also names a missing file.
+#   locks/   a file without read permission, a directory with a source
+#            name and a dangling link; the list also names a missing file;
+#   tricky/  definitions that a quick look at the text gets wrong.
+# Two files are named twice in the list.
 
 # A C source: macro uses around ordinary functions. `n` is its number.
 parallel_tree_c_unit() {
@@ -263,6 +265,39 @@ parallel_tree_locks() {
     ln -s nowhere.c "$dir/dangling.c"
 }
 
+# Definitions a quick look at the text gets wrong: #define in comments and
+# strings, spelled with blanks, on lines ended by CR alone or past the
+# 4,094 characters of a line; namespaces in comments; a class whose
+# methods come before it; a Java package named like a C++ namespace.
+parallel_tree_tricky() {
+    local dir=$1/tricky pad
+    mkdir -p "$dir"
+    {
+        printf '/* Not definitions:\n#define in_comment(x) x\n */\n'
+        printf '// #define in_line_comment(x) x\n'
+        printf 'const char *s = "\\\n#define in_string(x) x";\n'
+        printf '#  define spaced(x) x\n#\tdefine tabbed(x) x\n'
+        printf '#define continued(x) \\\n    x\n'
+        printf '// namespace ghost {\n'
+    } >"$dir/a_defines.c"
+    printf 'const char *r = R"(\n#define in_raw(x) x\nnamespace raw_ns {\n)";\n' \
+        >"$dir/a_raw.cpp"
+    printf '#define cr_only(x) x\rint cr_var;\r' >"$dir/b_cr.c"
+    pad=$(printf '%4100s' '' | tr ' ' 'x')
+    printf '// %s#define past_cut(x) x\nint after_cut;\n' "$pad" >"$dir/b_long_line.c"
+    {
+        for name in in_comment in_line_comment in_string spaced tabbed continued \
+                    in_raw cr_only past_cut; do
+            printf '%s(use_%s)\n{\n    return 0;\n}\n\n' "$name" "$name"
+        done
+    } >"$dir/c_uses.c"
+    printf 'int Later::f() const\n{\n    return 1;\n}\n\nnamespace ghost {\nint g() { return 2; }\n}\n' \
+        >"$dir/d_early_method.cpp"
+    printf 'class Later {\npublic:\n    int f() const;\n};\n' >"$dir/e_later_class.hh"
+    printf 'package geo;\n\nclass Shape1 {\n    int area() { return 1; }\n}\n' \
+        >"$dir/f_Shape.java"
+}
+
 make_parallel_tree() {
     local root=$1
     mkdir -p "$root" || return 1
@@ -271,6 +306,7 @@ make_parallel_tree() {
     parallel_tree_java "$root"
     parallel_tree_misc "$root"
     parallel_tree_locks "$root"
+    parallel_tree_tricky "$root"
     # Every file dated alike, so that the reports are reproducible.
     find "$root" -exec touch -h -d '2020-01-02 03:04:05 UTC' {} +
     {
@@ -278,4 +314,7 @@ make_parallel_tree() {
             sed 's|^\./||')
         echo "locks/missing.c"
     } | LC_ALL=C sort | sed "s|^|$root/|" >"$root.files"
+    # Files named twice: the second time, all they define is earlier.
+    printf '%s\n' "$root/c/unit_005.c" "$root/tricky/c_uses.c" \
+        "$root/cpp/geo/shape02.cpp" >>"$root.files"
 }
