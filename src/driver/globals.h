@@ -1,7 +1,9 @@
-// Run-wide state of one klv run: options, configuration, the state of the
-// file being analysed, the metric counters of the file and of the project,
-// and the lists of recognised things. One `Globals` lives for the whole run
-// and is passed to nearly every routine as `G`.
+// The state of one klv run, in groups by owner: the settings fixed before
+// the first file (RunSettings), the report stream (ReportSink), what one
+// file's analysis owns (FileWork) and what the run accumulates over its
+// files (RunTotals). One `Globals` holds them all for the run and is passed
+// to nearly every routine as `G`; a parallel run gives each analysis thread
+// a Globals of its own with a copy of the settings.
 #ifndef KLV_DRIVER_GLOBALS_H_
 #define KLV_DRIVER_GLOBALS_H_
 
@@ -376,7 +378,11 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<FILE, FileCloser>;
 
-struct Globals {
+// What is fixed for the run once the command line, the environment and the
+// configuration are read: written only by the driver's start-up, before
+// the first file is analysed. A parallel run copies it for each analysis
+// thread and never writes it again.
+struct RunSettings {
   // Run environment.
   int debug_flag = 0;
   int class_debug_flag = 0;
@@ -391,18 +397,6 @@ struct Globals {
   std::string macro_file_path;
   std::string output_file_name;
   std::string version = "6.01";
-  int files_processed = 0;
-  // Reads and writes that failed: a source file read part way, a work file
-  // refused or not loaded. The run then ends with status 255.
-  int run_failures = 0;
-  int file_count = 0;
-
-  // The one output stream every report line goes to, and its owner when it
-  // is a file named with -O.
-  FILE* output = stdout;
-  FilePtr output_owner;
-  // The -O file did not exist before this run opened it (driver/run_files).
-  bool output_created = false;
 
   // Option flags.
   int csv_mode = 0;
@@ -472,7 +466,6 @@ struct Globals {
   std::string input_spec;
   std::string work_file_name;
   std::string csv_report_cfg_name;
-  FilePtr work_file;  // the work file being written (-w)
 
   // Configuration values.
   int case_sensitive_names = 0;
@@ -532,6 +525,31 @@ struct Globals {
   std::string html_purple_color = "PURPLE";
   std::string html_brown_color = "BROWN";
 
+  // One-line notice texts, formatted with the limits at their first use.
+  std::vector<std::string> notice_texts;
+
+  // --sarif=FILE and --json=FILE; with either, the figures of every
+  // analysed file and every notice issued are kept (RunTotals).
+  std::string sarif_file_name;
+  std::string json_file_name;
+  int keep_figures = 0;
+  // Threads analysing files (-j, KLVJOBS); 1 is the serial run.
+  int jobs = 1;
+};
+
+// Where the report goes: the output stream, and its owner when it is a
+// file named with -O. Written by the driver's start-up and end of run.
+struct ReportSink {
+  FILE* output = stdout;
+  FilePtr output_owner;
+  // The -O file did not exist before this run opened it (driver/run_files).
+  bool output_created = false;
+};
+
+// What one file's analysis owns: its name and date, the lexer and
+// recogniser state, and its counters. The analysis and the recognisers of
+// the file write it; ResetState clears it between files.
+struct FileWork {
   // Current file.
   std::string file_name;
   int64_t file_size = 0;
@@ -540,8 +558,21 @@ struct Globals {
   // Parser and recogniser state of the current file.
   FileState parse;
 
-  // Counters: the current file's, and the project's.
+  // Its counters.
   FileMetrics metrics;
+};
+
+// What the run accumulates over its files: project counters, the lists of
+// recognised things, notices and figures. In a serial run the analysis
+// adds to it directly; in a parallel run each file is analysed into a
+// record of its own and the merge step adds that here, in file order.
+struct RunTotals {
+  int files_processed = 0;
+  // Reads and writes that failed: a source file read part way, a work file
+  // refused or not loaded. The run then ends with status 255.
+  int run_failures = 0;
+  int file_count = 0;
+
   FileMetrics totals;
   int64_t total_bytes = 0;
   int32_t c_source_count = 0;
@@ -578,7 +609,6 @@ struct Globals {
   // kept by the class recogniser (records keep their addresses in a list).
   std::unordered_map<std::string, NodeData*> class_index;
   std::unordered_map<std::string, NodeData*> interface_index;
-  FilePtr file_list_file;      // the -F list file while it is read
   MacroNames macro_list;
   std::vector<NameData> notice_list;
   // The names of namespace_list, for the first-seen test.
@@ -589,18 +619,19 @@ struct Globals {
   int namespace_sums_started = 0;
   int namespace_functions_added = 0;
 
-  // One-line notice texts, formatted with the limits at their first use.
-  std::vector<std::string> notice_texts;
-
-  // --sarif=FILE and --json=FILE, and what they need beyond the lists: the
-  // figures of every analysed file (kept by the driver) and every notice
-  // issued (kept by the notice rule); kept only when one is asked for.
-  std::string sarif_file_name;
-  std::string json_file_name;
-  int keep_figures = 0;
+  // The figures of every analysed file and every notice issued, for
+  // --sarif and --json.
   std::vector<FileFigures> file_figures;
   std::vector<IssuedNotice> issued_notices;
+
+  // The file list being read and the work file being written: the
+  // driver's.
+  FilePtr file_list_file;  // the -F list file while it is read
+  FilePtr work_file;  // the work file being written (-w)
 };
+
+// The state of one run, grouped by owner (see each group).
+struct Globals : RunSettings, ReportSink, FileWork, RunTotals {};
 
 // Sets the defaults of a run; the output goes to standard output.
 void Init_Globals(Globals& G);
