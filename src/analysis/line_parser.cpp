@@ -10,18 +10,18 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/char_classes.h"
+#include "base/char_classes.h"
 #include "analysis/extract.h"
 #include "analysis/generic_wildcard.h"
 #include "analysis/keywords.h"
 #include "analysis/literal_forms.h"
-#include "analysis/scanner.h"
+#include "base/scanner.h"
 #include "notices/emit.h"
 #include "notices/notices.h"
 #include "recognise/keyword_hooks.h"
 #include "recognise/namespaces.h"
 #include "recognise/scope.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 
@@ -681,9 +681,9 @@ void SetLineScanFastPaths(bool on) { LineScanner::fast_paths_enabled = on; }
 
 void ShowStateLine(Globals& G, int line_number, const char* label) {
   // " <label> Line: <n> ", cut at 127 characters, centred in 72 dashes.
-  // Built in a buffer kept between calls: the markers frame every function
-  // of a notice report.
-  static std::string middle;
+  // Built in a buffer kept between calls (one per thread): the markers
+  // frame every function of a notice report.
+  thread_local std::string middle;
   char digits[16];
   const char* digits_end =
       std::to_chars(digits, digits + sizeof digits, line_number).ptr;

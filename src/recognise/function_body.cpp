@@ -6,13 +6,14 @@
 #include <string>
 
 #include "analysis/keywords.h"
-#include "analysis/strippers.h"
+#include "base/strippers.h"
 #include "lists/add_node.h"
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/functions.h"
 #include "recognise/scope.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 
@@ -140,8 +141,11 @@ bool AddRecord(const FunctionMeasures& m, Globals& G) {
   record.lines = m.lines;
   record.cyclo = m.cyclo;
   record.returns = m.returns;
-  if (AddListNode(G.sort_key, std::move(record), G.function_list)) return true;
-  Out(G, "  Memory Error: %s\n", strerror(errno));
+  // A file analysed apart keeps its functions in the order found; the
+  // merge step adds them to the run's list in its order.
+  const int key = G.apart.active ? 0 : G.sort_key;
+  if (AddListNode(key, std::move(record), G.function_list)) return true;
+  OutMemoryError(G, errno);
   return false;
 }
 
