@@ -281,11 +281,14 @@ if show > 0:
     print("\nother misses (file:line name):")
     for path, name, first, last in misses[:show]:
         print("  %s:%d %s" % (path, first, name))
+    print("\nmisses whose name is #defined before (file:line name):")
+    for path, name, first, last in macro_misses[:show]:
+        print("  %s:%d %s" % (path, first, name))
     print("\nextras named otherwise (file:brace-line name):")
     shown = [e for e, k in zip(extras, extra_kind) if k == 'named otherwise']
     for path, brace, name in shown[:show]:
         print("  %s:%d %s" % (path, brace, name))
-    for kind in ('in a later #if branch', 'other'):
+    for kind in ('inside a dropped body', 'in a later #if branch', 'other'):
         print("\n%s extras (file:brace-line name):" %
               ('other' if kind == 'other' else kind))
         shown = [e for e, k in zip(extras, extra_kind) if k == kind]
