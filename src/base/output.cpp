@@ -61,19 +61,27 @@ inline void EndWrite(PendingReport& p) {
 
 }  // namespace
 
+namespace {
+
+// Hands `size` bytes to the pending text's stream, keeping the first
+// error met.
+void HandOver(PendingReport& p, const char* data, size_t size) {
+  if (size == 0 || p.stream == nullptr) return;
+  const int saved_errno = errno;
+  errno = 0;
+  // Only the main thread writes report streams: no stream locking.
+  if (fwrite_unlocked(data, 1, size, p.stream) != size && p.error == 0) {
+    p.error = errno != 0 ? errno : EIO;
+  }
+  errno = saved_errno;
+}
+
+}  // namespace
+
 void FlushOutput() {
   PendingReport& p = pending;
   if (p.held) return;
-  if (p.used > 0 && p.stream != nullptr) {
-    const int saved_errno = errno;
-    errno = 0;
-    // Only the main thread writes report streams: no stream locking.
-    if (fwrite_unlocked(p.text.data(), 1, p.used, p.stream) != p.used &&
-        p.error == 0) {
-      p.error = errno != 0 ? errno : EIO;
-    }
-    errno = saved_errno;
-  }
+  HandOver(p, p.text.data(), p.used);
   p.used = 0;
 }
 
@@ -135,6 +143,13 @@ void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces) {
 void OutText(Globals& G, std::string_view text) {
   if (text.empty()) return;
   PendingReport& p = BeginWrite(G);
+  if (text.size() >= kHandOver / 4 && !p.held) {
+    // A large block (a file's report text in a parallel run) goes to the
+    // stream as it is, after what is waiting.
+    FlushOutput();
+    HandOver(p, text.data(), text.size());
+    return;
+  }
   memcpy(Room(p, text.size()), text.data(), text.size());
   p.used += text.size();
   EndWrite(p);

@@ -54,8 +54,9 @@ void MacroNames::AddToFilter(uint32_t hash) {
 void MacroNames::Grow() {
   std::vector<uint64_t> old;
   old.swap(slots_);
-  // A tree of headers defines tens of thousands of names: start roomy.
-  slots_.assign(old.empty() ? (1u << 15) : old.size() * 2, 0);
+  // Start small: a parallel run keeps one table per file; the doubling
+  // keeps additions amortised constant on a tree of headers.
+  slots_.assign(old.empty() ? (1u << 8) : old.size() * 2, 0);
   filter_.assign(slots_.size() / 16, 0);
   for (const uint64_t entry : old) {
     if (entry == 0) continue;
