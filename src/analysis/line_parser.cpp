@@ -681,9 +681,9 @@ void SetLineScanFastPaths(bool on) { LineScanner::fast_paths_enabled = on; }
 
 void ShowStateLine(Globals& G, int line_number, const char* label) {
   // " <label> Line: <n> ", cut at 127 characters, centred in 72 dashes.
-  // Built in a buffer kept between calls: the markers frame every function
-  // of a notice report.
-  static std::string middle;
+  // Built in a buffer kept between calls (one per thread): the markers
+  // frame every function of a notice report.
+  thread_local std::string middle;
   char digits[16];
   const char* digits_end =
       std::to_chars(digits, digits + sizeof digits, line_number).ptr;

@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 
+#include "driver/jobs.h"
 #include "driver/wait_key.h"
 #include "reports/output.h"
 
@@ -40,6 +42,17 @@ void LoadEnv(Globals& G) {
     G.klv_home = value;
   }
   if (GetEnvText("PATH", value)) G.system_path = value;
+  if (GetEnvText("KLVJOBS", value) && !value.empty()) {
+    const int jobs = ParseJobs(value);
+    if (jobs > 0) {
+      G.jobs = jobs;
+    } else {
+      fprintf(stderr,
+              "klv: KLVJOBS=%s is not a thread count (1 to %d, 0 for one "
+              "per core): ignored\n",
+              value.c_str(), kMaxJobs);
+    }
+  }
   if (getenv("KLVDEBUG") != nullptr) {
     G.debug_flag = 1;
     Out(G, "  Global Data Size = %d\n", static_cast<int>(sizeof(Globals)));

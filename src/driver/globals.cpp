@@ -71,9 +71,11 @@ void ResetState(Globals& G) {
   G.parse.first_line = 1;
 }
 
-void AddTotal(Globals& G) {
-  for (auto field : kCounters) Bump(G.totals.*field, G.metrics.*field);
+void AddCounters(FileMetrics& into, const FileMetrics& from) {
+  for (auto field : kCounters) Bump(into.*field, from.*field);
 }
+
+void AddTotal(Globals& G) { AddCounters(G.totals, G.metrics); }
 
 void SetTotal(Globals& G) {
   G.metrics = G.totals;

@@ -7,6 +7,7 @@
 #ifndef KLV_DRIVER_GLOBALS_H_
 #define KLV_DRIVER_GLOBALS_H_
 
+#include <array>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -15,8 +16,10 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
+#include "lists/define_index.h"
 #include "lists/llist.h"
 #include "lists/macro_names.h"
 #include "lists/name_data.h"
@@ -546,6 +549,31 @@ struct ReportSink {
   bool output_created = false;
 };
 
+// A file analysed apart from the run, on a thread of a parallel run. The
+// run's accumulated names (macro, class, interface and namespace names) are
+// not at hand there: the file is given the names the scan before the run
+// found in the files before it, and logs every answer it was given, so the
+// merge step can check each one against the run before taking the file's
+// results. It also keeps the CSV file rows it would have added to the
+// run's statistics, to be added at the merge in the same order.
+struct ApartLog {
+  bool active = false;
+  size_t file_index = 0;
+  const DefineIndex* macros_before = nullptr;
+  const DefineIndex* namespaces_before = nullptr;
+  // Names the file had not defined itself, with the answer given.
+  std::vector<std::pair<std::string, bool>> macro_names;
+  std::vector<std::pair<std::string, bool>> namespace_names;
+  // Class and interface names looked up and not found in the file's own
+  // records.
+  std::vector<std::string> class_names;
+  std::vector<std::string> interface_names;
+  // Progress text for standard output, shown when the file is merged.
+  std::string progress;
+  // The values of the file's CSV file rows, for the run's statistics.
+  std::vector<std::array<double, 16>> csv_file_rows;
+};
+
 // What one file's analysis owns: its name and date, the lexer and
 // recogniser state, and its counters. The analysis and the recognisers of
 // the file write it; ResetState clears it between files.
@@ -560,6 +588,9 @@ struct FileWork {
 
   // Its counters.
   FileMetrics metrics;
+
+  // Set when the file is analysed apart (a parallel run).
+  ApartLog apart;
 };
 
 // What the run accumulates over its files: project counters, the lists of
@@ -637,6 +668,9 @@ struct Globals : RunSettings, ReportSink, FileWork, RunTotals {};
 void Init_Globals(Globals& G);
 // Clears the per-file counters and parser state after a file is analysed.
 void ResetState(Globals& G);
+// Adds every counter of `from` to `into`, each stopping at the largest
+// 32-bit value.
+void AddCounters(FileMetrics& into, const FileMetrics& from);
 // Adds the current file's counters into the project's.
 void AddTotal(Globals& G);
 // Copies the project's counters over the current file's, so report routines

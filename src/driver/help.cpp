@@ -46,6 +46,7 @@ constexpr struct {
     {13, "-hn  Quality Notice Types"},
     {13, "-hp  Abbreviated Syntax with Pause Prompt"},
     {10, "-i Inheritance tree generation"},
+    {10, "-j Jobs, analyse files on N threads (-j N, -j: one per core)"},
     {10, "-k Key for sorting reports"},
     {13, "-k0  No report sorting (default)"},
     {13, "-k1  Sort by Name"},

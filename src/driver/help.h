@@ -27,6 +27,6 @@ struct HelpSection {
 };
 
 extern const HelpChapter kHelpChapters[12];
-extern const HelpSection kHelpSections[31];
+extern const HelpSection kHelpSections[32];
 
 #endif  // KLV_DRIVER_HELP_H_

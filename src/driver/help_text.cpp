@@ -154,7 +154,7 @@ const HelpChapter kHelpChapters[12] = {
 )"},
 };
 
-const HelpSection kHelpSections[31] = {
+const HelpSection kHelpSections[32] = {
     {"  Automated CSV File Output Mode", "  -A<mode>",
      R"(  The CSV mode creates a Comma Separated Variables output for import
   into a spreadsheet or a script.  The report header and titles are
@@ -282,6 +282,16 @@ const HelpSection kHelpSections[31] = {
   of base classes of each class.
 
        i.e. klv -i *.h *.cpp
+)"},
+    {"  * Jobs, Parallel Analysis", "  -j<n>",
+     R"(  This mode analyses the files on n threads at once; the report, the
+  work file and the exit status are those of an analysis on one thread,
+  byte for byte. -j alone or -j0 takes one thread per available core,
+  -j1 analyses on one thread. The environment variable KLVJOBS sets the
+  count when -j is not given. Debug runs (KLVDEBUG), the printable
+  listing and the conversion modes always use one thread.
+
+       i.e. klv -j 4 -f -c -r c,h src
 )"},
     {"  * Key Project Sort Method", "  -k<mode>",
      R"(  This mode will sort the project summary data as specified by the key

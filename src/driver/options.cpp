@@ -16,6 +16,7 @@
 #include "config/csv_report_cfg.h"
 #include "config/show_cfg.h"
 #include "driver/help.h"
+#include "driver/jobs.h"
 #include "driver/run_files.h"
 #include "driver/wait_key.h"
 #include "reports/error_block.h"
@@ -29,7 +30,7 @@ namespace {
 // (-k2) or as the next word (-k 2). The leading '+' stops at the first
 // operand instead of permuting the command line.
 constexpr const char kOptionLetters[] =
-    "+AabCcdefHilmnopqsvWxyB:D:E:F:h:k:L:M:N:O:P:R:r:S:T:w:X:";
+    "+AabCcdefHij::lmnopqsvWxyB:D:E:F:h:k:L:M:N:O:P:R:r:S:T:w:X:";
 
 // The longest text an option may store: a path of 4,094 characters.
 constexpr size_t kMaxArgText = 4094;
@@ -84,16 +85,20 @@ std::vector<std::string> SplitWords(std::string_view text) {
   return words;
 }
 
+// The value `arg` of option `letter` is above its largest value `high`.
+[[noreturn]] void RefuseOutOfRange(char letter, const char* arg, int high,
+                                   Globals& G) {
+  Refuse(G,
+         {Fmt("-%c %s is out of range: the largest value is %d", letter, arg,
+              high),
+          kUseHelp},
+         1);
+}
+
 // A listing geometry value of option `letter`, refused above `high`.
 int GeometryArg(char letter, const char* arg, int high, Globals& G) {
   const int value = ArgInt(arg);
-  if (value > high) {
-    Refuse(G,
-           {Fmt("-%c %s is out of range: the largest value is %d", letter, arg,
-                high),
-            kUseHelp},
-           1);
-  }
+  if (value > high) RefuseOutOfRange(letter, arg, high, G);
   return value;
 }
 
@@ -319,6 +324,18 @@ void ApplySortKey(const char* arg, Globals& G) {
   }
 }
 
+// -jN, -j N, -j: the analysis threads. A count standing as the next word
+// is taken with the option.
+void ApplyJobs(const char* arg, int argc, char** argv, Globals& G) {
+  if (arg == nullptr && optind < argc && AllDigits(argv[optind])) {
+    arg = argv[optind++];
+  }
+  const int jobs = ParseJobs(arg != nullptr ? arg : "");
+  if (jobs == -2) RefuseOutOfRange('j', arg, kMaxJobs, G);
+  if (jobs < 0) RefuseParse(G);
+  G.jobs = jobs;
+}
+
 // Applies one option letter with its argument (null when it takes none).
 // Options are applied strictly in command-line order: some look at flags
 // set by earlier ones.
@@ -359,6 +376,7 @@ void ApplyOption(int letter, const char* arg, int argc, char** argv,
     case 'i':
       G.report_option_flag = G.object_flag = G.inherit_flag = 1;
       break;
+    case 'j': ApplyJobs(arg, argc, argv, G); break;
     case 'k': ApplySortKey(arg, G); break;
     case 'l': G.report_option_flag = G.function_list_flag = 1; break;
     case 'm': G.report_option_flag = G.macro_flag = 1; break;
@@ -425,6 +443,12 @@ void ApplyOption(int letter, const char* arg, int argc, char** argv,
 // "--": the words after it are operands, whatever they begin with.
 bool IsEndOfOptions(const char* word) { return strcmp(word, "--") == 0; }
 
+// "-j" followed by a word of digits: the count goes with the option.
+bool IsJobsWithCount(int argc, char** argv, int index) {
+  return strcmp(argv[index], "-j") == 0 && index + 1 < argc &&
+         AllDigits(argv[index + 1]);
+}
+
 // The number of file operands: the words after the options. An option
 // word is skipped together with the word after it when the word two
 // places on is again an option.
@@ -432,6 +456,10 @@ int CountOperands(int argc, char** argv) {
   int index = 1;
   while (index < argc && argv[index][0] == '-') {
     if (IsEndOfOptions(argv[index])) return argc - index - 1;
+    if (IsJobsWithCount(argc, argv, index)) {
+      index += 2;
+      continue;
+    }
     if (index + 2 < argc && argv[index + 2][0] == '-' &&
         !IsEndOfOptions(argv[index + 1])) {
       index += 2;
@@ -492,7 +520,9 @@ int FirstOperand(int argc, char** argv, Globals& G) {
   while (index < argc && argv[index][0] == '-') {
     if (IsEndOfOptions(argv[index])) return index + 1;
     const char option = argv[index][1];
-    if (option == 'r' || option == 'O') {
+    if (IsJobsWithCount(argc, argv, index)) {
+      index += 2;
+    } else if (option == 'r' || option == 'O') {
       index += 2;
       if (index >= argc) {
         if (option == 'r') {

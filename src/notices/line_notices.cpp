@@ -348,10 +348,10 @@ void WriteWithLine(Globals& G, const PlainPieces& text, int line) {
     OutText(G, text.before);
     return;
   }
-  static const PlainPieces* last_text = nullptr;
-  static int last_line = 0;
-  static size_t last_digits = 0;
-  static std::string whole;
+  thread_local const PlainPieces* last_text = nullptr;
+  thread_local int last_line = 0;
+  thread_local size_t last_digits = 0;
+  thread_local std::string whole;
   if (&text != last_text || line != last_line) {
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, line).ptr;

@@ -15,6 +15,7 @@
 #include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
 #include "recognise/record_measures.h"
+#include "recognise/run_names.h"
 #include "reports/class_reports.h"
 #include "reports/error_block.h"
 #include "reports/metric_lines.h"
@@ -60,11 +61,6 @@ NodeData* AddRecord(NodeData record, Llist<NodeData>& list,
   return added;
 }
 
-NodeData* Find(std::unordered_map<std::string, NodeData*>& index,
-               const std::string& name) {
-  auto it = index.find(name);
-  return it == index.end() ? nullptr : it->second;
-}
 
 // Finds or creates the record of the class body that just opened. A
 // name that is a namespace's gets none.
@@ -73,10 +69,10 @@ void OpenRecord(Globals& G) {
   ClassLevel& c = P.cls;
   const int nested = P.nested_class_depth > 0 ? 1 : 0;
   c.record = nullptr;
-  if (G.namespace_names.count(c.name) != 0) return;
+  if (IsNamespaceName(c.name, G)) return;
   if (c.is_interface) {
     const std::string stored = "Interface-" + c.name;
-    c.record = Find(G.interface_index, stored);
+    c.record = FindInterfaceRecord(stored, G);
     if (c.record != nullptr) return;
     Bump(G.metrics.interface_count, 1);
     NodeData record;
@@ -88,7 +84,7 @@ void OpenRecord(Globals& G) {
                          G.interface_index, G);
     return;
   }
-  NodeData* found = Find(G.class_index, c.name);
+  NodeData* found = FindClassRecord(c.name, G);
   if (found != nullptr) {
     // Created by an out-of-class method definition, or defined before.
     if (G.debug_flag) {
@@ -191,7 +187,10 @@ void NameUnnamed(const char* line, int i, Globals& G) {
       G.class_index.erase(listed);
     }
     c.record->name = renamed;
-    G.class_index.emplace(renamed, c.record);
+    // The new name keeps a record listed under it before.
+    if (FindClassRecord(renamed, G) == nullptr) {
+      G.class_index.emplace(renamed, c.record);
+    }
   }
   c.name = renamed;
   P.class_name = renamed;
@@ -384,17 +383,17 @@ void Add_Func2Class(int loc, int eloc, int lloc, int comments, int blanks,
     if (cut == std::string::npos || cut == 0) return;
     if (separator == ':' && name[cut - 1] == ':') --cut;
     name.resize(cut);
-    NodeData* r = Find(G.class_index, name);
+    NodeData* r = FindClassRecord(name, G);
     const std::string bare = BareClassName(name);
-    if (r == nullptr) r = Find(G.class_index, bare);
-    if (r == nullptr) r = Find(G.interface_index, "Interface-" + bare);
+    if (r == nullptr) r = FindClassRecord(bare, G);
+    if (r == nullptr) r = FindInterfaceRecord("Interface-" + bare, G);
     if (G.debug_flag) {
       Out(G, "\n*** Add_Func2Class: %s - %s, %p\n", P.func_name.c_str(),
           bare.c_str(), static_cast<void*>(r));
     }
     if (r == nullptr) {
       // A function of a namespace is the namespace report's.
-      if (bare.empty() || G.namespace_names.count(bare) != 0) continue;
+      if (bare.empty() || IsNamespaceName(bare, G)) continue;
       if (G.debug_flag) {
         Out(G, "**** Add Class %s - %d\n", bare.c_str(), G.metrics.lines);
       }

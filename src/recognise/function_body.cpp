@@ -141,7 +141,10 @@ bool AddRecord(const FunctionMeasures& m, Globals& G) {
   record.lines = m.lines;
   record.cyclo = m.cyclo;
   record.returns = m.returns;
-  if (AddListNode(G.sort_key, std::move(record), G.function_list)) return true;
+  // A file analysed apart keeps its functions in the order found; the
+  // merge step adds them to the run's list in its order.
+  const int key = G.apart.active ? 0 : G.sort_key;
+  if (AddListNode(key, std::move(record), G.function_list)) return true;
   OutMemoryError(G, errno);
   return false;
 }

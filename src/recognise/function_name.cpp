@@ -7,6 +7,7 @@
 
 #include "analysis/scanner.h"
 #include "recognise/functions.h"
+#include "recognise/run_names.h"
 #include "reports/output.h"
 
 namespace {
@@ -240,7 +241,7 @@ int is_systype(const std::string& name, Globals& G) {
 
 int is_macro(const std::string& name, Globals& G) {
   if (name.empty() || static_cast<unsigned char>(name[0]) <= ' ') return 0;
-  return G.macro_list.Contains(name) ? 1 : 0;
+  return IsMacroName(name, G) ? 1 : 0;
 }
 
 int ValFunctionName(Globals& G, bool operator_name) {

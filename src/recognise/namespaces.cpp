@@ -1,10 +1,12 @@
 #include "recognise/namespaces.h"
 
 #include "lists/add_node.h"
+#include "recognise/run_names.h"
 #include "recognise/scope.h"
 
 bool NamespaceListAdd(const std::string& name, int line, Globals& G) {
-  if (!G.namespace_names.insert(name).second) return false;
+  if (IsNamespaceName(name, G)) return false;
+  G.namespace_names.insert(name);
   NodeData record;
   record.name = name;
   record.file = G.file_name;

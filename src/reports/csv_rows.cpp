@@ -1,4 +1,7 @@
+#include <algorithm>
+#include <array>
 #include <ctime>
+#include <iterator>
 
 #include "reports/framing.h"
 #include "reports/metric_lines.h"
@@ -89,7 +92,13 @@ void CSV_File_Line(const std::string& name, time_t mtime, int64_t size, int loc,
                                static_cast<double>(notices)};
     FileRow(G, CsvField(name).c_str(), date, values);
     if (G.csv_function_lines) Out(G, "\n");
-    Accumulate(acc, values, 16);
+    if (G.apart.active) {
+      std::array<double, 16> row;
+      std::copy(std::begin(values), std::end(values), row.begin());
+      G.apart.csv_file_rows.push_back(row);
+    } else {
+      Accumulate(acc, values, 16);
+    }
     return;
   }
   if (acc.count > 0) {
@@ -107,6 +116,12 @@ void CSV_File_Line(const std::string& name, time_t mtime, int64_t size, int loc,
     FileRow(G, "Minimum", "", acc.min);
   }
   acc = CsvAccumulator();
+}
+
+void AddCsvFileRows(const ApartLog& apart, Globals& G) {
+  for (const std::array<double, 16>& row : apart.csv_file_rows) {
+    Accumulate(G.csv_files, row.data(), 16);
+  }
 }
 
 void CSV_Function_Line(const std::string& name, int loc, int eloc, int lloc,

@@ -25,7 +25,10 @@ struct PendingReport {
   int error = 0;          // the first failed hand-over's errno
 };
 
-PendingReport pending;
+// Each thread keeps its own: the analysis threads of a parallel run hold
+// back the report text of the file they analyse (HoldOutput) and hand it
+// to the merge step (TakeHeldOutput); only the main thread writes.
+thread_local PendingReport pending;
 
 constexpr size_t kHandOver = 1 << 16;
 
@@ -64,7 +67,7 @@ void FlushOutput() {
   if (p.used > 0 && p.stream != nullptr) {
     const int saved_errno = errno;
     errno = 0;
-    // The program writes its reports from one thread: no stream locking.
+    // Only the main thread writes report streams: no stream locking.
     if (fwrite_unlocked(p.text.data(), 1, p.used, p.stream) != p.used &&
         p.error == 0) {
       p.error = errno != 0 ? errno : EIO;
@@ -90,6 +93,13 @@ void ReleaseOutput(FILE* stream) {
 }
 
 bool OutputHeld() { return pending.held; }
+
+std::string TakeHeldOutput() {
+  PendingReport& p = pending;
+  std::string text(p.text.data(), p.used);
+  p.used = 0;
+  return text;
+}
 
 int TakeOutputError() {
   const int error = pending.error;
@@ -134,8 +144,21 @@ void Progress(Globals& G, const char* fmt, ...) {
   if (G.output == stdout) return;
   va_list args;
   va_start(args, fmt);
-  vfprintf(stdout, fmt, args);
+  if (G.apart.active) {
+    // A file analysed apart shows its progress when it is merged.
+    size_t end = G.apart.progress.size();
+    if (!FormatInto(G.apart.progress, end, fmt, args)) end = 0;
+    G.apart.progress.resize(end);
+  } else {
+    vfprintf(stdout, fmt, args);
+    fflush(stdout);
+  }
   va_end(args);
+}
+
+void ShowProgress(Globals& G, std::string_view text) {
+  if (G.output == stdout || text.empty()) return;
+  fwrite(text.data(), 1, text.size(), stdout);
   fflush(stdout);
 }
 

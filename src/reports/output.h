@@ -31,6 +31,9 @@ void HoldOutput();
 void ReleaseOutput(FILE* stream);
 // Whether report text is being kept back.
 bool OutputHeld();
+// The text kept back on this thread so far, which is forgotten: the report
+// text of a file analysed apart in a parallel run.
+std::string TakeHeldOutput();
 // The first error met handing report text to a stream since the last call
 // (an errno value; 0 when every write succeeded), and forgets it.
 int TakeOutputError();
@@ -44,6 +47,8 @@ void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces);
 // A progress message on standard output, written only when the report
 // goes to a file.
 void Progress(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);
+// Progress text kept by a file analysed apart, shown at its merge.
+void ShowProgress(Globals& G, std::string_view text);
 // printf-style formatting into a string of any length.
 std::string Fmt(const char* fmt, ...) KLV_PRINTF(1, 2);
 

@@ -26,7 +26,7 @@ TEST_F(HelpTest, SyntaxTextHasItsRowsWithTheProgramNameUnchanged) {
   const std::string text = Capture(G, ShowAllSyntax);
   int rows = 0;
   for (char c : text) rows += c == '\n';
-  EXPECT_EQ(rows, 86);  // with the two long options
+  EXPECT_EQ(rows, 87);  // with -j and the two long options
   EXPECT_EQ(text.rfind("  Syntax: /usr/local/bin/klv <-option -option "
                        "parameter> filename or wild cards\n"
                        "          -A Automated CSV output mode\n"

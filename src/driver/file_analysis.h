@@ -1,0 +1,17 @@
+// The analysis of one file of the run's list, the same whether the run is
+// serial or the file is analysed apart on a thread of a parallel run.
+#ifndef KLV_DRIVER_FILE_ANALYSIS_H_
+#define KLV_DRIVER_FILE_ANALYSIS_H_
+
+#include <string>
+
+#include "driver/globals.h"
+
+// Opens the listed file `name` (an error in the report when it cannot be)
+// and lists, converts or analyses it as the run's mode says: reads it
+// through the line parser, raises the file notices and writes its report
+// sections, adds its counters to the run's totals when it was read to its
+// end, and clears the file's state.
+void AnalyseListedFile(const std::string& name, Globals& G);
+
+#endif  // KLV_DRIVER_FILE_ANALYSIS_H_
