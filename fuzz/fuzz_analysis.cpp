@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "analysis/line_parser.h"
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "driver/klv.h"
 #include "driver/options.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

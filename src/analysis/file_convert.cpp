@@ -11,9 +11,9 @@
 
 #include "analysis/detab.h"
 #include "work/replace_file.h"
-#include "reports/error_block.h"
+#include "base/error_block.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

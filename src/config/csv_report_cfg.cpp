@@ -10,8 +10,8 @@
 
 #include "reports/csv_file_fields.h"
 #include "reports/csv_file_report.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <string_view>
 
 #include "config/show_cfg.h"
-#include "driver/line_reader.h"
+#include "base/line_reader.h"
 #include "driver/options.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "driver/options.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 

@@ -19,9 +19,9 @@
 #include "driver/jobs.h"
 #include "driver/run_files.h"
 #include "driver/wait_key.h"
-#include "reports/error_block.h"
+#include "base/error_block.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "work/extract_work.h"
 
 namespace {

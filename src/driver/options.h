@@ -2,7 +2,7 @@
 #ifndef KLV_DRIVER_OPTIONS_H_
 #define KLV_DRIVER_OPTIONS_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Thrown to end the run early (help screens, option errors) with a status;
 // the driver catches it, so everything is released on the way out.

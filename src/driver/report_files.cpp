@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "reports/error_block.h"
+#include "base/error_block.h"
 #include "reports/json_report.h"
 #include "reports/sarif_report.h"
 

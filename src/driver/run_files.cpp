@@ -7,10 +7,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "driver/options.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 #include "work/work_file.h"
 #include "work/work_names.h"
 

@@ -10,14 +10,14 @@
 #include <set>
 #include <utility>
 
-#include "analysis/file_type.h"
-#include "driver/line_reader.h"
+#include "base/file_type.h"
+#include "base/line_reader.h"
 #include "driver/options.h"
-#include "driver/timer.h"
+#include "base/timer.h"
 #include "lists/add_node.h"
 #include "lists/resort.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 

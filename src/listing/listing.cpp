@@ -4,11 +4,11 @@
 
 #include <cmath>
 
-#include "driver/clock.h"
-#include "driver/line_reader.h"
+#include "base/clock.h"
+#include "base/line_reader.h"
 #include "driver/options.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 double Ceil(double value) { return std::ceil(value); }
 

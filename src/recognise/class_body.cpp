@@ -7,19 +7,19 @@
 #include <memory>
 #include <string>
 
-#include "analysis/scanner.h"
+#include "base/scanner.h"
 #include "driver/options.h"
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
 #include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
-#include "recognise/record_measures.h"
+#include "base/record_measures.h"
 #include "recognise/run_names.h"
 #include "reports/class_reports.h"
-#include "reports/error_block.h"
+#include "base/error_block.h"
 #include "reports/metric_lines.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "analysis/line_parser.h"
 
 namespace {

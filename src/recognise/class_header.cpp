@@ -5,15 +5,15 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/scanner.h"
-#include "analysis/strippers.h"
+#include "base/scanner.h"
+#include "base/strippers.h"
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
 #include "recognise/functions.h"
 #include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 

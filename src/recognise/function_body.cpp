@@ -6,14 +6,14 @@
 #include <string>
 
 #include "analysis/keywords.h"
-#include "analysis/strippers.h"
+#include "base/strippers.h"
 #include "lists/add_node.h"
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/functions.h"
 #include "recognise/scope.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 

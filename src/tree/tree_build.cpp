@@ -3,8 +3,8 @@
 #include <set>
 #include <unordered_set>
 
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 #include "tree/tree.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "lists/resort.h"
-#include "lists/sort_method.h"
-#include "reports/error_block.h"
+#include "base/error_block.h"
+#include "reports/sort_method.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "work/diff_report.h"
 #include "work/load_work.h"
 #include "work/work_diff.h"

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 #include "work/replace_file.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include <cstring>
 #include <string>
 
-#include "driver/line_reader.h"
+#include "base/line_reader.h"
 #include "lists/add_node.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
-#include "work/saturate.h"
+#include "base/error_block.h"
+#include "base/output.h"
+#include "base/saturate.h"
 
 namespace {
 

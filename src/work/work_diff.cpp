@@ -6,9 +6,9 @@
 
 #include "lists/add_node.h"
 #include "lists/collate.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
-#include "work/saturate.h"
+#include "base/error_block.h"
+#include "base/output.h"
+#include "base/saturate.h"
 
 const char* const kStateNames[7] = {"Unp", "Rem", "Equ", "Mod",
                                     "New", "Prc", "Tot"};

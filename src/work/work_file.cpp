@@ -3,9 +3,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "driver/clock.h"
-#include "reports/error_block.h"
-#include "reports/output.h"
+#include "base/clock.h"
+#include "base/error_block.h"
+#include "base/output.h"
 #include "work/extract_work.h"
 #include "work/file_copy.h"
 #include "work/work_names.h"

@@ -1,5 +1,5 @@
 // Error blocks: how the lines of a message are laid out, and where they go.
-#include "reports/error_block.h"
+#include "base/error_block.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "output_capture.h"
 
 namespace {
