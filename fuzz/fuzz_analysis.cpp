@@ -6,6 +6,11 @@
 // The first byte chooses the run: bits 0-1 the file's language (.c, .cpp,
 // .h, .java), bit 2 HTML output, bits 3-4 extraction of strings or
 // comments or CSV output, bits 5-7 the conversions -Dt, -Du and -Dd.
+//
+// Once the program takes -j, the input also goes in three files (its first
+// half, the whole, its second half, so that what one file #defines or
+// opens reaches the next) through a serial run and a run on two threads,
+// which must write the same report and end with the same status.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -14,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/line_parser.h"
@@ -21,6 +27,7 @@
 #include "driver/klv.h"
 #include "driver/options.h"
 #include "base/output.h"
+#include "parallel_run.h"
 
 namespace {
 
@@ -93,6 +100,37 @@ std::string ParseAll(const uint8_t* data, size_t size, uint8_t mode,
   return result;
 }
 
+std::string capture;        // standard output of a compared run
+bool compare_jobs = false;  // the program takes -j
+
+// The input split over three files, analysed serially and on two threads.
+void CompareParallel(const uint8_t* data, size_t size, uint8_t mode,
+                     const std::string& ext) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const std::string first = "first" + ext;
+  const std::string whole = "whole" + ext;
+  const std::string second = "second" + ext;
+  fuzz::WriteFixedFile(first, text.substr(0, size / 2));
+  fuzz::WriteFixedFile(whole, text);
+  fuzz::WriteFixedFile(second, text.substr(size / 2));
+  std::vector<std::string> args = {"klv", "-v", "-c", "-f", "-n", "-o", "-i"};
+  if (mode & 4) args.push_back("-H");
+  switch ((mode >> 3) & 3) {
+    case 1: args.push_back("-Es"); break;
+    case 2: args.push_back("-Ec"); break;
+    case 3: args.insert(args.begin() + 1, "-A"); break;
+  }
+  args.insert(args.end(), {first, whole, second});
+  const fuzz::RunResult serial =
+      fuzz::RunCaught(fuzz::WithJobs(args, "1"), capture);
+  const std::vector<std::string> parallel_args = fuzz::WithJobs(args, "2");
+  const fuzz::RunResult parallel = fuzz::RunCaught(parallel_args, capture);
+  if (!(serial == parallel)) {
+    fuzz::ReportMismatch(parallel_args, serial, parallel);
+  }
+  for (const std::string& name : {first, whole, second}) unlink(name.c_str());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -102,6 +140,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   const int null_fd = open("/dev/null", O_WRONLY);
   if (null_fd < 0 || dup2(null_fd, STDOUT_FILENO) < 0) abort();
   close(null_fd);
+  unsetenv("KLVDEBUG");
+  unsetenv("KLVJOBS");
+  // The run date is fixed, so that two runs can give the same bytes.
+  setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  capture = std::string(dir) + ".out";
+  compare_jobs = fuzz::JobsAccepted("klv", capture);
   return 0;
 }
 
@@ -137,6 +181,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   unlink(name.c_str());
   unlink((name + ".tmp").c_str());
+
+  if (compare_jobs) {
+    static const char* const kExtensions[] = {".c", ".cpp", ".h", ".java"};
+    CompareParallel(data, size, mode, kExtensions[mode & 3]);
+  }
 
   if (ParseAll(data, size, mode, true) != ParseAll(data, size, mode, false)) {
     fprintf(stderr, "the fast paths of the line scan disagree\n");

@@ -7,6 +7,10 @@
 // klv.cfg and the text of klv_macro.cfg. The run stays in a directory of
 // its own: words naming absolute paths or parent directories are dropped,
 // and help screens (which may pause) are left out.
+//
+// Once the program takes -j, every command line also runs on two threads
+// from the same starting directory, and the report, the files left behind
+// and the exit status must be those of the serial run.
 #include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -20,19 +24,13 @@
 #include <vector>
 
 #include "driver/klv.h"
+#include "parallel_run.h"
 
 namespace {
 
 std::string work_dir;
-
-void WriteFile(const std::string& name, std::string_view text) {
-  FILE* f = fopen(name.c_str(), "wb");
-  if (f == nullptr) abort();
-  if (!text.empty() && fwrite(text.data(), 1, text.size(), f) != text.size()) {
-    abort();
-  }
-  fclose(f);
-}
+std::string capture;      // standard output of a compared run
+bool compare_jobs = false;  // the program takes -j
 
 // Empties the work directory: a run may leave reports, work files and
 // converted sources behind.
@@ -93,6 +91,11 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   close(null_in);
   unsetenv("KLVDEBUG");
   unsetenv("KLVHOME");
+  unsetenv("KLVJOBS");
+  // The run date is fixed, so that two runs can give the same bytes.
+  setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+  capture = work_dir + ".out";
+  compare_jobs = fuzz::JobsAccepted(work_dir + "/klv", capture);
   return 0;
 }
 
@@ -110,19 +113,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (cut2 != std::string_view::npos) macros = rest.substr(cut2 + 1);
   }
 
-  ClearWorkDir();
-  WriteFile("klv.cfg", cfg);
-  WriteFile("klv_macro.cfg", macros);
-  WriteFile("a.c",
-            "/* a */\nint f(int x)\n{\n\tif (x) return 1;\n\treturn 0;\n}\n");
-  WriteFile("b.h", "class B : public A {\npublic:\n  int x;\n};\n");
-  WriteFile("c.java", "package p;\nclass C { void m() { while (true) {} } }\n");
-  WriteFile("list.txt", "a.c\nb.h\n-r c,h,java .\n");
+  // The working directory as every run of this input starts in it.
+  auto prepare = [&] {
+    ClearWorkDir();
+    fuzz::WriteFixedFile("klv.cfg", cfg);
+    fuzz::WriteFixedFile("klv_macro.cfg", macros);
+    fuzz::WriteFixedFile(
+        "a.c", "/* a */\nint f(int x)\n{\n\tif (x) return 1;\n\treturn 0;\n}\n");
+    fuzz::WriteFixedFile("b.h", "class B : public A {\npublic:\n  int x;\n};\n");
+    fuzz::WriteFixedFile("c.java",
+                         "package p;\nclass C { void m() { while (true) {} } }\n");
+    fuzz::WriteFixedFile("list.txt", "a.c\nb.h\n-r c,h,java .\n");
+  };
 
-  std::vector<std::string> words = Words(command);
-  std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-  klv(static_cast<int>(words.size()), argv.data());
+  const std::vector<std::string> words = Words(command);
+  prepare();
+  if (!compare_jobs || !fuzz::Reproducible(words)) {
+    std::vector<std::string> args = words;
+    std::vector<char*> argv;
+    for (std::string& word : args) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    klv(static_cast<int>(args.size()), argv.data());
+    return 0;
+  }
+  const fuzz::RunResult serial =
+      fuzz::RunCaught(fuzz::WithJobs(words, "1"), capture);
+  prepare();
+  const std::vector<std::string> parallel_words = fuzz::WithJobs(words, "2");
+  const fuzz::RunResult parallel = fuzz::RunCaught(parallel_words, capture);
+  if (!(serial == parallel)) fuzz::ReportMismatch(parallel_words, serial, parallel);
   return 0;
 }

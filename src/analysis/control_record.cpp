@@ -5,13 +5,6 @@
 #include "base/scanner.h"
 #include "analysis/keyword_notices.h"
 
-void ClearControl(Globals& G) {
-  FileState& P = G.parse;
-  P.control_kind = 0;
-  P.control_paren = 0;
-  P.control_body_line = 0;
-}
-
 void RecordControl(int kind, int line_number, Globals& G) {
   FileState& P = G.parse;
   P.control_kind = kind;

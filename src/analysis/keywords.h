@@ -4,6 +4,7 @@
 #ifndef KLV_ANALYSIS_KEYWORDS_H_
 #define KLV_ANALYSIS_KEYWORDS_H_
 
+#include "base/control_record.h"
 #include "base/globals.h"
 
 // Called for a code character that may start a word at index i. A word
@@ -20,9 +21,6 @@ void CheckControlScope(const char* line, int i, int line_number, Globals& G);
 // The steps at ')' (after the parenthesis depth went down) and at '{'.
 void KeywordCloseParen(const char* line, int i, int line_number, Globals& G);
 void KeywordOpenBrace(Globals& G);
-
-// Forgets the recorded control statement.
-void ClearControl(Globals& G);
 
 // Records a control statement of `kind` (1 do, 2 else, 3 for, 4 if,
 // 5 while) seen on `line_number`.

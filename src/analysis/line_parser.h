@@ -18,7 +18,4 @@ void SetLineScanFastPaths(bool on);
 // (`begin` 1) or closes (0) an element: the scope state after it.
 void TRACE(char ch, int begin, Globals& G);
 
-// Prints the 72-character section marker "--- <label> Line: <n> ---".
-void ShowStateLine(Globals& G, int line_number, const char* label);
-
 #endif  // KLV_ANALYSIS_LINE_PARSER_H_

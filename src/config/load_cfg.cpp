@@ -10,7 +10,7 @@
 
 #include "config/show_cfg.h"
 #include "base/line_reader.h"
-#include "driver/options.h"
+#include "base/exit_request.h"
 #include "base/error_block.h"
 #include "base/output.h"
 

@@ -7,9 +7,7 @@
 #include <string>
 
 #include "base/globals.h"
-
-// The name of the configuration file.
-inline constexpr const char kConfigFileName[] = "klv.cfg";
+#include "base/program_files.h"
 
 // The template text, filled with the current values.
 std::string CfgTemplate(const Globals& G);

@@ -115,7 +115,7 @@ bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
     P.namespace_flag = P.namespacebeg_flag = P.namespace_scope = 0;
     P.local_brace = 0;
   }
-  Check_Hanging(G);
+  if (Check_Hanging(G)) EmitFunction(G);
   ClassEndOfFile(G);
   EmitFileNotices(G);
   FileReports(name, G);

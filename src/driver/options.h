@@ -2,13 +2,8 @@
 #ifndef KLV_DRIVER_OPTIONS_H_
 #define KLV_DRIVER_OPTIONS_H_
 
+#include "base/exit_request.h"
 #include "base/globals.h"
-
-// Thrown to end the run early (help screens, option errors) with a status;
-// the driver catches it, so everything is released on the way out.
-struct ExitRequest {
-  int status;
-};
 
 // The last line of most option errors.
 constexpr const char kUseHelp[] = "Use -hs for help text";

@@ -12,7 +12,7 @@
 
 #include "base/file_type.h"
 #include "base/line_reader.h"
-#include "driver/options.h"
+#include "base/exit_request.h"
 #include "base/timer.h"
 #include "lists/add_node.h"
 #include "lists/resort.h"

@@ -6,7 +6,7 @@
 
 #include "base/clock.h"
 #include "base/line_reader.h"
-#include "driver/options.h"
+#include "base/exit_request.h"
 #include "base/error_block.h"
 #include "base/output.h"
 

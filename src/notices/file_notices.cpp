@@ -1,10 +1,9 @@
 // Notices raised after the last line of a file: the file-level quality
 // notices and the unnumbered end-of-file warnings.
-#include "config/show_cfg.h"
+#include "base/program_files.h"
 #include "notices/emit.h"
 #include "notices/long_text.h"
 #include "notices/notices.h"
-#include "recognise/scope.h"
 #include "base/output.h"
 
 namespace {
@@ -80,8 +79,8 @@ void EmitFileNotices(Globals& G) {
   EmitKeyStringNotice(G);
 }
 
-void Check_Hanging(Globals& G) {
-  if (G.totals_flag) return;
+bool Check_Hanging(Globals& G) {
+  if (G.totals_flag) return false;
   const FileMetrics& M = G.metrics;
   const char* color = G.html_notice_color.c_str();
   if (M.openbrace_count != M.closebrace_count) {
@@ -138,6 +137,7 @@ void Check_Hanging(Globals& G) {
               "            condition.\n",
               color);
         });
-    EmitFunction(G);
+    return true;
   }
+  return false;
 }

@@ -2,7 +2,7 @@
 #include "notices/emit.h"
 #include "notices/long_text.h"
 #include "notices/notices.h"
-#include "reports/framing.h"
+#include "base/name_wrap.h"
 #include "base/output.h"
 
 void EmitFunctionNameNotice(const std::string& name, Globals& G) {

@@ -92,8 +92,9 @@ void EmitKeyStringNotice(Globals& G);                               // 21
 // Notices 20, 19 and 21, in that order.
 void EmitFileNotices(Globals& G);
 // Outside totals-only mode, the unnumbered end-of-file notices: braces that
-// do not balance, and a function body still open (whose header is then
-// printed without metrics).
-void Check_Hanging(Globals& G);
+// do not balance, and a function body still open. Returns true after the
+// latter: the caller then prints the last known function's header, without
+// metrics.
+bool Check_Hanging(Globals& G);
 
 #endif  // KLV_NOTICES_NOTICES_H_

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/scanner.h"
-#include "driver/options.h"
+#include "base/exit_request.h"
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
@@ -20,7 +20,7 @@
 #include "base/error_block.h"
 #include "reports/metric_lines.h"
 #include "base/output.h"
-#include "analysis/line_parser.h"
+#include "reports/framing.h"
 
 namespace {
 

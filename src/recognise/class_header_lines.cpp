@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/line_parser.h"
 #include "notices/notices.h"
 #include "recognise/classes.h"
 #include "reports/framing.h"

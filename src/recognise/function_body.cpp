@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "analysis/keywords.h"
+#include "base/control_record.h"
 #include "base/strippers.h"
 #include "lists/add_node.h"
 #include "notices/notices.h"

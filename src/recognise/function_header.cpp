@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/line_parser.h"
 #include "recognise/functions.h"
 #include "recognise/scope.h"
 #include "reports/framing.h"

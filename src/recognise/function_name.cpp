@@ -7,8 +7,8 @@
 
 #include "base/scanner.h"
 #include "recognise/functions.h"
-#include "base/output.h"
 #include "recognise/run_names.h"
+#include "base/output.h"
 
 namespace {
 

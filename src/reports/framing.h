@@ -1,5 +1,5 @@
 // Report framing: the header of a run, the section titles, the block that
-// opens each file's report, name wrapping, source-file links, the trailer
+// opens each file's report, source-file links, the trailer
 // of each file, the project title and the HTML page frame.
 #ifndef KLV_REPORTS_FRAMING_H_
 #define KLV_REPORTS_FRAMING_H_
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/globals.h"
+#include "base/name_wrap.h"
 
 // The report header; `syntax_error` adds the command-line error block.
 void ShowHeader(Globals& G, int syntax_error);
@@ -17,16 +18,15 @@ void ShowFMCHeader(Globals& G);
 // and modification time.
 void EmitFilename(const std::string& path, Globals& G);
 
-// `name` wrapped every `width` characters onto new lines indented by
-// `indent` blanks (unless wrapping is switched off or the name fits).
-std::string AdjNameLength(const std::string& name, int width, int indent,
-                          Globals& G);
-
 // The link target of a source file; removes a trailing '/' or '\' from
 // `path` itself.
 std::string PathFile(std::string& path, Globals& G);
 // The href value for a source file (with "file://" for absolute links).
 std::string HTMLPathFile(const std::string& path, Globals& G);
+
+// Prints the 72-character section marker "--- <label> Line: <n> ---" that
+// frames a function or macro of the scan.
+void ShowStateLine(Globals& G, int line_number, const char* label);
 
 // The rule and "End of File" line after a file's report sections.
 void EndOfFileTrailer(const std::string& path, Globals& G);

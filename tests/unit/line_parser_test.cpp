@@ -1,5 +1,6 @@
 // The line parser's classification and counting rules.
 #include "analysis/line_parser.h"
+#include "reports/framing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# Times the serial program against a run on two threads (-j 2) over real
+# trees, in one run, beside `wc -l` and pmccabe over the same files:
+#
+#   kernel  kernel/, lib/, mm/ and fs/ext4 of the Debian linux-source
+#           package (*.c and *.h), unpacked once into the cache directory
+#   jdk     java.util, java.lang and javax.swing of openjdk-17-source
+#   cpp     llvm/ADT, llvm/Support, llvm/IR and googletest (class_trees.sh)
+#
+# For each tree: wc -l, pmccabe (the C tree only), and klv with -j 1
+# and -j 2 for plain analysis, -f -c, -f -c -n -o and -v -f -c -n -o -i.
+# The best wall time of $BENCH_RUNS runs counts; reports go to /dev/null.
+# klv reads the files from a -F list (one run over all of them, as the
+# parallel run needs); wc and pmccabe get the same list through xargs.
+#
+#   KLV=path          the program (default build/klv)
+#   BENCH_RUNS=n      runs per command (default 3)
+#   BENCH_TREES=list  the trees to time (default "kernel jdk cpp")
+#   BENCH_CACHE=dir   where the trees are unpacked
+#                     (default ~/.cache/klv-bench)
+#
+# Targets on two cores: -f -c -n -o at least 1.8x faster with -j 2 on the
+# kernel tree; -j 2 plain analysis within 1.2x of wc -l; -j 2 -f -c at most
+# 0.6x of pmccabe.
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+KLV=${KLV:-build/klv}
+RUNS=${BENCH_RUNS:-3}
+TREES=${BENCH_TREES:-kernel jdk cpp}
+CACHE=${BENCH_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/klv-bench}
+
+[ -x "$KLV" ] || { echo "parallel_speed: no program at $KLV" >&2; exit 1; }
+KLV=$(realpath -- "$KLV")
+if ! "$KLV" -j 1 -s "$here/../examples/c/stack.c" >/dev/null 2>&1; then
+    echo "parallel_speed: $KLV has no -j option" >&2
+    exit 1
+fi
+
+install_missing() {  # package...
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg -s "$pkg" >/dev/null 2>&1 || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "installing ${missing[*]}" >&2
+    apt-get update -qq && apt-get install -y -qq "${missing[@]}" >&2
+}
+install_missing pmccabe || { echo "parallel_speed: pmccabe missing" >&2; exit 1; }
+
+mkdir -p "$CACHE"
+work=$(mktemp -d "${TMPDIR:-/tmp}/klv-parallel.XXXXXX")
+trap 'rm -rf -- "$work"' EXIT
+
+# Lists the kernel subset in $work/kernel.files.
+prepare_kernel() {
+    install_missing linux-source || return 1
+    local tarball root
+    tarball=$(ls /usr/src/linux-source-*.tar.xz 2>/dev/null | sort -V | tail -1)
+    [ -n "$tarball" ] || { echo "no linux-source tarball" >&2; return 1; }
+    root=$(basename "$tarball" .tar.xz)
+    if [ ! -d "$CACHE/$root/fs/ext4" ]; then
+        echo "unpacking the kernel subset of $tarball" >&2
+        tar -xJf "$tarball" -C "$CACHE" "$root/kernel" "$root/lib" "$root/mm" \
+            "$root/fs/ext4" || return 1
+    fi
+    find "$CACHE/$root/kernel" "$CACHE/$root/lib" "$CACHE/$root/mm" \
+        "$CACHE/$root/fs/ext4" -type f -name '*.[ch]' | LC_ALL=C sort \
+        >"$work/kernel.files"
+}
+
+# Lists the JDK and C++ trees of the class benchmarks.
+prepare_class_trees() {
+    [ -s "$work/cpp.files" ] && return 0
+    . "$here/class_trees.sh"
+    mkdir -p "$CACHE/class-trees"
+    class_trees_prepare "$CACHE/class-trees" || return 1
+    cp "$CACHE/class-trees/cpp.files" "$CACHE/class-trees/java.files" "$work/"
+}
+prepare_jdk() { prepare_class_trees && mv "$work/java.files" "$work/jdk.files"; }
+prepare_cpp() { prepare_class_trees; }
+
+limit=$(( $(getconf ARG_MAX) / 2 ))
+
+# best CMD... : the best wall time of $RUNS runs, in seconds.
+best() {
+    local i t best="" TIMEFORMAT='%R'
+    for (( i = 0; i < RUNS; i++ )); do
+        t=$( { time "$@" >/dev/null 2>&1; } 2>&1 )
+        if [ -z "$best" ] || awk -v a="$t" -v b="$best" 'BEGIN { exit !(a < b) }'; then
+            best=$t
+        fi
+    done
+    echo "$best"
+}
+over_list() { xargs -d '\n' -s "$limit" -a "$list" "$@"; }
+klv_run() { "$KLV" "$@" -F "$list"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b <= 0) b = 0.001; printf "%.2f", a / b }'; }
+
+declare -A figure
+label() { echo "klv -j $1${2:+ $2}"; }  # jobs options
+speedup() { ratio "${figure[$(label 1 "$1")]}" "${figure[$(label 2 "$1")]}"; }
+row() {  # label seconds [reference-label]
+    local extra=""
+    [ $# -ge 3 ] && extra="$(ratio "$2" "${figure[$3]}")x $3"
+    printf '  %-28s %8s  %s\n' "$1" "$2" "$extra"
+    figure[$1]=$2
+}
+
+# judge DESCRIPTION VALUE OP LIMIT: prints whether a target is met.
+judge() {
+    local verdict=missed
+    awk -v v="$2" -v l="$4" -v op="$3" \
+        'BEGIN { exit !(op == ">=" ? v >= l : v <= l) }' && verdict=met
+    printf '  target %-44s %6s (%s %s): %s\n' "$1" "$2" "$3" "$4" "$verdict"
+}
+
+echo "klv: $KLV  runs: $RUNS  cores: $(nproc)"
+for tree in $TREES; do
+    if ! "prepare_$tree"; then
+        echo "parallel_speed: the $tree tree cannot be prepared" >&2
+        exit 1
+    fi
+    list=$work/$tree.files
+    files=$(wc -l <"$list")
+    lines=$(over_list cat | wc -l)
+    echo
+    echo "$tree: $files files, $lines lines"
+    figure=()
+    row "wc -l" "$(best over_list wc -l)"
+    # pmccabe gives up on the C++ of the LLVM headers (a fatal parse
+    # error), so it is timed on the C tree alone.
+    if [ "$tree" = kernel ]; then
+        row pmccabe "$(best over_list pmccabe)"
+    fi
+    for opts in "" "-f -c" "-f -c -n -o" "-v -f -c -n -o -i"; do
+        # shellcheck disable=SC2086
+        row "$(label 1 "$opts")" "$(best klv_run -j 1 $opts)" "wc -l"
+        # shellcheck disable=SC2086
+        row "$(label 2 "$opts")" "$(best klv_run -j 2 $opts)" "$(label 1 "$opts")"
+    done
+    echo "  speed-up with -j 2: plain $(speedup "")x, -f -c $(speedup "-f -c")x," \
+        "-f -c -n -o $(speedup "-f -c -n -o")x, -v -f -c -n -o -i $(speedup "-v -f -c -n -o -i")x"
+    if [ "$tree" = kernel ]; then
+        judge "-f -c -n -o speed-up with -j 2" "$(speedup "-f -c -n -o")" ">=" 1.8
+    fi
+    judge "-j 2 plain analysis / wc -l" \
+        "$(ratio "${figure[klv -j 2]}" "${figure[wc -l]}")" "<=" 1.2
+    if [ "$tree" = kernel ]; then
+        judge "-j 2 -f -c / pmccabe" \
+            "$(ratio "${figure[klv -j 2 -f -c]}" "${figure[pmccabe]}")" "<=" 0.6
+    fi
+done
