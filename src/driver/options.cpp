@@ -85,16 +85,20 @@ std::vector<std::string> SplitWords(std::string_view text) {
   return words;
 }
 
+// The value `arg` of option `letter` is above its largest value `high`.
+[[noreturn]] void RefuseOutOfRange(char letter, const char* arg, int high,
+                                   Globals& G) {
+  Refuse(G,
+         {Fmt("-%c %s is out of range: the largest value is %d", letter, arg,
+              high),
+          kUseHelp},
+         1);
+}
+
 // A listing geometry value of option `letter`, refused above `high`.
 int GeometryArg(char letter, const char* arg, int high, Globals& G) {
   const int value = ArgInt(arg);
-  if (value > high) {
-    Refuse(G,
-           {Fmt("-%c %s is out of range: the largest value is %d", letter, arg,
-                high),
-            kUseHelp},
-           1);
-  }
+  if (value > high) RefuseOutOfRange(letter, arg, high, G);
   return value;
 }
 
@@ -327,13 +331,7 @@ void ApplyJobs(const char* arg, int argc, char** argv, Globals& G) {
     arg = argv[optind++];
   }
   const int jobs = ParseJobs(arg != nullptr ? arg : "");
-  if (jobs == -2) {
-    Refuse(G,
-           {Fmt("-j %s is out of range: the largest value is %d", arg,
-                kMaxJobs),
-            kUseHelp},
-           1);
-  }
+  if (jobs == -2) RefuseOutOfRange('j', arg, kMaxJobs, G);
   if (jobs < 0) RefuseParse(G);
   G.jobs = jobs;
 }
