@@ -7,6 +7,9 @@
 #
 #   KLV=path      the program (default build/klv)
 #   SHOW=n        list up to n misses and n extras (default 20)
+#   EXTENSIONS=l  add the comma-separated extensions l to the ones klv
+#                 accepts (say, hpp)
+#   CPP_HEADERS=1 analyse *.h files as C++ (quality notice 25 on)
 #   LOST_AFTER=re also count the misses written after a line of their file
 #                 that matches the Python regular expression re (say, a
 #                 raw string literal: functions lost behind a construct)
@@ -20,7 +23,8 @@
 # and the same name whose extent (ctags' line of the name to its end line)
 # holds the line of klv's opening brace; each definition matches at most
 # once. Names are compared bare: klv's name after its last '.' or ':'
-# (namespace, package and class prefixes), as ctags gives them; an
+# (namespace, package and class prefixes) and without template arguments
+# (an explicit specialisation 'f<char>'), as ctags gives them; an
 # operator's name from "operator" on, without blanks.
 # ctags' lambdas (named '__anon...') and its entries without a body (a
 # method declared in an interface, an abstract method: no '{' from its
@@ -56,7 +60,16 @@ sed -i 's|^\([^/]\)|'"$PWD"'/\1|' "$tmp/files"
 # klv reads its configuration files beside the program: a copy runs with
 # long file and function names kept on one line and an empty macro file.
 cp -- "$KLV" "$tmp/klv"
-printf 'Wrap long names in reports : No\n' >"$tmp/klv.cfg"
+{
+    printf 'Wrap long names in reports : No\n'
+    if [ -n "${EXTENSIONS:-}" ]; then
+        printf 'Allowable source code extensions : %s,%s\n' \
+            c,cc,cpp,cxx,C,CC,h,hh,H,hxx,java,jav "$EXTENSIONS"
+    fi
+    if [ "${CPP_HEADERS:-0}" = 1 ]; then
+        printf 'Quality Notice 25 : Yes\n'
+    fi
+} >"$tmp/klv.cfg"
 : >"$tmp/klv_macro.cfg"
 (cd "$tmp" && xargs -d '\n' -a "$tmp/files" "$tmp/klv" -f -n) \
     >"$tmp/klv.out" 2>&1
@@ -72,11 +85,25 @@ klv_out, ctags_json, show = sys.argv[1], sys.argv[2], int(sys.argv[3])
 files_list = sys.argv[4]
 lost_after = re.compile(sys.argv[5]) if sys.argv[5] else None
 
+def without_template_arguments(name):
+    # 'Add<Btree::kBack>' -> 'Add': ctags names an explicit specialisation
+    # without its arguments, which may hold scopes of their own.
+    out = []
+    depth = 0
+    for c in name:
+        if c == '<':
+            depth += 1
+        elif c == '>' and depth > 0:
+            depth -= 1
+        elif depth == 0:
+            out.append(c)
+    return ''.join(out)
+
 def bare(name, path):
     # ctags writes 'operator ==', klv 'operator==': blanks do not count.
     if 'operator' in name:
         return name[name.find('operator'):].replace(' ', '')
-    return re.split(r'[.:]', name)[-1]
+    return re.split(r'[.:]', without_template_arguments(name))[-1]
 
 # klv: file heading, then per function a begin marker and the name line.
 klv = []
@@ -173,10 +200,33 @@ unmatched = [i for i in range(len(tags)) if i not in used]
 by_file = defaultdict(list)
 for i in unmatched:
     by_file[tags[i][0]].append(i)
+# ctags reads only the first branch of an #if ... #elif/#else: a line in
+# a later branch of any enclosing conditional is one ctags never looked at.
+later_branch = {}
+def in_later_branch(path, line):
+    if path not in later_branch:
+        flags = []
+        stack = []
+        for text in lines_of[path]:
+            m = re.match(r'\s*#\s*(if|ifdef|ifndef|elif|else|endif)\b', text)
+            if m:
+                word = m.group(1)
+                if word.startswith('if'):
+                    stack.append(False)
+                elif word == 'endif':
+                    if stack:
+                        stack.pop()
+                elif stack:
+                    stack[-1] = True
+            flags.append(any(stack))
+        later_branch[path] = flags
+    flags = later_branch[path]
+    return 0 < line <= len(flags) and flags[line - 1]
+
 renamed = set()
 extra_kind = []
 for path, brace, name in extras:
-    kind = 'other'
+    kind = 'in a later #if branch' if in_later_branch(path, brace) else 'other'
     for i in by_file.get(path, []):
         p, n, first, last = tags[i]
         if first <= brace <= last:
@@ -209,9 +259,15 @@ print("misses: %d whose name is #defined before, %d others" %
 kinds = defaultdict(int)
 for k in extra_kind:
     kinds[k] += 1
-print("extras: %d named otherwise, %d inside a dropped body, %d others" %
+print("extras: %d named otherwise, %d inside a dropped body, "
+      "%d in a later #if branch, %d others" %
       (kinds['named otherwise'], kinds['inside a dropped body'],
-       kinds['other']))
+       kinds['in a later #if branch'], kinds['other']))
+# ctags never reads a later #elif/#else branch: klv's functions there
+# have no definition to match. Precision leaving them out:
+seen = len(klv) - kinds['in a later #if branch']
+print("precision leaving out klv functions in a later #if branch: %.2f%%" %
+      (100.0 * matched / seen if seen else 0.0))
 if lost_after is not None:
     def after_construct(path, line):
         return any(lost_after.search(t) for t in lines_of[path][:line - 1])
@@ -225,12 +281,17 @@ if show > 0:
     print("\nother misses (file:line name):")
     for path, name, first, last in misses[:show]:
         print("  %s:%d %s" % (path, first, name))
+    print("\nmisses whose name is #defined before (file:line name):")
+    for path, name, first, last in macro_misses[:show]:
+        print("  %s:%d %s" % (path, first, name))
     print("\nextras named otherwise (file:brace-line name):")
     shown = [e for e, k in zip(extras, extra_kind) if k == 'named otherwise']
     for path, brace, name in shown[:show]:
         print("  %s:%d %s" % (path, brace, name))
-    print("\nother extras (file:brace-line name):")
-    shown = [e for e, k in zip(extras, extra_kind) if k == 'other']
-    for path, brace, name in shown[:show]:
-        print("  %s:%d %s" % (path, brace, name))
+    for kind in ('inside a dropped body', 'in a later #if branch', 'other'):
+        print("\n%s extras (file:brace-line name):" %
+              ('other' if kind == 'other' else kind))
+        shown = [e for e, k in zip(extras, extra_kind) if k == kind]
+        for path, brace, name in shown[:show]:
+            print("  %s:%d %s" % (path, brace, name))
 EOF

@@ -8,6 +8,12 @@
 #
 #   SHOW=n     show the first n differing lines of a mode (default 6)
 #   MODES=file one option set per line instead of the built-in list
+#   EXTENSIONS=l  add the comma-separated extensions l to the accepted
+#              ones (say, hpp)
+#   BY_FILE=1  split the files by what each build makes of each file alone
+#              (its -f -c -n -o report) instead of the textual test: the
+#              files read alike must give identical reports in every mode
+#              when analysed together; the others are listed
 #
 # The files are split in two by a generous textual test for the constructs
 # of today's C++ and Java the analysis now reads (raw strings, digit
@@ -70,7 +76,6 @@ grep -v '\.java$' "$tmp/files" | xargs -r -d '\n' grep -l -E -f "$tmp/c.patterns
 grep '\.java$' "$tmp/files" | xargs -r -d '\n' grep -l -E -f "$tmp/java.patterns" -- \
     >>"$tmp/with"
 LC_ALL=C sort -o "$tmp/with" "$tmp/with"
-LC_ALL=C comm -23 "$tmp/files" "$tmp/with" >"$tmp/without"
 
 for side in old new; do
     mkdir -p "$tmp/$side"
@@ -78,7 +83,26 @@ for side in old new; do
     : >"$tmp/$side/klv_macro.cfg"
     (cd "$tmp/$side" && ./klv -s /dev/null >/dev/null 2>&1)
     : >"$tmp/$side/klv_macro.cfg"
+    if [ -n "${EXTENSIONS:-}" ]; then
+        sed -i 's/^\(Allowable source code extensions *: .*\)$/\1,'"$EXTENSIONS"'/' \
+            "$tmp/$side/klv.cfg"
+    fi
 done
+
+if [ "${BY_FILE:-0}" = 1 ]; then
+    # Each file alone through both builds: those reported differently.
+    : >"$tmp/with"
+    while IFS= read -r file; do
+        for side in old new; do
+            (cd "$tmp/$side" && SOURCE_DATE_EPOCH=1700000000 TZ=UTC LC_ALL=C \
+                ./klv -f -c -n -o "$file" >"$tmp/$side.one" 2>&1)
+        done
+        cmp -s "$tmp/old.one" "$tmp/new.one" || echo "$file" >>"$tmp/with"
+    done <"$tmp/files"
+    echo "files each build reads differently:"
+    sed 's/^/  /' "$tmp/with"
+fi
+LC_ALL=C comm -23 "$tmp/files" "$tmp/with" >"$tmp/without"
 
 if [ -n "${MODES:-}" ]; then
     mapfile -t modes <"$MODES"

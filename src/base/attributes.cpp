@@ -30,6 +30,12 @@ int AlignasWord(const char* p) {
   return 0;
 }
 
+// The words before a '(' that holds no parameter list.
+constexpr const char* kOperandWords[] = {
+    "decltype", "noexcept",  "sizeof",     "alignof",       "_Alignof",
+    "typeof",   "__typeof__", "__typeof", "__attribute__", "__attribute",
+};
+
 }  // namespace
 
 int SkipAttributes(const char* line, int pos) {
@@ -62,4 +68,26 @@ bool InAttribute(const char* line, int i) {
   if (open == nullptr) return false;
   const char* close = strstr(open, "]]");
   return close == nullptr || close > line + i;
+}
+
+bool AfterOperandWord(const char* line, int i) {
+  int k = i - 1;
+  while (k >= 0 && IsBlankOrTab(line[k])) --k;
+  // 'sizeof...(Args)': the pack's size.
+  if (k >= 2 && line[k] == '.' && line[k - 1] == '.' && line[k - 2] == '.') {
+    k -= 3;
+    while (k >= 0 && IsBlankOrTab(line[k])) --k;
+  }
+  const int end = k + 1;
+  while (k >= 0 && IsNameChar(line[k])) --k;
+  const int start = k + 1;
+  // Operand words run from 6 to 13 characters.
+  if (end - start < 6 || end - start > 13) return false;
+  const size_t length = static_cast<size_t>(end - start);
+  for (const char* word : kOperandWords) {
+    if (strlen(word) == length && strncmp(line + start, word, length) == 0) {
+      return true;
+    }
+  }
+  return false;
 }

@@ -13,4 +13,10 @@ int SkipAttributes(const char* line, int pos);
 // or _Alignas, or it lies inside a [[ ]] that is open at i.
 bool InAttribute(const char* line, int i);
 
+// The '(' at index i follows a word whose parentheses hold a type, an
+// expression or GNU attributes, never a parameter list: decltype,
+// noexcept, sizeof (also 'sizeof...'), alignof, _Alignof, typeof,
+// __typeof__ and __attribute__. ('decltype(x) f() {' defines f.)
+bool AfterOperandWord(const char* line, int i);
+
 #endif  // KLV_BASE_ATTRIBUTES_H_

@@ -536,7 +536,8 @@ struct RunSettings {
   std::string sarif_file_name;
   std::string json_file_name;
   int keep_figures = 0;
-  // Threads analysing files (-j, KLVJOBS); 1 is the serial run.
+  // Threads analysing files (-j, KLVJOBS; the driver starts a run with one
+  // per available core); 1 is the serial run.
   int jobs = 1;
 };
 

@@ -19,6 +19,7 @@
 #include "config/load_cfg.h"
 #include "driver/environment.h"
 #include "driver/file_analysis.h"
+#include "driver/jobs.h"
 #include "base/globals.h"
 #include "base/line_reader.h"
 #include "base/error_block.h"
@@ -211,6 +212,9 @@ int klv(int argc, char** argv) {
   if (!isatty(fileno(stdout))) UnbufferReportStream(stdout);
   auto G = std::make_unique<Globals>();
   Init_Globals(*G);
+  // One analysis thread per available core unless KLVJOBS or -j says
+  // otherwise: the report is the same on any number of threads.
+  G->jobs = AvailableCores();
   G->program_name = argc > 0 && argv[0] != nullptr ? argv[0] : "klv";
   G->arg_count = argc;
   G->arg_values = argv;

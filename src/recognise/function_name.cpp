@@ -270,6 +270,9 @@ int ValFunctionName(Globals& G, bool operator_name) {
       if (c == '<') ++depth;
       if (c == '>' && depth > 0) --depth;
     }
+    // 'enable_if_t<(N < 64), bool> f(': a '(' inside template arguments
+    // ends no function name.
+    if (depth > 0) valid = 0;
   }
   if (G.debug_flag) {
     Out(G, "\nValFunctionName: %d - %s\n\n", valid, name.c_str());

@@ -217,6 +217,9 @@ void FunctionOpenParen(const char* line, int i, Globals& G) {
   // 'alignas(16)' and '[[deprecated("x")]]' name no function and end no
   // class header.
   if (InAttribute(line, i)) return;
+  // 'decltype(x) f(int) {', 'struct S : decltype(g()) {': the '(' of
+  // decltype, sizeof, __attribute__ and the like holds no parameters.
+  if (!P.java_file && AfterOperandWord(line, i)) return;
   // 'struct node *next_node(void)' is a function, not a struct.
   ClassHeaderCancel(G);
 
@@ -261,8 +264,11 @@ void FunctionComma(const char* line, int i, Globals& G) {
     }
     return;
   }
-  // 'f(1), g(2)' is a list of expressions or declarators, not a header.
+  // 'f(1), g(2)' is a list of expressions or declarators, not a header;
+  // a comma in the template arguments of a trailing return type
+  // ('-> enable_if_t<decltype(h(v)), T> {') is part of the header.
   if (P.local_paren == 0 && !P.instantiate_colon_flag &&
+      P.angle_depth <= P.param_angle_depth &&
       PreviousCodeChar(line, i) == ')') {
     DropCandidate(G);
   }
@@ -336,6 +342,9 @@ bool FunctionCloseBrace(Globals& G) {
   FileState& P = G.parse;
   if (!P.funcname_flag) return true;
   if (!P.func_body_open) {
+    // A brace inside parentheses was not counted when it opened
+    // ('A() : lo_{f(~T{0})} {}').
+    if (P.local_paren > 0) return true;
     if (P.init_brace_depth > 0) {
       --P.init_brace_depth;
     } else if (P.local_paren <= 0) {

@@ -170,6 +170,57 @@ TEST(FunctionRecognition, ConstructsThatNameNoFunction) {
   });
 }
 
+// The '(' of decltype, sizeof, noexcept and GNU attributes holds no
+// parameter list: the name is the one before the list itself; braces and
+// commas in an initialiser or a trailing return type keep the header open.
+TEST(FunctionRecognition, HeadersHoldingOperandsAndTrailingTypes) {
+  ExpectRows({
+      {"decltype result over two lines before the name", kCpp,
+       {"template <class Obj, class MemFun, class... Args>",
+        "static decltype((std::declval<Obj>().*",
+        "                 std::declval<MemFun>())(std::declval<Args>()...))",
+        "Invoke(MemFun&& f, Obj&& obj, Args&&... args) {", "  return 1;",
+        "}"},
+       {{"Invoke", 3, 1, 1}}},
+      {"decltype result before a call operator", kCpp,
+       {"decltype(std::declval<F>()(std::declval<T>())) operator()(",
+        "    Args&&... args) const {", "}"},
+       {{"operator ()", 1, 1, 1}}},
+      {"pack size in the template arguments of the result", kCpp,
+       {"static constexpr PartialType<sizeof...(Sizes)> Partial(Sizes&&... s) {",
+        "  return {};", "}"},
+       {{"Partial", 1, 1, 1}}},
+      {"a struct whose base is a decltype", kCpp,
+       {"struct IsList", "    : decltype(Dispatch(static_cast<T*>(nullptr))) {};",
+        "int after(int a) {", "  return a;", "}"},
+       {{"after", 1, 1, 1}}},
+      {"GNU attributes before the name, no macro file", kC,
+       {"__attribute__((noinline))", "int g(void) { return 2; }",
+        "static inline __attribute__((always_inline)) int f(int a) {", "}",
+        "int h(void) __attribute__((cold));", "int k(int a, int b) { }"},
+       {{"g", 0, 1, 1}, {"f", 1, 1, 1}, {"k", 2, 1, 1}}},
+      {"comma in the template arguments of a trailing return type", kCpp,
+       {"static auto Hash(H state, const T& value) -> enable_if_t<",
+        "    is_convertible<decltype(hash<T>()(value)),",
+        "        size_t>::value,", "    H> {", "  return state;", "}"},
+       {{"Hash", 2, 1, 1}}},
+      {"braced initialisers holding braces inside parentheses", kCpp,
+       {"constexpr uint128::uint128(__int128 v)",
+        "    : lo_{static_cast<uint64_t>(v & ~uint64_t{0})},",
+        "      hi_{static_cast<uint64_t>(v >> 64)} {}",
+        "int after(int a) { return a; }"},
+       {{"uint128::uint128", 1, 1, 1}, {"after", 1, 1, 1}}},
+      {"parenthesised template argument in the result", kCpp,
+       {"template <unsigned N>",
+        "constexpr inline std::enable_if_t<(N < 64), bool> isUInt(uint64_t X) {",
+        "  return N >= 64 || X < (UINT64_C(1) << N);", "}"},
+       {{"isUInt", 1, 1, 2}}},
+      {"a list of calls at file level still opens nothing", kC,
+       {"f(1), g(2);", "int m(void) { }"},
+       {{"m", 0, 1, 1}}},
+  });
+}
+
 TEST(FunctionRecognition, CountsParameters) {
   ExpectRows({
       {"nested call in the list", kC,
