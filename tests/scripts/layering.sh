@@ -66,9 +66,17 @@ stated=$(sed -nE 's/^Layers, bottom first: //p' "$root/README.md" |
 objects=""
 [ $# -ge 1 ] && objects="$(dirname -- "$1")/CMakeFiles/klvcore.dir/src"
 if [ -n "$objects" ] && [ -d "$objects" ]; then
+    # Objects left in an older build by sources since moved or removed are
+    # not part of this program.
+    current=()
+    while IFS= read -r object; do
+        source=${object#"$objects"/}
+        [ -f "$src/${source%.o}" ] && current+=("$object")
+    done < <(find "$objects" -name '*.cpp.o' | LC_ALL=C sort)
+    [ "${#current[@]}" != 0 ] &&
     while read -r line; do
         fail "$line"
-    done < <(find "$objects" -name '*.o' | LC_ALL=C sort | xargs nm -A -P 2>/dev/null |
+    done < <(printf '%s\n' "${current[@]}" | xargs nm -A -P 2>/dev/null |
         awk -v order="$ORDER" -v root="$objects/" '
             BEGIN { n = split(order, layers, " "); for (k = 1; k <= n; ++k) rank[layers[k]] = k }
             {
