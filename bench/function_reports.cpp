@@ -14,9 +14,9 @@
 #include <random>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "lists/add_node.h"
-#include "lists/sort_method.h"
+#include "reports/sort_method.h"
 #include "reports/estimation.h"
 #include "reports/function_reports.h"
 

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "lists/add_node.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "tree/tree.h"
 
 namespace {

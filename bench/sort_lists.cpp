@@ -19,7 +19,7 @@
 #include "lists/compare.h"
 #include "lists/llist.h"
 #include "lists/resort.h"
-#include "lists/sort_method.h"
+#include "reports/sort_method.h"
 
 namespace {
 

@@ -17,6 +17,8 @@ trap 'rm -f -- "$out"' EXIT
 "${CXX:-g++}" -std=c++20 -O2 -DNDEBUG -Wall -Wextra -I "$root/src" \
     "$here/sort_lists.cpp" \
     "$root"/src/lists/*.cpp \
-    "$root/src/reports/output.cpp" \
+    "$root/src/reports/sort_method.cpp" \
+    "$root/src/base/output.cpp" \
+    "$root/src/base/format.cpp" \
     -o "$out"
 "$out" "${BENCH_N:-200000}"

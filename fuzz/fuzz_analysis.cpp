@@ -23,11 +23,11 @@
 #include <vector>
 
 #include "analysis/line_parser.h"
-#include "driver/globals.h"
+#include "base/globals.h"
+#include "base/output.h"
 #include "driver/klv.h"
 #include "driver/options.h"
 #include "parallel_run.h"
-#include "reports/output.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // "do" the statement's body should open with a brace, checked at the ')'
 // that closes the condition and on the line that follows.
 #include "analysis/keywords.h"
-#include "analysis/scanner.h"
-#include "notices/keyword_notices.h"
+#include "base/scanner.h"
+#include "analysis/keyword_notices.h"
 
 void ClearControl(Globals& G) {
   FileState& P = G.parse;

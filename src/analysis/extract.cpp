@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

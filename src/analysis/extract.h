@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // The readable core of a literal or comment: trailing characters that are
 // not letters or digits and trailing "\n" escapes are removed, then leading

@@ -11,8 +11,9 @@
 
 #include "analysis/detab.h"
 #include "work/replace_file.h"
+#include "base/error_block.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 
@@ -43,10 +44,10 @@ void ToDos(std::string& s) {
 // The message of a conversion that did not take place; the file keeps its
 // text.
 int Unchanged(const char* path, const std::string& why, Globals& G) {
-  Out(G,
-      "\n  Error: Failure to update source file %s\n         %s\n"
-      "         The file is unchanged.\n\n",
-      path, why.c_str());
+  OutError(G,
+           {std::string("Failure to update source file ") + path, why,
+            "The file is unchanged."},
+           {.blank_after = true});
   return 0;
 }
 
@@ -86,7 +87,8 @@ std::string ConvertLine(std::string_view line, int* in_string, int* tabs,
 int DeFile(FilePtr in, const char* path, Globals& G) {
   EmitFilename(path, G);
   if (G.convert_unix && G.convert_dos) {
-    Out(G, "  Error: Cannot De-Dos and Make Dos at the same time\n");
+    OutError(G, {"Cannot De-Dos and Make Dos at the same time"},
+             {.blank_before = false});
     return 0;
   }
   if (G.convert_tabs) Out(G, "  Removing Tabs '\\t' from file\n");

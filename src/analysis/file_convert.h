@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Converts the file `path`, open for reading as `in` (which it closes).
 // The converted text goes to a temporary file beside it, which takes the

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "analysis/scanner.h"
+#include "base/scanner.h"
 
 namespace {
 

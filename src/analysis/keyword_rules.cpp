@@ -5,9 +5,9 @@
 
 #include "analysis/keywords.h"
 #include "analysis/namespace_header.h"
-#include "analysis/scanner.h"
-#include "analysis/strippers.h"
-#include "notices/keyword_notices.h"
+#include "base/scanner.h"
+#include "base/strippers.h"
+#include "analysis/keyword_notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/functions.h"
 #include "recognise/keyword_hooks.h"

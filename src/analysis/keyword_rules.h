@@ -4,7 +4,7 @@
 #ifndef KLV_ANALYSIS_KEYWORD_RULES_H_
 #define KLV_ANALYSIS_KEYWORD_RULES_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 enum class ClassKeyword { kClass, kStruct, kInterface, kRecord };
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "analysis/keyword_rules.h"
-#include "analysis/scanner.h"
-#include "notices/keyword_notices.h"
+#include "base/scanner.h"
+#include "analysis/keyword_notices.h"
 #include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
 

@@ -4,7 +4,7 @@
 #ifndef KLV_ANALYSIS_KEYWORDS_H_
 #define KLV_ANALYSIS_KEYWORDS_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Called for a code character that may start a word at index i. A word
 // counts when the character before it and the character after it come from

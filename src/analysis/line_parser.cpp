@@ -10,18 +10,18 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/char_classes.h"
+#include "base/char_classes.h"
 #include "analysis/extract.h"
 #include "analysis/generic_wildcard.h"
 #include "analysis/keywords.h"
 #include "analysis/literal_forms.h"
-#include "analysis/scanner.h"
+#include "base/scanner.h"
 #include "notices/emit.h"
 #include "notices/notices.h"
 #include "recognise/keyword_hooks.h"
 #include "recognise/namespaces.h"
 #include "recognise/scope.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

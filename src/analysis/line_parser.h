@@ -3,7 +3,7 @@
 #ifndef KLV_ANALYSIS_LINE_PARSER_H_
 #define KLV_ANALYSIS_LINE_PARSER_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Parses one line as read (with its line end, NUL-terminated, at most 4,094
 // characters). A null line only closes the open comment run.

@@ -1,6 +1,6 @@
 #include "analysis/literal_forms.h"
 
-#include "analysis/scanner.h"
+#include "base/scanner.h"
 
 namespace {
 

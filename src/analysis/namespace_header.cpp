@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "analysis/attributes.h"
-#include "analysis/scanner.h"
+#include "base/attributes.h"
+#include "base/scanner.h"
 
 namespace {
 

@@ -10,7 +10,8 @@
 
 #include "reports/csv_file_fields.h"
 #include "reports/csv_file_report.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 
@@ -53,20 +54,21 @@ std::string_view Trim(std::string_view text) {
 // Reports a line of a configuration that cannot be used.
 void RefuseLine(const std::string& name, int number, const char* reason,
                 const std::string& line, Globals& G) {
-  Out(G,
-      "\n  Error: CSV report configuration %s, line %d:\n"
-      "         %s\n         Read: %s\n\n",
-      name.c_str(), number, reason, line.c_str());
+  OutError(G,
+           {Fmt("CSV report configuration %s, line %d:", name.c_str(), number),
+            reason, "Read: " + line},
+           {.blank_after = true});
 }
 
 // Opens and reads the configuration `path`.
 bool ReadCfgFile(const std::string& path, Globals& G) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    Out(G,
-        "\n  Error: Cannot open the CSV report configuration %s\n"
-        "         for read, %s\n\n",
-        path.c_str(), strerror(errno));
+    const int error = errno;
+    OutError(G,
+             {"Cannot open the CSV report configuration " + path,
+              std::string("for read, ") + strerror(error)},
+             {.blank_after = true});
     return false;
   }
   return ReadCSVFileReportCfg(in, path, G);
@@ -119,10 +121,10 @@ bool ReadCSVFileReportCfg(std::istream& in, const std::string& name,
     if (yes) order[n] = ++selected;
   }
   if (selected == 0) {
-    Out(G,
-        "\n  Error: CSV report configuration %s:\n"
-        "         No field is selected; answer Yes for at least one\n\n",
-        name.c_str());
+    OutError(G,
+             {"CSV report configuration " + name + ":",
+              "No field is selected; answer Yes for at least one"},
+             {.blank_after = true});
     return false;
   }
   std::copy(order, order + kCsvFieldCount + 1, G.csv_field_order);

@@ -11,7 +11,7 @@
 #include <istream>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // The configuration the template suggests and -X reads when it names none,
 // in the current directory.

@@ -9,9 +9,10 @@
 #include <string_view>
 
 #include "config/show_cfg.h"
-#include "driver/line_reader.h"
+#include "base/line_reader.h"
 #include "driver/options.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 
@@ -95,10 +96,11 @@ bool KeyIs(std::string_view key, const char* name) {
 // analysed with it.
 [[noreturn]] void OutOfRange(const Setting& s, const std::string& value,
                              Globals& G) {
-  Out(G,
-      "\n  Error: Configuration file %s\n         %s: %s\n"
-      "         The value must be from %ld to %ld.\n\n",
-      G.config_file_path.c_str(), s.key, value.c_str(), s.low, s.high);
+  OutError(G,
+           {"Configuration file " + G.config_file_path,
+            std::string(s.key) + ": " + value,
+            Fmt("The value must be from %ld to %ld.", s.low, s.high)},
+           {.blank_after = true});
   throw ExitRequest{1};
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Reads config_file_path, creating it from the template of the settings in
 // force when it is missing. Returns 1 when a file was read, 0 when none

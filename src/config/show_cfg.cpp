@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // The name of the configuration file.
 inline constexpr const char kConfigFileName[] = "klv.cfg";

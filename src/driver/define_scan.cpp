@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "analysis/namespace_header.h"
-#include "analysis/scanner.h"
-#include "driver/globals.h"
+#include "base/scanner.h"
+#include "base/globals.h"
 #include "files/regular_file.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "driver/jobs.h"
 #include "driver/wait_key.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

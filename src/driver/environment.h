@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Sets program_dir from the program's first argument (once) and, when
 // klv_home is still empty, klv_home too.

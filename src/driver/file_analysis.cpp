@@ -7,9 +7,10 @@
 #include <string>
 
 #include "analysis/file_convert.h"
-#include "analysis/file_type.h"
+#include "base/error_block.h"
+#include "base/file_type.h"
 #include "analysis/line_parser.h"
-#include "driver/line_reader.h"
+#include "base/line_reader.h"
 #include "files/regular_file.h"
 #include "listing/listing.h"
 #include "notices/notices.h"
@@ -18,7 +19,7 @@
 #include "reports/csv_file_report.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/run_figures.h"
 #include "reports/summaries.h"
 #include "work/work_file.h"
@@ -99,10 +100,10 @@ bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
     ParseLine(line.c_str(), G.metrics.lines, G);
   }
   if (reader.error() != 0) {
-    Out(G,
-        "\n  Error: Problem reading input file:\n         %s\n"
-        "         For read, %s\n\n",
-        name.c_str(), strerror(reader.error()));
+    OutError(G,
+             {"Problem reading input file:", name,
+              std::string("For read, ") + strerror(reader.error())},
+             {.blank_after = true});
     before.Restore(G);
     ++G.run_failures;
     return false;
@@ -133,11 +134,10 @@ void AnalyseListedFile(const std::string& name, Globals& G) {
   std::string why;
   FilePtr in = OpenRegularFile(name, G.convert_flag != 0, why);
   if (in == nullptr) {
-    Out(G,
-        "\n  Error: Problem opening input file:\n         %s\n"
-        "         %s, %s\n\n",
-        name.c_str(), G.convert_flag ? "For modification" : "For read",
-        why.c_str());
+    OutError(G,
+             {"Problem opening input file:", name,
+              (G.convert_flag ? "For modification, " : "For read, ") + why},
+             {.blank_after = true});
     return;
   }
   if (G.print_flag) {

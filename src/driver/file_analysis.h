@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Opens the listed file `name` (an error in the report when it cannot be)
 // and lists, converts or analyses it as the run's mode says: reads it

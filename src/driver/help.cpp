@@ -3,7 +3,7 @@
 #include "config/show_cfg.h"
 #include "notices/emit.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

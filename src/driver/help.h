@@ -3,7 +3,7 @@
 #ifndef KLV_DRIVER_HELP_H_
 #define KLV_DRIVER_HELP_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // The full syntax text of -hs (also the start of the help document).
 void ShowAllSyntax(Globals& G);

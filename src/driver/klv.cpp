@@ -13,35 +13,37 @@
 #include <vector>
 
 #include "analysis/file_convert.h"
-#include "analysis/file_type.h"
+#include "base/file_type.h"
 #include "analysis/line_parser.h"
 #include "config/csv_report_cfg.h"
 #include "config/load_cfg.h"
 #include "driver/environment.h"
+#include "base/error_block.h"
+#include "base/globals.h"
+#include "base/line_reader.h"
 #include "driver/file_analysis.h"
-#include "driver/globals.h"
-#include "driver/line_reader.h"
 #include "driver/long_options.h"
 #include "driver/options.h"
 #include "driver/parallel_run.h"
 #include "driver/report_files.h"
 #include "driver/run_files.h"
-#include "driver/timer.h"
+#include "base/timer.h"
 #include "files/file_list.h"
 #include "files/regular_file.h"
 #include "listing/listing.h"
 #include "notices/notices.h"
-#include "notices/notice_reports.h"
+#include "reports/notice_reports.h"
 #include "recognise/classes.h"
 #include "recognise/macros.h"
 #include "recognise/scope.h"
 #include "reports/class_reports.h"
 #include "reports/csv_file_report.h"
+#include "base/error_block.h"
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
 #include "reports/namespace_reports.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/run_figures.h"
 #include "reports/summaries.h"
 #include "tree/tree.h"
@@ -138,10 +140,10 @@ int Run(int argc, char** argv, Globals& G) {
     G.file_list_file = OpenRegularFile(G.input_spec, false, why);
     if (G.file_list_file == nullptr) {
       ClaimOutputFiles(G, {});
-      Out(G,
-          "\n  Error: Cannot open the specified file: %s\n"
-          "         for read, %s\n\n",
-          G.input_spec.c_str(), why.c_str());
+      OutError(G,
+               {"Cannot open the specified file: " + G.input_spec,
+                "for read, " + why},
+               {.blank_after = true});
       return -1;
     }
   } else {
@@ -231,9 +233,8 @@ int klv(int argc, char** argv) {
     // end as a successful run.
     const char* target =
         G->output == stdout ? "standard output" : G->output_file_name.c_str();
-    fprintf(stderr,
-            "\n  Error: Failed to write the report to %s\n         %s\n",
-            target, strerror(error));
+    WriteError(stderr, {std::string("Failed to write the report to ") + target,
+                        strerror(error)});
     status = -1;
   }
   return status;

@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "driver/options.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 
@@ -33,10 +34,8 @@ bool TakesNextWord(const char* word) {
 
 [[noreturn]] void MissingName(std::string_view name, Globals& G) {
   const std::string option(name);
-  Out(G,
-      "\n  Error: %s requires a file name: %s=FILE\n"
-      "         Use -hs for help text\n",
-      option.c_str(), option.c_str());
+  OutError(G, {option + " requires a file name: " + option + "=FILE",
+               kUseHelp});
   throw ExitRequest{1};
 }
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Stores the file names of the long options in G and returns the other
 // words, in order, followed by a null pointer. A word that is the argument

@@ -19,8 +19,9 @@
 #include "driver/jobs.h"
 #include "driver/run_files.h"
 #include "driver/wait_key.h"
+#include "base/error_block.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "work/extract_work.h"
 
 namespace {
@@ -34,20 +35,27 @@ constexpr const char kOptionLetters[] =
 // The longest text an option may store: a path of 4,094 characters.
 constexpr size_t kMaxArgText = 4094;
 
-constexpr const char kParseError[] =
-    "\n  Error: Command line parse error, invalid option.\n"
-    "         Use -hs to show program help syntax.\n";
-
-// Prints `message` on the output stream and ends the run with `status`.
-[[noreturn]] void Refuse(Globals& G, const char* message, int status) {
-  OutText(G, message);
+// Prints the error block of `lines` on the output stream and ends the run
+// with `status`.
+[[noreturn]] void Refuse(Globals& G,
+                         std::initializer_list<std::string_view> lines,
+                         int status, const ErrorForm& form = {}) {
+  OutError(G, lines, form);
   throw ExitRequest{status};
+}
+
+// An option letter or argument getopt does not accept.
+[[noreturn]] void RefuseParse(Globals& G) {
+  Refuse(G,
+         {"Command line parse error, invalid option.",
+          "Use -hs to show program help syntax."},
+         1);
 }
 
 // A path or list argument longer than the stored text allows is refused
 // rather than cut, so that no other file is ever opened or written.
 std::string CheckedText(std::string text, Globals& G) {
-  if (text.size() > kMaxArgText) Refuse(G, kParseError, 1);
+  if (text.size() > kMaxArgText) RefuseParse(G);
   return text;
 }
 
@@ -81,11 +89,11 @@ std::vector<std::string> SplitWords(std::string_view text) {
 int GeometryArg(char letter, const char* arg, int high, Globals& G) {
   const int value = ArgInt(arg);
   if (value > high) {
-    Out(G,
-        "\n  Error: -%c %s is out of range: the largest value is %d\n"
-        "         Use -hs for help text\n",
-        letter, arg, high);
-    throw ExitRequest{1};
+    Refuse(G,
+           {Fmt("-%c %s is out of range: the largest value is %d", letter, arg,
+                high),
+            kUseHelp},
+           1);
   }
   return value;
 }
@@ -97,13 +105,13 @@ struct Modifier {
 };
 
 // The flag of `mode` among `modifiers`; an unknown or missing modifier is
-// refused with `error`.
+// refused with the error `problem`.
 int Globals::*ModifierFlag(char mode, std::initializer_list<Modifier> modifiers,
-                           const char* error, Globals& G) {
+                           const char* problem, Globals& G) {
   for (const Modifier& m : modifiers) {
     if (m.mode == mode && mode != '\0') return m.flag;
   }
-  Refuse(G, error, 1);
+  Refuse(G, {problem, kUseHelp}, 1);
 }
 
 void ApplyConvert(char mode, Globals& G) {
@@ -112,8 +120,7 @@ void ApplyConvert(char mode, Globals& G) {
       {{'t', &Globals::convert_tabs},
        {'u', &Globals::convert_unix},
        {'d', &Globals::convert_dos}},
-      "\n  Error: Invalid or missing parameter for -D option\n"
-      "         Use -hs for help text\n",
+      "Invalid or missing parameter for -D option",
       G);
   G.report_option_flag = G.convert_flag = 1;
   G.*flag = 1;
@@ -122,8 +129,7 @@ void ApplyConvert(char mode, Globals& G) {
 void ApplyExtract(char mode, Globals& G) {
   int Globals::*flag = ModifierFlag(
       mode, {{'s', &Globals::extract_strings}, {'c', &Globals::extract_comments}},
-      "\n  Error: invalid parameter for -E option\n"
-      "         Use -hs for help text\n",
+      "invalid parameter for -E option",
       G);
   G.report_option_flag = G.extract_flag = 1;
   G.*flag = 1;
@@ -134,8 +140,7 @@ void ApplyNoticeFormat(char mode, Globals& G) {
       mode,
       {{'s', &Globals::notice_format_single},
        {'v', &Globals::notice_format_visual}},
-      "\n  Error: Invalid or missing parameter for -N option\n"
-      "         Use -hs for help text\n",
+      "Invalid or missing parameter for -N option",
       G);
   G.report_option_flag = G.notice_flag = G.notice_list_flag = 1;
   G.*flag = 1;
@@ -147,26 +152,23 @@ void ApplyReadOption(char mode, Globals& G) {
       {{'l', &Globals::list_files_only},
        {'d', &Globals::dir_no_recurse},
        {'n', &Globals::sort_names_flag}},
-      "\n  Error: Invalid parameter for -R option\n"
-      "         Use -hs for help text\n",
+      "Invalid parameter for -R option",
       G);
   G.*flag = 1;
 }
 
 void ApplyRecursive(const char* exts, Globals& G) {
   if (exts[0] != '\0' && strchr("*. /\\", exts[0]) != nullptr) {
-    const char* name = G.program_name.c_str();
-    Out(G,
-        "\n  Error: In the specified parameter: -r\n"
-        "         For the recursive descent option -r,\n"
-        "         Specify the file extensions separated by commas.\n"
-        "         The specified directory must be the last parameter.\n\n"
-        "              %s <options> -r <ext,ext> <directory>\n"
-        "              %s -fvac -r c,h,cc,hh ./\n"
-        "              %s -r c,h /project/srcs\n"
-        "         Use -hs for help text\n",
-        name, name, name);
-    throw ExitRequest{1};
+    const std::string& name = G.program_name;
+    Refuse(G,
+           {"In the specified parameter: -r",
+            "For the recursive descent option -r,",
+            "Specify the file extensions separated by commas.",
+            "The specified directory must be the last parameter.", "",
+            "     " + name + " <options> -r <ext,ext> <directory>",
+            "     " + name + " -fvac -r c,h,cc,hh ./",
+            "     " + name + " -r c,h /project/srcs", kUseHelp},
+           1);
   }
   G.input_spec = CheckedText(exts, G);
   G.recursive_mode = 1;
@@ -175,10 +177,7 @@ void ApplyRecursive(const char* exts, Globals& G) {
 
 void ApplyTotals(char mode, Globals& G) {
   if (mode == '\0' || strchr("afiopqnslNw", mode) == nullptr) {
-    Refuse(G,
-           "\n  Error: Invalid or missing parameter for -T option\n"
-           "         Use -hs for help text\n",
-           1);
+    Refuse(G, {"Invalid or missing parameter for -T option", kUseHelp}, 1);
   }
   G.report_option_flag = G.object_flag = G.function_flag = 1;
   G.complexity_flag = G.notice_flag = G.totals_flag = 1;
@@ -209,17 +208,14 @@ void ApplyTotals(char mode, Globals& G) {
 void ApplyWork(const char* arg, int argc, char** argv, Globals& G) {
   const char mode = arg[0];
   if (mode == '\0' || strchr("cdfFWx", mode) == nullptr) {
-    Refuse(G,
-           "\n  Error: Invalid or missing parameter for -w option\n"
-           "         Use -hs for help text\n",
-           1);
+    Refuse(G, {"Invalid or missing parameter for -w option", kUseHelp}, 1);
   }
   std::string name = "workfile.dat";
   if (mode == 'f' || mode == 'F') {
     const std::vector<std::string> words = SplitWords(arg);
     // A missing name is an error like any other: it ends the run with 1,
     // so that a script does not take the unwritten work file for success.
-    if (words.size() < 2) Refuse(G, "\n  Error: Work file name not parsed\n", 1);
+    if (words.size() < 2) Refuse(G, {"Work file name not parsed"}, 1);
     name = CheckedText(words[1], G);
   }
   G.no_file_names = G.totals_flag = G.report_option_flag = G.work_flag = 1;
@@ -246,16 +242,13 @@ void ApplyReportFile(const char* arg, Globals& G) {
     throw ExitRequest{1};
   }
   if (mode != 'f' && mode != 'F') {
-    Refuse(G,
-           "\n  Error: Invalid parameter for -X option\n"
-           "         Use -hs for help text\n",
-           1);
+    Refuse(G, {"Invalid parameter for -X option", kUseHelp}, 1);
   }
   const std::vector<std::string> words = SplitWords(arg);
   const char* type = "Unknown";
   if (words.size() >= 2 && strcasecmp(words[0].c_str(), "file") == 0) {
     if (strcasecmp(words[1].c_str(), "csv") != 0) {
-      Refuse(G, "\n  Error: Invalid report file type\n", 1);
+      Refuse(G, {"Invalid report file type"}, 1);
     }
     if (words.size() >= 3) G.csv_report_cfg_name = CheckedText(words[2], G);
     G.csv_file_report = 1;
@@ -281,9 +274,8 @@ void CsvFileReportMode(Globals& G) {
       G.memory_flag | G.verbose_flag | G.estimate_flag | G.benchmark_flag;
   if (others) {
     Refuse(G,
-           "\n  Error: The CSV file report of -X is written alone:\n"
-           "         leave out the other report options\n"
-           "         Use -hs for help text\n",
+           {"The CSV file report of -X is written alone:",
+            "leave out the other report options", kUseHelp},
            1);
   }
   G.no_file_names = G.totals_flag = 1;
@@ -322,11 +314,8 @@ void ApplySortKey(const char* arg, Globals& G) {
   G.sort_key = key;
   G.sort_flag = 1;
   if (key < 0 || key > 6) {
-    Out(G,
-        "\n  Error: %d invalid sort key value.\n"
-        "         Defaulting to name sort\n"
-        "         Use -hs for help text\n",
-        key);
+    OutError(G, {Fmt("%d invalid sort key value.", key),
+                 "Defaulting to name sort", kUseHelp});
     G.sort_key = 1;
   }
 }
@@ -339,13 +328,13 @@ void ApplyJobs(const char* arg, int argc, char** argv, Globals& G) {
   }
   const int jobs = ParseJobs(arg != nullptr ? arg : "");
   if (jobs == -2) {
-    Out(G,
-        "\n  Error: -j %s is out of range: the largest value is %d\n"
-        "         Use -hs for help text\n",
-        arg, kMaxJobs);
-    throw ExitRequest{1};
+    Refuse(G,
+           {Fmt("-j %s is out of range: the largest value is %d", arg,
+                kMaxJobs),
+            kUseHelp},
+           1);
   }
-  if (jobs < 0) Refuse(G, kParseError, 1);
+  if (jobs < 0) RefuseParse(G);
   G.jobs = jobs;
 }
 
@@ -449,7 +438,7 @@ void ApplyOption(int letter, const char* arg, int argc, char** argv,
           "option\n");
       throw ExitRequest{1};
     default:
-      Refuse(G, kParseError, 1);
+      RefuseParse(G);
   }
 }
 
@@ -514,7 +503,7 @@ void SetUpParams(int argc, char** argv, Globals& G) {
   optind = 0;  // full re-initialisation, so a run can parse again
   int letter;
   while ((letter = getopt(argc, argv, kOptionLetters)) != -1) {
-    if (letter == '?' || letter == ':') Refuse(G, kParseError, 1);
+    if (letter == '?' || letter == ':') RefuseParse(G);
     ApplyOption(letter, optarg, argc, argv, G);
   }
   if (G.csv_file_report) CsvFileReportMode(G);
@@ -539,23 +528,20 @@ int FirstOperand(int argc, char** argv, Globals& G) {
       index += 2;
       if (index >= argc) {
         if (option == 'r') {
-          Out(G,
-              "\n  Error: For the specified parameter: -r\n"
-              "         The options for -r are: -r <ext,ext> <start "
-              "directory>\n"
-              "         The list of extensions or start directory is "
-              "missing.\n\n"
-              "         i.e.  klv -H -f -o -c -r h,c,cpp,java c:\\proj > "
-              "metrics.htm\n\n");
-        } else {
-          Out(G,
-              "\n  Error: For the specified parameter: -O\n"
-              "         The options for -O require a filename for output\n"
-              "         followed by a source file set.\n\n"
-              "         i.e.  klv -H -f -o -c -O report.txt -r "
-              "h,c,cpp,java c:\\proj\n\n");
+          Refuse(G,
+                 {"For the specified parameter: -r",
+                  "The options for -r are: -r <ext,ext> <start directory>",
+                  "The list of extensions or start directory is missing.", "",
+                  "i.e.  klv -H -f -o -c -r h,c,cpp,java c:\\proj > "
+                  "metrics.htm"},
+                 1, {.blank_after = true});
         }
-        throw ExitRequest{1};
+        Refuse(G,
+               {"For the specified parameter: -O",
+                "The options for -O require a filename for output",
+                "followed by a source file set.", "",
+                "i.e.  klv -H -f -o -c -O report.txt -r h,c,cpp,java c:\\proj"},
+               1, {.blank_after = true});
       }
     } else if (option == 'X' && argv[index][2] == '\0' && index + 1 < argc) {
       // -X "File CSV my.cfg": the report request is the next word, as the

@@ -2,13 +2,16 @@
 #ifndef KLV_DRIVER_OPTIONS_H_
 #define KLV_DRIVER_OPTIONS_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Thrown to end the run early (help screens, option errors) with a status;
 // the driver catches it, so everything is released on the way out.
 struct ExitRequest {
   int status;
 };
+
+// The last line of most option errors.
+constexpr const char kUseHelp[] = "Use -hs for help text";
 
 // Parses the whole command line into G. Returns only when an analysis run
 // is to follow; otherwise throws ExitRequest.

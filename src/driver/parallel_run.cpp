@@ -17,7 +17,7 @@
 #include "driver/file_analysis.h"
 #include "notices/emit.h"
 #include "recognise/run_names.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/summaries.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #ifndef KLV_DRIVER_PARALLEL_RUN_H_
 #define KLV_DRIVER_PARALLEL_RUN_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // True when the run asks for more than one thread and its mode allows
 // them: not under KLVDEBUG, not for the listing or the conversion modes,

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/error_block.h"
 #include "reports/json_report.h"
 #include "reports/sarif_report.h"
 
@@ -19,8 +20,9 @@ struct ReportFile {
 };
 
 void SayCannotWrite(const ReportFile& r) {
-  fprintf(stderr, "\n  Error: Cannot write the %s %s\n         %s\n", r.what,
-          r.name.c_str(), r.file.error().c_str());
+  WriteError(stderr,
+             {std::string("Cannot write the ") + r.what + " " + r.name,
+              r.file.error()});
 }
 
 // The two reports, in the order they are opened and written.

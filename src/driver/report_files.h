@@ -4,7 +4,7 @@
 #ifndef KLV_DRIVER_REPORT_FILES_H_
 #define KLV_DRIVER_REPORT_FILES_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "reports/atomic_file.h"
 
 struct ReportFiles {

@@ -7,9 +7,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "driver/options.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 #include "work/work_file.h"
 #include "work/work_names.h"
 
@@ -35,12 +36,11 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 void OutputUnusable(Globals& G, int error) {
   G.output_owner.reset();
   G.output = stdout;
-  const std::string message =
-      Fmt("\n  Error:  Could not open output file, using stdout\n"
-          "          Filename: %s\n          %s\n\n",
-          G.output_file_name.c_str(), strerror(error));
   FlushOutput();
-  fwrite(message.data(), 1, message.size(), stdout);
+  WriteError(stdout,
+             {" Could not open output file, using stdout",
+              "Filename: " + G.output_file_name, strerror(error)},
+             {.indent = 10, .blank_after = true});
 }
 
 // Drops the -O file: closes it and removes it when this run created it.
@@ -56,10 +56,11 @@ void DropOutputFile(Globals& G) {
                                 const std::string& name, Globals& G) {
   ReleaseOutput(nullptr);  // nothing of this run's report is kept
   DropOutputFile(G);
-  Out(G,
-      "\n  Error: The %s %s\n         is the same file as the %s %s\n"
-      "         Nothing was written to it; name another file.\n\n",
-      out.kind, out.name.c_str(), kind, name.c_str());
+  OutError(G,
+           {Fmt("The %s %s", out.kind, out.name.c_str()),
+            Fmt("is the same file as the %s %s", kind, name.c_str()),
+            "Nothing was written to it; name another file."},
+           {.blank_after = true});
   throw ExitRequest{1};
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Opens the -O file named on the command line, without emptying it yet,
 // and makes it the output stream; on failure the report stays on standard

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "reports/output.h"
+#include "base/output.h"
 
 void WaitKey(Globals& G) {
   if (G.output != stdout) {

@@ -10,13 +10,14 @@
 #include <set>
 #include <utility>
 
-#include "analysis/file_type.h"
-#include "driver/line_reader.h"
+#include "base/file_type.h"
+#include "base/line_reader.h"
 #include "driver/options.h"
-#include "driver/timer.h"
+#include "base/timer.h"
 #include "lists/add_node.h"
 #include "lists/resort.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ void AddFile(const std::string& name, const char* dot, Llist<NameData>& headers,
              Llist<NameData>& sources, Globals& G) {
   Llist<NameData>& list = IsHeader(dot) ? headers : sources;
   if (AddNameNode(name, "", 0, list, 0) == 0) {
-    Out(G, "  Memory Error: %s\n", strerror(ENOMEM));
+    OutMemoryError(G, ENOMEM);
   }
 }
 
@@ -58,11 +59,15 @@ void AddOperand(const std::string& name, bool check_output_name,
                 G)) {
     AddFile(name, dot, headers, sources, G);
   } else if (!check_output_name || name != G.output_file_name) {
-    Out(G,
-        "\n  Error: %s - Not a valid file type for KLV\n"
-        "         Valid types: %s\n",
-        name.c_str(), G.source_extensions.c_str());
+    OutError(G, {name + " - Not a valid file type for KLV",
+                 "Valid types: " + G.source_extensions});
   }
+}
+
+// A directory that cannot be walked: why, and its name.
+void OpenDirError(const char* why, const std::string& dir, Globals& G) {
+  OutError(G, {std::string(why) + " : " + dir},
+           {.label = "Open Dir Error", .blank_before = false});
 }
 
 bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
@@ -100,10 +105,10 @@ void ListFileLine(std::string line, Llist<NameData>& headers,
   while (k < line.size() && line[k] != '"' && line[k] != '\t') ++k;
   const std::string directory = line.substr(from, k - from);
   if (option.empty() || extensions.empty() || directory.empty()) {
-    Out(G,
-        "\n  Error: Malformed directory entry line in file.\n"
-        "         Format: -r c,h,cpp d:\\proj\\src\n         Read  : %s\n\n",
-        line.c_str());
+    OutError(G,
+             {"Malformed directory entry line in file.",
+              "Format: -r c,h,cpp d:\\proj\\src", "Read  : " + line},
+             {.blank_after = true});
     return;
   }
   G.dir_no_recurse = (option == "-r" || option == "-R") ? 0 : 1;
@@ -117,10 +122,10 @@ void ReadListFile(Llist<NameData>& headers, Llist<NameData>& sources,
   std::string line;
   while (reader.NextLine(line)) ListFileLine(line, headers, sources, G);
   if (reader.error() != 0) {
-    Out(G,
-        "\n  Error: Cannot read the specified file: %s\n"
-        "         for read, %s\n\n",
-        G.input_spec.c_str(), strerror(reader.error()));
+    OutError(G,
+             {"Cannot read the specified file: " + G.input_spec,
+              std::string("for read, ") + strerror(reader.error())},
+             {.blank_after = true});
     ++G.run_failures;
   }
   G.file_list_file.reset();
@@ -158,7 +163,7 @@ int WalkDir(const std::string& dir, const std::string& extensions,
   if (base.empty() || base.back() != '/') base += '/';
   std::unique_ptr<DIR, int (*)(DIR*)> handle(opendir(base.c_str()), closedir);
   if (handle == nullptr) {
-    Out(G, "  Open Dir Error: %s : %s\n", strerror(errno), base.c_str());
+    OpenDirError(strerror(errno), base, G);
     return 0;
   }
   struct stat st {};
@@ -203,7 +208,7 @@ int ReadDir(const std::string& dir, const std::string& extensions,
             Llist<NameData>& headers, Llist<NameData>& sources, Globals& G) {
   // An empty name names no directory; it must not become the root "/".
   if (dir.empty()) {
-    Out(G, "  Open Dir Error: %s : %s\n", strerror(ENOENT), "");
+    OpenDirError(strerror(ENOENT), "", G);
     return 0;
   }
   std::set<std::pair<dev_t, ino_t>> visited;

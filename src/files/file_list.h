@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Fills G.file_list, headers first, and returns its count. With -Rl it
 // prints the list instead and ends the run (ExitRequest 0); under KLVDEBUG

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Opens `path` for reading (for reading and writing with `update`) when it
 // is a regular file, without waiting on the way. Null otherwise, with the

@@ -4,10 +4,11 @@
 
 #include <cmath>
 
-#include "driver/clock.h"
-#include "driver/line_reader.h"
+#include "base/clock.h"
+#include "base/line_reader.h"
 #include "driver/options.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 double Ceil(double value) { return std::ceil(value); }
 
@@ -23,10 +24,9 @@ void SetBars(Globals& G) {
   G.bottom_bar = G.left_margin_text + std::string(width, '_') + "\n";
   const int title_length = static_cast<int>(G.listing_header.size());
   if (title_length > G.line_length) {
-    Out(G,
-        "\n  Error: The Specified header length (%d) exceeds\n"
-        "         the available line length (%d). \n         Header: %s\n",
-        title_length, G.line_length, G.listing_header.c_str());
+    OutError(G, {Fmt("The Specified header length (%d) exceeds", title_length),
+                 Fmt("the available line length (%d). ", G.line_length),
+                 "Header: " + G.listing_header});
     throw ExitRequest{1};
   }
   const double lead = Ceil(G.line_length / 2.0 - title_length / 2.0 +

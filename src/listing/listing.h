@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Appends left_margin blanks to the margin text.
 void SetLeftMargin(Globals& G);

@@ -10,7 +10,7 @@
 
 // Adds a name record (copies of `name` and `extra`, `value`): by name when
 // `sorted` is 1, else at the tail. Returns 1, or 0 when memory runs out
-// (nothing is then added; callers report "  Memory Error: %s\n").
+// (nothing is then added; callers report it with OutMemoryError).
 int AddNameNode(std::string_view name, std::string_view extra, int value,
                 Llist<NameData>& list, int sorted);
 

@@ -1,5 +1,5 @@
 #include "notices/emit.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include "notices/emit.h"
 #include "notices/long_text.h"
 #include "notices/notices.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "notices/emit.h"
 
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Applies the emission rule to notice `n` raised at `line` of `file`: a
 // disabled notice does nothing; an enabled one is counted for the file and

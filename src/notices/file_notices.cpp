@@ -5,7 +5,7 @@
 #include "notices/long_text.h"
 #include "notices/notices.h"
 #include "recognise/scope.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

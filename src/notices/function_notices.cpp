@@ -3,7 +3,7 @@
 #include "notices/long_text.h"
 #include "notices/notices.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 void EmitFunctionNameNotice(const std::string& name, Globals& G) {
   size_t cut = std::string::npos;

@@ -9,7 +9,7 @@
 
 #include "notices/emit.h"
 #include "notices/long_text.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "driver/globals.h"
-#include "reports/output.h"
+#include "base/globals.h"
+#include "base/output.h"
 
 // Writes the text `html()` makes (formatted with the notice colour first)
 // under -H, else the one `plain()` makes; only the text shown is formatted.

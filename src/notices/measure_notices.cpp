@@ -2,7 +2,7 @@
 // configured bound.
 #include "notices/emit.h"
 #include "notices/long_text.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 void IssuePercentNotice(int n, const std::string& subject, const char* verb,
                         double percent, float limit, Globals& G) {

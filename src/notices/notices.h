@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // ---- Raised while a line is parsed.
 void EmitLineLengthNotice(int line, int length, Globals& G);        // 1

@@ -7,18 +7,19 @@
 #include <memory>
 #include <string>
 
-#include "analysis/scanner.h"
+#include "base/scanner.h"
 #include "driver/options.h"
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
 #include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
-#include "recognise/record_measures.h"
+#include "base/record_measures.h"
 #include "recognise/run_names.h"
 #include "reports/class_reports.h"
+#include "base/error_block.h"
 #include "reports/metric_lines.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "analysis/line_parser.h"
 
 namespace {
@@ -53,7 +54,7 @@ NodeData* AddRecord(NodeData record, Llist<NodeData>& list,
   std::string name = record.name;
   NodeData* added = LlistAdd(list, std::make_unique<NodeData>(std::move(record)));
   if (added == nullptr) {
-    Out(G, "  Memory Error: %s\n", strerror(errno ? errno : ENOMEM));
+    OutMemoryError(G, errno ? errno : ENOMEM);
     return nullptr;
   }
   index.emplace(std::move(name), added);
@@ -326,7 +327,8 @@ std::string ClassKindTitle(const Globals& G) {
 int PushNestedClass(Globals& G) {
   FileState& P = G.parse;
   if (P.nested_class_depth >= kMaxNestedClasses) {
-    Out(G, "\n  Error: Max Nested Classes Reached\n  Aborting process...\n\n");
+    OutError(G, {"Max Nested Classes Reached", "Aborting process..."},
+             {.indent = 2, .blank_after = true});
     throw ExitRequest{-1};
   }
   P.class_stack.push_back(std::move(P.cls));
@@ -339,7 +341,7 @@ int PushNestedClass(Globals& G) {
 int PopNestedClass(Globals& G) {
   FileState& P = G.parse;
   if (P.nested_class_depth <= 0 || P.class_stack.empty()) {
-    Out(G, "\n  Error: Nested Class indexing\n");
+    OutError(G, {"Nested Class indexing"});
     P.nested_class_depth = 0;
     return 0;
   }

@@ -5,14 +5,15 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/scanner.h"
-#include "analysis/strippers.h"
+#include "base/scanner.h"
+#include "base/strippers.h"
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
 #include "recognise/functions.h"
 #include "recognise/java_records.h"
 #include "recognise/keyword_hooks.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 
@@ -169,8 +170,10 @@ void GetClassname(const char* line, int pos, Globals& G) {
   if (line == nullptr || P.template_beg_flag) return;
   const int length = static_cast<int>(strlen(line));
   if (pos > length) {
-    Out(G, "ERROR: Internal Error, GetClassname... Aborting\n       Line: %s\n",
-        line);
+    OutError(G,
+             {"Internal Error, GetClassname... Aborting",
+              std::string("Line: ") + line},
+             {.label = "ERROR", .margin = 0, .blank_before = false});
     ClassHeaderCancel(G);
     return;
   }

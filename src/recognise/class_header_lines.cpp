@@ -7,7 +7,7 @@
 #include "notices/notices.h"
 #include "recognise/classes.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include <cstring>
 #include <string>
 
-#include "analysis/scanner.h"
-#include "analysis/strippers.h"
+#include "base/scanner.h"
+#include "base/strippers.h"
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/classes.h"
 #include "recognise/keyword_hooks.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

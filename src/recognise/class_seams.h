@@ -4,7 +4,7 @@
 #ifndef KLV_RECOGNISE_CLASS_SEAMS_H_
 #define KLV_RECOGNISE_CLASS_SEAMS_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // A '(' that may name a function: a class or struct header still waiting
 // for its brace was a return type ('struct node *next_node(void)').

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // The deepest nesting of class bodies.
 constexpr int kMaxNestedClasses = 32;

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "analysis/keywords.h"
-#include "analysis/strippers.h"
+#include "base/strippers.h"
 #include "lists/add_node.h"
 #include "notices/notices.h"
 #include "recognise/class_seams.h"
 #include "recognise/functions.h"
 #include "recognise/scope.h"
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 
 namespace {
 
@@ -144,7 +145,7 @@ bool AddRecord(const FunctionMeasures& m, Globals& G) {
   // merge step adds them to the run's list in its order.
   const int key = G.apart.active ? 0 : G.sort_key;
   if (AddListNode(key, std::move(record), G.function_list)) return true;
-  Out(G, "  Memory Error: %s\n", strerror(errno));
+  OutMemoryError(G, errno);
   return false;
 }
 

@@ -9,7 +9,7 @@
 #include "recognise/scope.h"
 #include "reports/framing.h"
 #include "reports/metric_lines.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/summaries.h"
 
 namespace {

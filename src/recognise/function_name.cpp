@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/scanner.h"
+#include "base/scanner.h"
 #include "recognise/functions.h"
+#include "base/output.h"
 #include "recognise/run_names.h"
-#include "reports/output.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/attributes.h"
-#include "analysis/scanner.h"
-#include "analysis/strippers.h"
+#include "base/attributes.h"
+#include "base/scanner.h"
+#include "base/strippers.h"
 #include "recognise/class_seams.h"
 #include "recognise/functions.h"
 #include "recognise/keyword_hooks.h"

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // ---- Names.
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "analysis/scanner.h"
+#include "base/scanner.h"
 #include "recognise/keyword_hooks.h"
 
 namespace {

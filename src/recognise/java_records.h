@@ -4,7 +4,7 @@
 #ifndef KLV_RECOGNISE_JAVA_RECORDS_H_
 #define KLV_RECOGNISE_JAVA_RECORDS_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // The word "record" ending at `end` of a Java line begins a record header:
 // a name (with its type parameters) and the '(' of the components follow.

@@ -5,7 +5,7 @@
 #ifndef KLV_RECOGNISE_KEYWORD_HOOKS_H_
 #define KLV_RECOGNISE_KEYWORD_HOOKS_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Access sections switched by "private", "protected" and "public".
 enum AccessSection { kPrivateSection = 1, kProtectedSection, kPublicSection };

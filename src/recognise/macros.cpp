@@ -1,6 +1,6 @@
 #include "recognise/macros.h"
 
-#include "driver/line_reader.h"
+#include "base/line_reader.h"
 
 void LoadMacros(Globals& G) {
   FilePtr in(fopen(G.macro_file_path.c_str(), "rb"));

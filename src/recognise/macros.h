@@ -3,7 +3,7 @@
 #ifndef KLV_RECOGNISE_MACROS_H_
 #define KLV_RECOGNISE_MACROS_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Reads macro_file_path into the macro list (each name marked 1). A missing
 // file is created with the default names, and that run starts with an

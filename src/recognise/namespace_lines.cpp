@@ -4,7 +4,7 @@
 
 #include "recognise/scope.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 void EmitNamespace(Globals& G, int begin) {
   if (G.totals_flag || (!G.object_flag && !G.comment_doc_flag)) return;

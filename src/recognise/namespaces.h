@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Adds a record (name, current file, line) for a namespace or package seen
 // for the first time in the run. Returns true when it was new.

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // True when `name` is a macro name: in the macro file, or #defined before
 // (in this file up to here, or in an earlier file).

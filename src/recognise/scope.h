@@ -5,7 +5,7 @@
 #ifndef KLV_RECOGNISE_SCOPE_H_
 #define KLV_RECOGNISE_SCOPE_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Per-line preparation for constructs that span lines (a class name or
 // base list going on, a function's first parameter).

@@ -4,7 +4,7 @@
 #ifndef KLV_RECOGNISE_STATIC_BLOCK_H_
 #define KLV_RECOGNISE_STATIC_BLOCK_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // At a '}' (already counted in closebrace_count): the brace that matches
 // the block's opening brace closes the block.

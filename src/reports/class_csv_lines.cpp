@@ -1,7 +1,7 @@
 #include "reports/class_reports.h"
 #include "reports/csv_field.h"
 #include "reports/metric_lines.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 ClassFigures<int64_t> FiguresOf(const NodeData& r) {
   ClassFigures<int64_t> f;

@@ -1,6 +1,6 @@
 #include "reports/class_reports.h"
 
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

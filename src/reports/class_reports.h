@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "lists/llist.h"
 #include "lists/node_data.h"
 

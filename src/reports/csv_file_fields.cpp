@@ -2,9 +2,9 @@
 
 #include <strings.h>
 
-#include "analysis/file_type.h"
+#include "base/file_type.h"
 #include "reports/csv_field.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

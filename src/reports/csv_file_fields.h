@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // How a field's value is written.
 enum class CsvValueKind {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "reports/csv_file_fields.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Writes field n: with `title` set its column title alone, otherwise its
 // value for the current file followed by a comma. A number outside 1..72

@@ -6,9 +6,9 @@
 #include "reports/framing.h"
 #include "reports/metric_lines.h"
 #include "reports/csv_field.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/summaries.h"
-#include "driver/clock.h"
+#include "base/clock.h"
 
 namespace {
 

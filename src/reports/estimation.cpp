@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "reports/function_sums.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

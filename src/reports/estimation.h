@@ -4,7 +4,7 @@
 #ifndef KLV_REPORTS_ESTIMATION_H_
 #define KLV_REPORTS_ESTIMATION_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Writes the estimation analysis of G.function_list; nothing when the list
 // is empty.

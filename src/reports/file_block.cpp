@@ -1,8 +1,8 @@
 #include <sys/stat.h>
 
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 std::string AdjNameLength(const std::string& name, int width, int indent,
                           Globals& G) {

@@ -1,7 +1,7 @@
 #include <cstdint>
 
 #include "reports/function_reports.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/stat_rows.h"
 
 void ShowFileFunctionSummary(Globals& G) {

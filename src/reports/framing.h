@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // The report header; `syntax_error` adds the command-line error block.
 void ShowHeader(Globals& G, int syntax_error);

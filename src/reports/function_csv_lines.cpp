@@ -1,5 +1,5 @@
 #include "reports/function_reports.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 void CSVSummaryFunctionHeader(Globals& G) {
   Out(G,

@@ -1,13 +1,13 @@
 #include <cstdint>
 #include <string>
 
-#include "recognise/namespace_sums.h"
+#include "reports/namespace_sums.h"
 #include "reports/function_reports.h"
 #include "reports/function_sums.h"
 #include "reports/metric_lines.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/stat_rows.h"
-#include "work/saturate.h"
+#include "base/saturate.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "notices/emit.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #ifndef KLV_REPORTS_JSON_REPORT_H_
 #define KLV_REPORTS_JSON_REPORT_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "reports/json_text.h"
 
 inline constexpr const char kJsonSchemaVersion[] = "1.0";

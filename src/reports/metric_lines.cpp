@@ -1,6 +1,6 @@
 #include "reports/metric_lines.h"
 
-#include "reports/output.h"
+#include "base/output.h"
 
 void LOCLine(int loc, int eloc, int lloc, int comments, int lines, Globals& G) {
   auto clamp = [](int v) { return v < 0 ? 0 : v; };

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 void LOCLine(int loc, int eloc, int lloc, int comments, int lines, Globals& G);
 // Written only with complexity metrics switched on.

@@ -4,15 +4,15 @@
 #include <string>
 
 #include "lists/resort.h"
-#include "lists/sort_method.h"
-#include "recognise/namespace_sums.h"
+#include "reports/sort_method.h"
+#include "reports/namespace_sums.h"
 #include "reports/class_reports.h"
 #include "reports/csv_field.h"
 #include "reports/framing.h"
 #include "reports/metric_lines.h"
 #include "reports/namespace_reports.h"
 #include "reports/namespace_rows.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #ifndef KLV_REPORTS_NAMESPACE_REPORTS_H_
 #define KLV_REPORTS_NAMESPACE_REPORTS_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "lists/node_data.h"
 
 // "Project Namespace/Package Metrics", re-sorted by the -k key, followed by

@@ -2,7 +2,7 @@
 
 #include "reports/metric_lines.h"
 #include "reports/namespace_reports.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 NamespaceRow RowOf(const NodeData& r) {
   NamespaceRow row;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "lists/node_data.h"
 
 // A namespace's measures, or their totals, maxima or minima. The

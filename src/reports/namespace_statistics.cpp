@@ -5,9 +5,9 @@
 #include "reports/metric_lines.h"
 #include "reports/namespace_reports.h"
 #include "reports/namespace_rows.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/stat_rows.h"
-#include "work/saturate.h"
+#include "base/saturate.h"
 
 namespace {
 

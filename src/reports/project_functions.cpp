@@ -1,12 +1,12 @@
 #include <string>
 
 #include "lists/resort.h"
-#include "lists/sort_method.h"
+#include "reports/sort_method.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
 #include "reports/metric_lines.h"
 #include "reports/name_start.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 void ShowProjectFunctionSummary(Globals& G) {
   Llist<NodeData>& list = G.function_list;

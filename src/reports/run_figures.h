@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Starts the figures of the file `name`, so that its notices find it.
 // Call when its analysis starts, before its first line is parsed.

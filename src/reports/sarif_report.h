@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "reports/json_text.h"
 
 // Writes the log: one rule per notice number (KLV001..KLV044), every

@@ -1,6 +1,6 @@
 #include "reports/stat_rows.h"
 
-#include "reports/output.h"
+#include "base/output.h"
 
 void StatLeft(Globals& G, const char* label, int64_t value) {
   Out(G, "%s %9lld", BoldLabel(label, G).c_str(),

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 void StatLeft(Globals& G, const char* label, int64_t value);
 void StatLeftAvg(Globals& G, const char* label, double value);

@@ -1,7 +1,7 @@
 #include "reports/summaries.h"
 
 #include "reports/metric_lines.h"
-#include "reports/output.h"
+#include "base/output.h"
 
 void ShowTotalSummary(Globals& G, int project) {
   const FileMetrics& M = G.metrics;

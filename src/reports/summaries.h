@@ -7,7 +7,7 @@
 #include <ctime>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // The LOC summary of the current file (project 0) or of the project (1).
 void ShowTotalSummary(Globals& G, int project);

@@ -1,4 +1,4 @@
-#include "notices/notice_reports.h"
+#include "reports/notice_reports.h"
 #include "reports/class_reports.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/summaries.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "tree/base_names.h"
-#include "tree/tree_node.h"
+#include "base/tree_node.h"
 
 // Adds every class of G.class_list whose name starts above the blank: under
 // each of its bases, or as a root when it has none. A second root of a

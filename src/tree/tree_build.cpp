@@ -3,7 +3,8 @@
 #include <set>
 #include <unordered_set>
 
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 #include "tree/tree.h"
 
 namespace {
@@ -252,8 +253,10 @@ void AddClasses2Tree(Globals& G) {
     }
     if (linked) continue;
     if (TreeSearch(G.tree, name) != nullptr) {
-      Out(G, "  Error: Duplicate Root Node: %s - Inheritance %s\n",
-          name.c_str(), record.inheritance.c_str());
+      OutError(G,
+               {"Duplicate Root Node: " + name + " - Inheritance " +
+                record.inheritance},
+               {.blank_before = false});
       continue;
     }
     AddTreeNodeByName(G.tree, MakeTreeNode(name, "", record.file, record.line,

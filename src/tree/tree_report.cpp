@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "notices/notices.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "tree/tree.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "reports/framing.h"
 #include "reports/csv_field.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "work/diff_report.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "lists/llist.h"
 #include "lists/node_data.h"
 #include "work/work_diff.h"

@@ -1,7 +1,7 @@
 // The differential profile and the totals of the two snapshots.
 #include <string>
 
-#include "reports/output.h"
+#include "base/output.h"
 #include "work/diff_report.h"
 
 namespace {

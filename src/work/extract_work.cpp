@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/clock.h"
+#include "base/clock.h"
 #include "lists/resort.h"
-#include "lists/sort_method.h"
+#include "base/error_block.h"
+#include "reports/sort_method.h"
 #include "reports/framing.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "work/diff_report.h"
 #include "work/load_work.h"
 #include "work/work_diff.h"
@@ -38,7 +39,7 @@ void Opening(Globals& G, int standalone) {
 bool LoadSnapshot(const char* path, int64_t& time, Llist<NodeData>& list,
                   Globals& G) {
   if (LoadWorkFile(path, time, list, G) == 1) return true;
-  Out(G, "\n  Error: Failed to load work file, %s\n", path);
+  OutError(G, {std::string("Failed to load work file, ") + path});
   ++G.run_failures;
   LlistDestroy(list);
   return false;

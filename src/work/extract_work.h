@@ -2,7 +2,7 @@
 #ifndef KLV_WORK_EXTRACT_WORK_H_
 #define KLV_WORK_EXTRACT_WORK_H_
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Reports the differential between the work file `ancestor` and the newer
 // work file `latest`: the time between them, one line per new, removed,

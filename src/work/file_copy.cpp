@@ -10,7 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "reports/output.h"
+#include "base/error_block.h"
+#include "base/output.h"
 #include "work/replace_file.h"
 
 namespace {
@@ -67,8 +68,7 @@ int64_t CopyBlocks(int in, int out) {
 }
 
 int64_t CreateFailure(const char* dest, const char* why, Globals& G) {
-  Out(G, "\n  Error: Failed to create/open the file %s\n         %s\n", dest,
-      why);
+  OutError(G, {std::string("Failed to create/open the file ") + dest, why});
   return -1;
 }
 
@@ -77,8 +77,8 @@ int64_t CreateFailure(const char* dest, int error, Globals& G) {
 }
 
 int64_t WriteFailure(const char* dest, int error, Globals& G) {
-  Out(G, "\n  Error: Failed to write the file %s\n         %s\n", dest,
-      strerror(error));
+  OutError(G, {std::string("Failed to write the file ") + dest,
+               strerror(error)});
   return -1;
 }
 
@@ -95,7 +95,7 @@ int64_t CopyInto(int in, const char* dest, Globals& G) {
 
 int64_t FileCopy(const char* dest, const char* src, Globals& G) {
   if (dest == nullptr || src == nullptr) {
-    Out(G, "\n  Error: Invalid file pointer\n");
+    OutError(G, {"Invalid file pointer"});
     return -1;
   }
   Fd in(open(src, O_RDONLY | O_CLOEXEC));
@@ -106,7 +106,10 @@ int64_t FileCopy(const char* dest, const char* src, Globals& G) {
     errno = EISDIR;
   }
   if (in.get() < 0) {
-    Out(G, "\n  Error: Failed to open the file %s\n  %s", src, strerror(errno));
+    const int error = errno;
+    // The reason sits at the margin and its line is not ended.
+    OutError(G, {std::string("Failed to open the file ") + src, strerror(error)},
+             {.indent = 2, .line_end = false});
     return -1;
   }
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // Copies the file `src` over `dest` (created when missing) and returns the
 // number of bytes copied, or -1 after writing the reason on the output

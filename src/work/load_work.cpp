@@ -8,10 +8,11 @@
 #include <cstring>
 #include <string>
 
-#include "driver/line_reader.h"
+#include "base/line_reader.h"
 #include "lists/add_node.h"
-#include "reports/output.h"
-#include "work/saturate.h"
+#include "base/error_block.h"
+#include "base/output.h"
+#include "base/saturate.h"
 
 namespace {
 
@@ -62,7 +63,8 @@ bool ReadWholeLine(LineReader& reader, std::string& line, bool& at_end,
 }
 
 int LoadFailure(Globals& G, const char* path, const std::string& why) {
-  Out(G, "  Error: Loading Workfile: %s\n         %s\n", path, why.c_str());
+  OutError(G, {std::string("Loading Workfile: ") + path, why},
+           {.blank_before = false});
   return 0;
 }
 
@@ -119,11 +121,11 @@ int LoadWorkFile(const char* path, int64_t& out_time, Llist<NodeData>& list,
   if (path == nullptr) path = "";
   FilePtr in(fopen(path, "rb"));
   if (in == nullptr) {
-    Out(G,
-        "  Error: Loading Workfile: %s\n"
-        "         Use the -wc option to create a base workfile\n"
-        "         %s\n",
-        path, strerror(errno));
+    const int error = errno;
+    OutError(G,
+             {std::string("Loading Workfile: ") + path,
+              "Use the -wc option to create a base workfile", strerror(error)},
+             {.blank_before = false});
     return 0;
   }
 
@@ -161,7 +163,7 @@ int LoadWorkFile(const char* path, int64_t& out_time, Llist<NodeData>& list,
           Fmt("Line %d is not a work file line: the file is damaged", number));
     }
     if (AddListNode(1, std::move(record), list) == 0) {
-      Out(G, "  Memory Error: %s\n", strerror(ENOMEM));
+      OutMemoryError(G, ENOMEM);
       return 0;
     }
   }

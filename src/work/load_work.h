@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "lists/llist.h"
 #include "lists/node_data.h"
 

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <vector>
 
-#include "reports/output.h"
+#include "base/output.h"
 
 namespace {
 

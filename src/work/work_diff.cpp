@@ -6,8 +6,9 @@
 
 #include "lists/add_node.h"
 #include "lists/collate.h"
-#include "reports/output.h"
-#include "work/saturate.h"
+#include "base/error_block.h"
+#include "base/output.h"
+#include "base/saturate.h"
 
 const char* const kStateNames[7] = {"Unp", "Rem", "Equ", "Mod",
                                     "New", "Prc", "Tot"};
@@ -66,7 +67,7 @@ NodeData Matched(const NodeData& ancestor, const NodeData& latest) {
 // Adds a difference record in name order; false after the memory message.
 bool Store(NodeData record, Llist<NodeData>& diff, Globals& G) {
   if (AddListNode(1, std::move(record), diff) != 0) return true;
-  Out(G, "  Memory Error: %s\n", strerror(ENOMEM));
+  OutMemoryError(G, ENOMEM);
   return false;
 }
 

@@ -3,8 +3,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "driver/clock.h"
-#include "reports/output.h"
+#include "base/clock.h"
+#include "base/error_block.h"
+#include "base/output.h"
 #include "work/extract_work.h"
 #include "work/file_copy.h"
 #include "work/work_names.h"
@@ -42,6 +43,12 @@ bool HasFileLines(const std::string& path) {
   return false;
 }
 
+// The work file G.work_file_name cannot be created, because of `error`.
+void CreateFileError(Globals& G, int error) {
+  OutError(G, {G.work_file_name + " - " + strerror(error)},
+           {.label = "Create File Error"});
+}
+
 }  // namespace
 
 std::string WorkFileTarget(const Globals& G, time_t now) {
@@ -54,15 +61,13 @@ FilePtr CreateWorkFile(Globals& G) {
   const time_t now = Now();
   const std::string target = WorkFileTarget(G, now);
   if (target.empty()) {
-    Out(G, "\n  Create File Error: %s - %s\n", G.work_file_name.c_str(),
-        strerror(EOVERFLOW));
+    CreateFileError(G, EOVERFLOW);
     return nullptr;
   }
   G.work_file_name = target;
   FilePtr file(fopen(G.work_file_name.c_str(), "w"));
   if (file == nullptr) {
-    Out(G, "\n  Create File Error: %s - %s\n", G.work_file_name.c_str(),
-        strerror(errno));
+    CreateFileError(G, errno);
     return nullptr;
   }
   if (!G.csv_mode) {
@@ -91,10 +96,8 @@ void WriteWorkLine(const std::string& name, Globals& G) {
   // A work file holds one file a line: a name with a line end in it would
   // break the file for every later run.
   if (name.find_first_of("\r\n") != std::string::npos) {
-    Out(G,
-        "\n  Error: A file name with a line end cannot be kept in the work "
-        "file\n         %s\n         The file is left out of %s\n",
-        name.c_str(), G.work_file_name.c_str());
+    OutError(G, {"A file name with a line end cannot be kept in the work file",
+                 name, "The file is left out of " + G.work_file_name});
     ++G.run_failures;
     return;
   }
@@ -112,13 +115,12 @@ bool FinishWorkFile(Globals& G) {
   const std::string standing = StandingWorkFileName(G);
   int error = 0;
   if (!CloseWorkFile(G, error)) {
-    Out(G, "\n  Error: Failed to write the work file %s\n         %s\n",
-        G.work_file_name.c_str(), strerror(error));
-    if (G.work_diff_flag) {
-      Out(G, "         No work differential is reported\n\n");
-    } else {
-      Out(G, "         %s is unchanged\n\n", standing.c_str());
-    }
+    OutError(G,
+             {"Failed to write the work file " + G.work_file_name,
+              strerror(error),
+              G.work_diff_flag ? std::string("No work differential is reported")
+                               : standing + " is unchanged"},
+             {.blank_after = true});
     return false;
   }
   if (G.work_diff_flag) {
@@ -139,10 +141,10 @@ bool FinishWorkFile(Globals& G) {
       FileCopy(standing.c_str(), G.work_file_name.c_str(), G) >= 0;
   Completed(G);
   if (!copied) {
-    Out(G,
-        "\n  Error: Failed to copy %s to %s\n"
-        "         %s is unchanged\n\n",
-        G.work_file_name.c_str(), standing.c_str(), standing.c_str());
+    OutError(G,
+             {"Failed to copy " + G.work_file_name + " to " + standing,
+              standing + " is unchanged"},
+             {.blank_after = true});
   } else if (G.csv_mode) {
     Out(G, "Copied %s to %s for last work differentials\n\n",
         G.work_file_name.c_str(), standing.c_str());

@@ -12,7 +12,7 @@
 #include <ctime>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // The name the work file of this run gets: the name of -w, where
 // "workfile.dat" becomes the dated name of `now` in the work directory;

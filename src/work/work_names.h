@@ -8,7 +8,7 @@
 #include <ctime>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 // The fixed name of the standing work file.
 inline constexpr const char kStandingWorkFile[] = "workfile.dat";

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "analysis/file_type.h"
+#include "base/file_type.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "reports/format.h"
+#include "base/format.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "driver/help.h"
 #include "output_capture.h"
 

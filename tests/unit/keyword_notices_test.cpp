@@ -1,6 +1,6 @@
 // The HTML forms of the keyword notices: the notice colour first, the line
 // and the names in bold.
-#include "notices/keyword_notices.h"
+#include "analysis/keyword_notices.h"
 
 #include <gtest/gtest.h>
 

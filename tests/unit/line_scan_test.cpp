@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/output.h"
+#include "base/output.h"
 #include "test_support.h"
 
 namespace {

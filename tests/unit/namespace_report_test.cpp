@@ -6,7 +6,7 @@
 #include "lists/add_node.h"
 #include "lists/compare.h"
 #include "output_capture.h"
-#include "recognise/namespace_sums.h"
+#include "reports/namespace_sums.h"
 #include "recognise/scope.h"
 #include "reports/function_reports.h"
 #include "reports/namespace_reports.h"

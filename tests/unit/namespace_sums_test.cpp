@@ -6,7 +6,7 @@
 
 #include "lists/add_node.h"
 #include "lists/compare.h"
-#include "recognise/namespace_sums.h"
+#include "reports/namespace_sums.h"
 #include "reports/function_reports.h"
 #include "test_support.h"
 

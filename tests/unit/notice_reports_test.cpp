@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "driver/globals.h"
-#include "notices/notice_reports.h"
+#include "base/globals.h"
+#include "reports/notice_reports.h"
 #include "output_capture.h"
 
 namespace {

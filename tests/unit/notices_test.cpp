@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "notices/emit.h"
 #include "notices/notices.h"
 #include "output_capture.h"

@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "driver/options.h"
 #include "driver/run_files.h"
 #include "output_capture.h"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/globals.h"
-#include "reports/output.h"
+#include "base/globals.h"
+#include "base/output.h"
 
 // Sends G's output stream to memory while it lives; a stream the code under
 // test installed meanwhile (-O) is left alone.

@@ -1,4 +1,4 @@
-#include "reports/output.h"
+#include "base/output.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 
 namespace {
 

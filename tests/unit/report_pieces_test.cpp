@@ -5,7 +5,7 @@
 
 #include "reports/framing.h"
 #include "reports/metric_lines.h"
-#include "reports/output.h"
+#include "base/output.h"
 #include "reports/summaries.h"
 #include "test_support.h"
 

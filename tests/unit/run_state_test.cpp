@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/file_type.h"
-#include "driver/line_reader.h"
+#include "base/file_type.h"
+#include "base/line_reader.h"
 #include "test_support.h"
 
 namespace {

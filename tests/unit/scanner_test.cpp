@@ -1,4 +1,4 @@
-#include "analysis/scanner.h"
+#include "base/scanner.h"
 
 #include <gtest/gtest.h>
 

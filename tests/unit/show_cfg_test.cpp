@@ -6,7 +6,7 @@
 #include <string>
 
 #include "config/show_cfg.h"
-#include "driver/globals.h"
+#include "base/globals.h"
 
 namespace {
 

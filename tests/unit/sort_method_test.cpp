@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/globals.h"
-#include "lists/sort_method.h"
-#include "reports/output.h"
+#include "base/globals.h"
+#include "reports/sort_method.h"
+#include "base/output.h"
 
 namespace {
 

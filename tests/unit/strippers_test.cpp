@@ -1,4 +1,4 @@
-#include "analysis/strippers.h"
+#include "base/strippers.h"
 
 #include <gtest/gtest.h>
 

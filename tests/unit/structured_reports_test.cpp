@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/globals.h"
+#include "base/globals.h"
 #include "driver/long_options.h"
 #include "driver/options.h"
 #include "output_capture.h"

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "analysis/line_parser.h"
-#include "driver/globals.h"
-#include "reports/output.h"
+#include "base/globals.h"
+#include "base/output.h"
 
 // A Globals with defaults whose output stream is kept in memory.
 class CapturedRun {

@@ -1,0 +1,53 @@
+// Character classes of the line scan: which characters need handling of
+// their own in each lexical state, and which only run along.
+#ifndef KLV_BASE_CHAR_CLASSES_H_
+#define KLV_BASE_CHAR_CLASSES_H_
+
+#include <array>
+#include <cstdint>
+
+// Classes of a character in code (outside comments and literals).
+enum CodeClass : uint8_t {
+  kCodeSpecial,  // TAB, quotes, '/', '*', control characters, bytes >= 128
+  kCodeBlank,    // ' '
+  kCodeWord,     // letters, digits
+  kCodeKeyword,  // '_' and the letters that begin a known word
+  kCodePunct,    // any other visible character
+};
+
+// Inside a comment or literal: 0 needs handling of its own, 1 is a visible
+// character that changes nothing, 2 a blank.
+enum QuietClass : uint8_t { kQuietStop, kQuietVisible, kQuietBlank };
+
+struct CharClasses {
+  std::array<uint8_t, 256> code{};
+  std::array<uint8_t, 256> comment{};  // stops at '*'
+  std::array<uint8_t, 256> string{};   // stops at '"', '*'
+  std::array<uint8_t, 256> chars{};    // stops at '\'', '*'
+};
+
+constexpr CharClasses MakeCharClasses() {
+  CharClasses t;
+  for (int c = 33; c < 128; ++c) {
+    const bool word = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                      (c >= '0' && c <= '9') || c == '_';
+    const bool special = c == '"' || c == '\'' || c == '/' || c == '*';
+    const bool keyword = c == '_' || (c >= 'a' && c <= 'w' && c != 'h' &&
+                                      c != 'j' && c != 'k' && c != 'l' &&
+                                      c != 'q');
+    t.code[c] = keyword   ? kCodeKeyword
+                : word    ? kCodeWord
+                : special ? kCodeSpecial
+                          : kCodePunct;
+    t.comment[c] = c == '*' ? kQuietStop : kQuietVisible;
+    t.string[c] = c == '"' || c == '*' ? kQuietStop : kQuietVisible;
+    t.chars[c] = c == '\'' || c == '*' ? kQuietStop : kQuietVisible;
+  }
+  t.code[' '] = kCodeBlank;
+  t.comment[' '] = t.string[' '] = t.chars[' '] = kQuietBlank;
+  return t;
+}
+
+inline constexpr CharClasses kCharClasses = MakeCharClasses();
+
+#endif  // KLV_BASE_CHAR_CLASSES_H_

@@ -1,0 +1,50 @@
+// Reads a stream in pieces the way the analysis sees lines: each piece ends
+// after a line feed or after 4,094 characters, whichever comes first.
+#ifndef KLV_BASE_LINE_READER_H_
+#define KLV_BASE_LINE_READER_H_
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+class LineReader {
+ public:
+  static constexpr size_t kMaxPiece = 4094;
+
+  // The reader buffers the stream itself, so the stream's own buffer is
+  // switched off before the first read.
+  explicit LineReader(FILE* in)
+      : in_(in), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {
+    setvbuf(in_, nullptr, _IONBF, 0);
+  }
+
+  // Reads the next piece into `line` (cleared first). Returns false when
+  // nothing was left to read. `at_end` tells whether the read ran into the
+  // end of the stream, as a stdio line read would report it.
+  bool Next(std::string& line, bool& at_end);
+
+  // The next piece to analyse; false when the file is done. A final piece
+  // without a line end is analysed unless it starts with a byte of value 11
+  // or less taken as a signed character (a TAB, a control character or a
+  // byte of 128 and above).
+  bool NextLine(std::string& line);
+
+  // The errno of a failed read, 0 when the stream was read to its end: a
+  // read error ends the pieces like the end of the stream does.
+  int error() const { return error_; }
+
+ private:
+  bool Fill();
+
+  FILE* in_;
+  static constexpr size_t kBufferSize = 1 << 15;
+  // Filled by reads before use, so not cleared on allocation.
+  std::unique_ptr<char[]> buffer_;
+  size_t pos_ = 0;
+  size_t len_ = 0;
+  bool eof_ = false;
+  bool finished_ = false;
+  int error_ = 0;
+};
+
+#endif  // KLV_BASE_LINE_READER_H_

@@ -1,0 +1,238 @@
+#include "base/output.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "base/format.h"
+
+namespace {
+
+// Report text not yet handed to its stream: the first `used` bytes of
+// `text` (the rest is room for more). Reports are written in many small
+// pieces; collecting them here and handing them over in large blocks keeps
+// the stream's per-call cost out of every line.
+struct PendingReport {
+  std::string text;
+  size_t used = 0;
+  FILE* stream = nullptr;
+  bool terminal = false;  // the stream is a terminal: written at once
+  bool held = false;      // kept back until ReleaseOutput
+  int error = 0;          // the first failed hand-over's errno
+};
+
+// Each thread keeps its own: the analysis threads of a parallel run hold
+// back the report text of the file they analyse (HoldOutput) and hand it
+// to the merge step (TakeHeldOutput); only the main thread writes.
+thread_local PendingReport pending;
+
+constexpr size_t kHandOver = 1 << 16;
+
+// Makes the pending text belong to G's output stream, handing over what an
+// earlier stream still had waiting.
+inline PendingReport& BeginWrite(Globals& G) {
+  PendingReport& p = pending;
+  if (p.stream != G.output) {
+    FlushOutput();
+    const int saved_errno = errno;  // callers report errno after writing
+    p.stream = G.output;
+    const int fd = G.output != nullptr ? fileno(G.output) : -1;
+    p.terminal = fd >= 0 && isatty(fd) == 1;
+    errno = saved_errno;
+  }
+  return p;
+}
+
+// Room for `n` more bytes of pending text; returns where they go.
+inline char* Room(PendingReport& p, size_t n) {
+  if (p.text.size() - p.used < n) {
+    p.text.resize(std::max(p.text.size() * 2, p.used + n + 4096));
+  }
+  return p.text.data() + p.used;
+}
+
+inline void EndWrite(PendingReport& p) {
+  if (!p.held && (p.used >= kHandOver || p.terminal)) FlushOutput();
+}
+
+}  // namespace
+
+void FlushOutput() {
+  PendingReport& p = pending;
+  if (p.held) return;
+  if (p.used > 0 && p.stream != nullptr) {
+    const int saved_errno = errno;
+    errno = 0;
+    // Only the main thread writes report streams: no stream locking.
+    if (fwrite_unlocked(p.text.data(), 1, p.used, p.stream) != p.used &&
+        p.error == 0) {
+      p.error = errno != 0 ? errno : EIO;
+    }
+    errno = saved_errno;
+  }
+  p.used = 0;
+}
+
+void HoldOutput() {
+  FlushOutput();
+  pending.held = true;
+}
+
+void ReleaseOutput(FILE* stream) {
+  PendingReport& p = pending;
+  if (!p.held) return;
+  p.held = false;
+  p.stream = stream;
+  const int fd = stream != nullptr ? fileno(stream) : -1;
+  p.terminal = fd >= 0 && isatty(fd) == 1;
+  FlushOutput();
+}
+
+bool OutputHeld() { return pending.held; }
+
+std::string TakeHeldOutput() {
+  PendingReport& p = pending;
+  std::string text(p.text.data(), p.used);
+  p.used = 0;
+  return text;
+}
+
+int TakeOutputError() {
+  const int error = pending.error;
+  pending.error = 0;
+  return error;
+}
+
+void Out(Globals& G, const char* fmt, ...) {
+  PendingReport& p = BeginWrite(G);
+  va_list args;
+  va_start(args, fmt);
+  FormatInto(p.text, p.used, fmt, args);
+  va_end(args);
+  EndWrite(p);
+}
+
+void UnbufferReportStream(FILE* stream) { setvbuf(stream, nullptr, _IONBF, 0); }
+
+void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces) {
+  PendingReport& p = BeginWrite(G);
+  size_t total = 0;
+  for (const std::string_view piece : pieces) total += piece.size();
+  char* to = Room(p, total);
+  for (const std::string_view piece : pieces) {
+    if (piece.empty()) continue;
+    memcpy(to, piece.data(), piece.size());
+    to += piece.size();
+  }
+  p.used += total;
+  EndWrite(p);
+}
+
+void OutText(Globals& G, std::string_view text) {
+  if (text.empty()) return;
+  PendingReport& p = BeginWrite(G);
+  memcpy(Room(p, text.size()), text.data(), text.size());
+  p.used += text.size();
+  EndWrite(p);
+}
+
+void Progress(Globals& G, const char* fmt, ...) {
+  if (G.output == stdout) return;
+  va_list args;
+  va_start(args, fmt);
+  if (G.apart.active) {
+    // A file analysed apart shows its progress when it is merged.
+    size_t end = G.apart.progress.size();
+    if (!FormatInto(G.apart.progress, end, fmt, args)) end = 0;
+    G.apart.progress.resize(end);
+  } else {
+    vfprintf(stdout, fmt, args);
+    fflush(stdout);
+  }
+  va_end(args);
+}
+
+void ShowProgress(Globals& G, std::string_view text) {
+  if (G.output == stdout || text.empty()) return;
+  fwrite(text.data(), 1, text.size(), stdout);
+  fflush(stdout);
+}
+
+std::string Fmt(const char* fmt, ...) {
+  std::string s;
+  size_t end = 0;
+  va_list args;
+  va_start(args, fmt);
+  if (!FormatInto(s, end, fmt, args)) end = 0;
+  va_end(args);
+  s.resize(end);
+  return s;
+}
+
+void Center_HTML(Globals& G, const char* plain, const char* decorated) {
+  if (plain == nullptr || decorated == nullptr) return;
+  int half = static_cast<int>(strlen(plain) / 2);
+  std::string line(1, ' ');
+  if (37 - half > 0) line.append(static_cast<size_t>(37 - half), ' ');
+  line += decorated;
+  line += '\n';
+  OutText(G, line);
+}
+
+void Center(Globals& G, const char* title) { Center_HTML(G, title, title); }
+
+void CenterTitle(Globals& G, const char* title) {
+  if (G.html_flag) Out(G, "<B><FONT COLOR=%s>", G.html_header_color.c_str());
+  Center(G, title);
+  if (G.html_flag) Out(G, "</FONT></B>");
+}
+
+std::string Rule72(char c) { return std::string(72, c); }
+
+void UnderscoreRule(Globals& G) { Out(G, "  %s\n\n", Rule72('_').c_str()); }
+
+void HyphenRule(Globals& G) { Out(G, "  %s\n", Rule72('-').c_str()); }
+
+void SectionBanner(Globals& G, const char* title) {
+  Out(G, "\n  %s\n\n", Rule72('-').c_str());
+  CenterTitle(G, title);
+}
+
+std::string BoldLabel(const char* text, Globals& G) {
+  std::string s = text;
+  if (!G.html_flag) return s;
+  const size_t colon = s.find(':');
+  if (colon == std::string::npos) return s;
+  s.insert(colon + 1, "</B>");
+  s.insert(s.find_first_not_of(' '), "<B>");
+  return s;
+}
+
+std::string HTML_template(std::string_view text, bool in_attribute) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (in_attribute && (c == '"' || c == '\'')) {
+      out += c == '"' ? "&quot;" : "&#39;";
+      continue;
+    }
+    switch (c) {
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '&':
+        out += "&amp;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}

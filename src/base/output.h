@@ -1,0 +1,83 @@
+// The output stream and the line shapes every report shares: formatted
+// writes, centred titles, rules and section banners, HTML escaping.
+#ifndef KLV_BASE_OUTPUT_H_
+#define KLV_BASE_OUTPUT_H_
+
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "base/globals.h"
+
+#define KLV_PRINTF(fmt_index, first_arg) \
+  __attribute__((format(printf, fmt_index, first_arg)))
+
+// Makes a report stream (standard output, or the file of -O) unbuffered:
+// report text is collected here and handed over in large blocks, which
+// then go out without a second copy. Call before the first write.
+void UnbufferReportStream(FILE* stream);
+
+// Report text is collected and handed to the output stream in large
+// blocks. Hands over what is waiting: call before writing to the output
+// stream (or standard output) by other means, before closing it, and at
+// the end of the run.
+void FlushOutput();
+// Keeps report text back from now on, until ReleaseOutput: the report file
+// is not touched before the run knows it may write there.
+void HoldOutput();
+// Hands the text kept back to `stream`, which is the output stream from
+// now on (null: the text is dropped), and stops keeping text back.
+void ReleaseOutput(FILE* stream);
+// Whether report text is being kept back.
+bool OutputHeld();
+// The text kept back on this thread so far, which is forgotten: the report
+// text of a file analysed apart in a parallel run.
+std::string TakeHeldOutput();
+// The first error met handing report text to a stream since the last call
+// (an errno value; 0 when every write succeeded), and forgets it.
+int TakeOutputError();
+
+// One formatted write to the run's output stream.
+void Out(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);
+// Writes text unchanged to the output stream.
+void OutText(Globals& G, std::string_view text);
+// Writes the pieces one after the other, unchanged, as one write.
+void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces);
+// A progress message on standard output, written only when the report
+// goes to a file.
+void Progress(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);
+// Progress text kept by a file analysed apart, shown at its merge.
+void ShowProgress(Globals& G, std::string_view text);
+// printf-style formatting into a string of any length.
+std::string Fmt(const char* fmt, ...) KLV_PRINTF(1, 2);
+
+// Writes `title` centred about column 38, then a newline.
+void Center(Globals& G, const char* title);
+// Centres by the length of `plain` but writes `decorated`.
+void Center_HTML(Globals& G, const char* plain, const char* decorated);
+// Centred title, in HTML wrapped in the header colour.
+void CenterTitle(Globals& G, const char* title);
+
+// "  " and 72 underscores, then an empty line.
+void UnderscoreRule(Globals& G);
+// "  " and 72 hyphens.
+void HyphenRule(Globals& G);
+// An empty line, the hyphen rule, an empty line and the centred title.
+void SectionBanner(Globals& G, const char* title);
+
+// A report label as written: unchanged in text mode; in HTML mode bold from
+// its first non-blank up to and including its first colon, as in
+// "  <B>Total LOC ...:</B> ". A label without a colon is left as it is.
+std::string BoldLabel(const char* text, Globals& G);
+
+// `text` with <, > and & written as HTML entities; inside an attribute
+// value (`in_attribute`) the quotes " and ' as well. Everything a report
+// takes from outside the program (file names, names from the source, the
+// page header) goes through here in HTML mode.
+std::string HTML_template(std::string_view text, bool in_attribute = false);
+
+// Two runs of 36 of `c`.
+std::string Rule72(char c);
+
+#endif  // KLV_BASE_OUTPUT_H_

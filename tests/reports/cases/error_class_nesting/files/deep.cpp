@@ -1,0 +1,80 @@
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+class A {
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
+};
