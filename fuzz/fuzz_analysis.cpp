@@ -24,9 +24,9 @@
 
 #include "analysis/line_parser.h"
 #include "base/globals.h"
+#include "base/output.h"
 #include "driver/klv.h"
 #include "driver/options.h"
-#include "base/output.h"
 #include "parallel_run.h"
 
 namespace {
