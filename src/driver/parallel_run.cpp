@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -36,16 +37,32 @@ struct RunDefines {
   DefineIndex namespaces;
 };
 
-// Runs `work(k)` for k = 0 .. count-1 on `threads` threads.
+// Starts up to `threads` threads running `body`; fewer when the system
+// refuses more (a thread limit), none at all in the worst case.
+template <class Body>
+std::vector<std::thread> StartThreads(int threads, Body& body) {
+  std::vector<std::thread> pool;
+  for (int t = 0; t < threads; ++t) {
+    try {
+      pool.emplace_back(body);
+    } catch (const std::system_error&) {
+      break;
+    }
+  }
+  return pool;
+}
+
+// Runs `work(k)` for k = 0 .. count-1 on up to `threads` threads; the
+// calling thread takes its share too, so the work is done even when no
+// thread can be started.
 template <class Work>
 void ForEachOnThreads(int threads, size_t count, Work work) {
   std::atomic<size_t> next{0};
-  std::vector<std::thread> pool;
-  for (int t = 0; t < threads; ++t) {
-    pool.emplace_back([&] {
-      for (size_t k = next++; k < count; k = next++) work(k);
-    });
-  }
+  auto body = [&] {
+    for (size_t k = next++; k < count; k = next++) work(k);
+  };
+  std::vector<std::thread> pool = StartThreads(threads - 1, body);
+  body();
   for (std::thread& thread : pool) thread.join();
 }
 
@@ -202,8 +219,12 @@ void ProcessFilesParallel(Globals& G) {
       analysed.notify_all();
     }
   };
-  std::vector<std::thread> pool;
-  for (int t = 0; t < threads; ++t) pool.emplace_back(analyse);
+  std::vector<std::thread> pool = StartThreads(threads, analyse);
+  if (pool.empty()) {
+    // No thread could be started: the files are analysed here, in order.
+    for (const std::string& name : names) AnalyseListedFile(name, G);
+    return;
+  }
   auto stop_all = [&] {
     {
       std::lock_guard<std::mutex> lock(mutex);
