@@ -122,9 +122,10 @@ void CompareParallel(const uint8_t* data, size_t size, uint8_t mode,
   }
   args.insert(args.end(), {first, whole, second});
   const fuzz::RunResult serial =
-      fuzz::RunCaught(fuzz::WithJobs(args, "1"), capture);
+      fuzz::AsSerial(fuzz::RunCaught(fuzz::WithJobs(args, "1"), capture));
   const std::vector<std::string> parallel_args = fuzz::WithJobs(args, "2");
-  const fuzz::RunResult parallel = fuzz::RunCaught(parallel_args, capture);
+  const fuzz::RunResult parallel =
+      fuzz::AsSerial(fuzz::RunCaught(parallel_args, capture));
   if (!(serial == parallel)) {
     fuzz::ReportMismatch(parallel_args, serial, parallel);
   }
