@@ -5,23 +5,18 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <iterator>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "analysis/file_convert.h"
-#include "base/file_type.h"
-#include "analysis/line_parser.h"
 #include "config/csv_report_cfg.h"
 #include "config/load_cfg.h"
 #include "driver/environment.h"
 #include "driver/file_analysis.h"
 #include "driver/jobs.h"
 #include "base/globals.h"
-#include "base/line_reader.h"
 #include "base/error_block.h"
 #include "driver/long_options.h"
 #include "driver/options.h"
@@ -34,12 +29,9 @@
 #include "listing/listing.h"
 #include "notices/notices.h"
 #include "reports/notice_reports.h"
-#include "recognise/classes.h"
 #include "recognise/macros.h"
-#include "recognise/scope.h"
 #include "reports/class_reports.h"
 #include "reports/csv_file_report.h"
-#include "base/error_block.h"
 #include "reports/estimation.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
