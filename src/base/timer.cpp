@@ -4,7 +4,7 @@
 
 #include "base/output.h"
 
-void Timer(ProcessTimer& timer, int mode, Globals& G) {
+void Timer(ProcessTimer& timer, int mode, ReportSink& G) {
   if (mode == kTimerStart) {
     timer = ProcessTimer();
     timer.ticks_per_second = sysconf(_SC_CLK_TCK);
