@@ -7,7 +7,7 @@
 namespace {
 
 // The checks made at a class's closing brace run only with -n and -o.
-bool ClassEndChecks(const Globals& G) { return G.notice_flag && G.object_flag; }
+bool ClassEndChecks(RunSettings& G) { return G.notice_flag && G.object_flag; }
 
 }  // namespace
 
