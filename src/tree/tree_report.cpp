@@ -24,7 +24,7 @@ void TreeBanner(Globals& G, const char* title) {
   if (G.html_flag) Out(G, "</B></FONT>");
 }
 
-std::string ShownName(const std::string& name, Globals& G) {
+std::string ShownName(const std::string& name, const RunSettings& G) {
   return G.html_flag ? HTML_template(name) : name;
 }
 
