@@ -120,7 +120,7 @@ ClassSums NamespaceSums(const NodeData& r) {
 
 // One pass over the list in its present order; each record also goes to
 // its namespace or package.
-ClassStats Gather(Llist<NodeData>& list, Globals& G) {
+ClassStats Gather(Llist<NodeData>& list, RunTotals& G) {
   ClassStats s;
   for (const NodeData& r : list) {
     ++s.count;
@@ -162,7 +162,7 @@ ClassFigures<double> Averages(const ClassStats& s) {
 }
 
 // The Total row counts the declared methods, not "Total Methods".
-void CsvStatistics(Globals& G, const ClassStats& s) {
+void CsvStatistics(ReportSink& G, const ClassStats& s) {
   CSVSummaryClassLine(G, "Total", s.sum);
   CSVSummaryClassAvgLine(G, "Average", Averages(s));
   CSVSummaryClassLine(G, "Maximum", s.max.f);

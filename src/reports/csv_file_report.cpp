@@ -32,7 +32,7 @@ int insert_csv_data(int n, int title, Globals& G) {
   return 0;
 }
 
-std::vector<int> CsvReportFields(const Globals& G) {
+std::vector<int> CsvReportFields(const RunSettings& G) {
   std::vector<int> fields;
   for (int n = 1; n <= kCsvFieldCount; ++n) {
     if (G.csv_field_order[n] > 0) fields.push_back(n);

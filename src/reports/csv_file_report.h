@@ -15,7 +15,7 @@ int insert_csv_data(int n, int title, Globals& G);
 
 // The selected field numbers in column order: by slot value, ties in
 // catalogue order.
-std::vector<int> CsvReportFields(const Globals& G);
+std::vector<int> CsvReportFields(const RunSettings& G);
 
 // The report's title line.
 void CsvReportTitleLine(Globals& G);

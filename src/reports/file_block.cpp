@@ -4,7 +4,7 @@
 #include "reports/framing.h"
 #include "base/output.h"
 
-std::string PathFile(std::string& path, Globals& G) {
+std::string PathFile(std::string& path, const RunSettings& G) {
   if (!path.empty() && (path.back() == '/' || path.back() == '\\')) {
     path.pop_back();
   }
@@ -18,7 +18,7 @@ std::string PathFile(std::string& path, Globals& G) {
   return G.current_dir + "/" + path;
 }
 
-std::string HTMLPathFile(const std::string& path, Globals& G) {
+std::string HTMLPathFile(const std::string& path, const RunSettings& G) {
   std::string copy = path;
   std::string href = G.relative_html_links ? "" : "file://";
   href += PathFile(copy, G);

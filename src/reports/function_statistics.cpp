@@ -35,7 +35,7 @@ struct FunctionStats {
 
 // One pass over the function list in its present order. Each function's
 // measures also go to its namespace.
-FunctionStats Gather(Globals& G) {
+FunctionStats Gather(RunTotals& G) {
   FunctionStats s;
   for (const NodeData& r : G.function_list) {
     AddFunctionSums(s.sum, r);
@@ -65,12 +65,12 @@ FunctionStats Gather(Globals& G) {
 
 // A "Maximum" or "Minimum" row: the interface and total columns are built
 // from the separate extremes of parameters, returns and complexity.
-void CsvExtremesRow(Globals& G, const char* title, const Extremes& e) {
+void CsvExtremesRow(ReportSink& G, const char* title, const Extremes& e) {
   CSVSummaryFunctionLine(G, title, e.loc, e.eloc, e.lloc, e.comments, e.ratio,
                          e.lines, e.params, e.returns, e.cyclo);
 }
 
-void CsvStatistics(Globals& G, const FunctionStats& stats) {
+void CsvStatistics(ReportSink& G, const FunctionStats& stats) {
   const FunctionSums& s = stats.sum;
   CSVSummaryFunctionLine(G, "Total", s.loc, s.eloc, s.lloc, s.comments,
                          s.ratio, s.lines, s.params, s.returns, s.cyclo);

@@ -48,7 +48,7 @@ void EachField(NamespaceRow& a, const NamespaceRow& b, F f) {
   f(a.private_attributes, b.private_attributes);
 }
 
-NamespaceStats Gather(Globals& G) {
+NamespaceStats Gather(RunTotals& G) {
   NamespaceStats s;
   int64_t attributed = 0;  // the records' functions fields, summed
   for (const NodeData& record : G.namespace_list) {
@@ -81,7 +81,7 @@ NamespaceStats Gather(Globals& G) {
   return s;
 }
 
-void CsvStatistics(Globals& G, const NamespaceStats& s) {
+void CsvStatistics(ReportSink& G, const NamespaceStats& s) {
   CsvNamespaceRow(G, "Total", s.sum);
   CsvNamespaceAvgRow(G, "Average", s.sum, s.count);
   CsvNamespaceRow(G, "Maximum", s.max);

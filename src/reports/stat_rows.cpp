@@ -29,7 +29,7 @@ void StatSingleAvg(Globals& G, const char* label, double value) {
   Out(G, "%s %9.2f\n", BoldLabel(label, G).c_str(), value);
 }
 
-void StatSeparator(Globals& G) {
+void StatSeparator(ReportSink& G) {
   Out(G, "  %s\n",
       "       ------     -----     -----     ------     ------     -----       ");
 }

@@ -18,7 +18,7 @@ void StatRightAvg(Globals& G, const char* label, double value);
 void StatSingle(Globals& G, const char* label, int64_t value);
 void StatSingleAvg(Globals& G, const char* label, double value);
 // The dashed line between the groups of a statistics block.
-void StatSeparator(Globals& G);
+void StatSeparator(ReportSink& G);
 
 // The rows from "Total Methods" to "Total Blank Lines" of the class and
 // namespace statistics: `methods` ends the first row, the other values are
