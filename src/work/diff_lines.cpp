@@ -9,7 +9,7 @@
 namespace {
 
 // The configured colour of a state's lines in HTML.
-const std::string& StateColour(int32_t state, const Globals& G) {
+const std::string& StateColour(int32_t state, const RunSettings& G) {
   switch (state) {
     case kRemoved: return G.html_red_color;
     case kEqual: return G.html_green_color;

@@ -62,7 +62,7 @@ bool ReadWholeLine(LineReader& reader, std::string& line, bool& at_end,
   }
 }
 
-int LoadFailure(Globals& G, const char* path, const std::string& why) {
+int LoadFailure(ReportSink& G, const char* path, const std::string& why) {
   OutError(G, {std::string("Loading Workfile: ") + path, why},
            {.blank_before = false});
   return 0;

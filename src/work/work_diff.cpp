@@ -65,7 +65,7 @@ NodeData Matched(const NodeData& ancestor, const NodeData& latest) {
 }
 
 // Adds a difference record in name order; false after the memory message.
-bool Store(NodeData record, Llist<NodeData>& diff, Globals& G) {
+bool Store(NodeData record, Llist<NodeData>& diff, ReportSink& G) {
   if (AddListNode(1, std::move(record), diff) != 0) return true;
   OutMemoryError(G, ENOMEM);
   return false;
@@ -112,7 +112,7 @@ void DiffDataHeader(Globals& G) {
 }
 
 void MatchWorkLists(Llist<NodeData>& ancestor, Llist<NodeData>& latest,
-                    Llist<NodeData>& diff, WorkSums& totals, Globals& G) {
+                    Llist<NodeData>& diff, WorkSums& totals, ReportSink& G) {
   // Both lists are in name order: one walk pairs each ancestor record with
   // the next unpaired latest record of the same name.
   auto next = latest.begin();

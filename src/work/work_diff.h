@@ -69,7 +69,7 @@ void DiffDataHeader(Globals& G);
 // marked kMatched. Stops with a memory message when a record cannot be
 // stored.
 void MatchWorkLists(Llist<NodeData>& ancestor, Llist<NodeData>& latest,
-                    Llist<NodeData>& diff, WorkSums& totals, Globals& G);
+                    Llist<NodeData>& diff, WorkSums& totals, ReportSink& G);
 
 // The column header, then the matching.
 void DiffWorkLists(Llist<NodeData>& ancestor, Llist<NodeData>& latest,

@@ -14,7 +14,7 @@ namespace {
 
 // Closes the work file; false, with the reason in `error`, when any of its
 // text may not have reached the file.
-bool CloseWorkFile(Globals& G, int& error) {
+bool CloseWorkFile(RunTotals& G, int& error) {
   FILE* f = G.work_file.release();
   error = 0;
   if (fflush(f) != 0) error = errno;
@@ -51,7 +51,7 @@ void CreateFileError(Globals& G, int error) {
 
 }  // namespace
 
-std::string WorkFileTarget(const Globals& G, time_t now) {
+std::string WorkFileTarget(const RunSettings& G, time_t now) {
   if (G.work_file_name != kStandingWorkFile) return G.work_file_name;
   const std::string dated = DatedWorkFileName(now);
   return dated.empty() ? dated : InWorkPath(dated, G);
