@@ -147,7 +147,7 @@ void Apply(const Setting& s, const std::string& value, Globals& G) {
 
 // The keys whose rules fit no table row: the notice switches, the key
 // string, the listing header and the page-break switch.
-bool ApplySpecial(std::string_view key, const std::string& value, Globals& G) {
+bool ApplySpecial(std::string_view key, const std::string& value, RunSettings& G) {
   const char first = value.empty() ? '\0' : value[0];
   static constexpr std::string_view kNotice = "quality notice ";
   if (key.size() > kNotice.size() &&
