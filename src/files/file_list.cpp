@@ -41,7 +41,7 @@ bool ForEachWord(const std::string& text, const char* separators, Word word) {
 bool IsHeader(const char* dot) { return dot[1] == 'h' || dot[1] == 'H'; }
 
 void AddFile(const std::string& name, const char* dot, Llist<NameData>& headers,
-             Llist<NameData>& sources, Globals& G) {
+             Llist<NameData>& sources, ReportSink& G) {
   Llist<NameData>& list = IsHeader(dot) ? headers : sources;
   if (AddNameNode(name, "", 0, list, 0) == 0) {
     OutMemoryError(G, ENOMEM);
@@ -65,7 +65,7 @@ void AddOperand(const std::string& name, bool check_output_name,
 }
 
 // A directory that cannot be walked: why, and its name.
-void OpenDirError(const char* why, const std::string& dir, Globals& G) {
+void OpenDirError(const char* why, const std::string& dir, ReportSink& G) {
   OutError(G, {std::string(why) + " : " + dir},
            {.label = "Open Dir Error", .blank_before = false});
 }
@@ -193,7 +193,7 @@ int WalkDir(const std::string& dir, const std::string& extensions,
 
 }  // namespace
 
-int valid_ext(const char* ext, const char* list, int case_blind, Globals& G) {
+int valid_ext(const char* ext, const char* list, int case_blind, const RunSettings& G) {
   if (ext == nullptr || list == nullptr) return 0;
   if (!G.validate_extensions) return 1;
   const std::string_view wanted(ext);
@@ -248,6 +248,6 @@ int BuildFileList(int first_operand, Globals& G) {
   return G.file_list.count();
 }
 
-void FileShow(const NameData& file, Globals& G) {
+void FileShow(const NameData& file, ReportSink& G) {
   Out(G, "%s\n", file.name.c_str());
 }

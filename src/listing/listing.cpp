@@ -12,7 +12,7 @@
 
 double Ceil(double value) { return std::ceil(value); }
 
-void SetLeftMargin(Globals& G) {
+void SetLeftMargin(RunSettings& G) {
   if (G.left_margin > 0) {
     G.left_margin_text.append(static_cast<size_t>(G.left_margin), ' ');
   }

@@ -9,7 +9,7 @@
 #include "base/globals.h"
 
 // Appends left_margin blanks to the margin text.
-void SetLeftMargin(Globals& G);
+void SetLeftMargin(RunSettings& G);
 // Builds the page rules and the centred title line; a title wider than the
 // line ends the run (ExitRequest 1).
 void SetBars(Globals& G);
