@@ -28,7 +28,7 @@ bool Readable(const std::string& path) {
 
 }  // namespace
 
-void LoadProgPath(const std::string& program_name, Globals& G) {
+void LoadProgPath(const std::string& program_name, RunSettings& G) {
   if (!G.program_dir.empty()) return;
   const size_t slash = program_name.rfind('/');
   if (slash != std::string::npos) G.program_dir = program_name.substr(0, slash + 1);
@@ -91,7 +91,7 @@ std::string IsInSystemPath(const std::string& path_list,
   return std::string();
 }
 
-std::string GetProgFile(const std::string& file, Globals& G) {
+std::string GetProgFile(const std::string& file, const RunSettings& G) {
   std::string located = IsInPathLocation(G.program_dir, "klv.cfg");
   if (located.empty()) located = IsInPathLocation(G.klv_home, "klv.cfg");
   if (located.empty()) located = IsInSystemPath(G.system_path, "klv.cfg");
@@ -101,7 +101,7 @@ std::string GetProgFile(const std::string& file, Globals& G) {
   return dir + file;
 }
 
-bool NoteDefaultsInUse(const Globals& G, FILE* to) {
+bool NoteDefaultsInUse(RunSettings& G, FILE* to) {
   std::string missing;
   for (const std::string* path : {&G.config_file_path, &G.macro_file_path}) {
     if (Readable(*path)) continue;
