@@ -120,11 +120,11 @@ bool NoteDefaultsInUse(RunSettings& G, FILE* to) {
   return true;
 }
 
-void ShowStartupTrace(Globals& G) {
-  Out(G, "main\n");
-  Out(G, "Prog Path   = %s\n", G.program_dir.c_str());
-  Out(G, "Macro File  = %s\n", G.macro_file_path.c_str());
-  Out(G, "KLV Home    = %s\n", G.klv_home.c_str());
-  Out(G, "System Path = %s\n", G.system_path.c_str());
-  WaitKey(G);
+void ShowStartupTrace(ReportSink& out, const RunSettings& G) {
+  Out(out, "main\n");
+  Out(out, "Prog Path   = %s\n", G.program_dir.c_str());
+  Out(out, "Macro File  = %s\n", G.macro_file_path.c_str());
+  Out(out, "KLV Home    = %s\n", G.klv_home.c_str());
+  Out(out, "System Path = %s\n", G.system_path.c_str());
+  WaitKey(out);
 }

@@ -32,6 +32,6 @@ std::string GetProgFile(const std::string& file, const RunSettings& G);
 bool NoteDefaultsInUse(RunSettings& G, FILE* to = stderr);
 
 // The start-up trace written when KLVDEBUG is set.
-void ShowStartupTrace(Globals& G);
+void ShowStartupTrace(ReportSink& out, const RunSettings& G);
 
 #endif  // KLV_DRIVER_ENVIRONMENT_H_

@@ -18,7 +18,7 @@ int insert_csv_data(int n, int title, Globals& G);
 std::vector<int> CsvReportFields(const RunSettings& G);
 
 // The report's title line.
-void CsvReportTitleLine(Globals& G);
+void CsvReportTitleLine(ReportSink& out, const RunSettings& G);
 // The current file's line.
 // Requires: the file's last line was parsed and its notices counted.
 void CsvReportFileLine(Globals& G);

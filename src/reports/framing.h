@@ -31,10 +31,10 @@ void ShowStateLine(ReportSink& G, int line_number, const char* label);
 // The rule and "End of File" line after a file's report sections.
 void EndOfFileTrailer(const std::string& path, Globals& G);
 // "~~ Project Analysis For N Files ~~", centred.
-void ProjectTitle(Globals& G);
+void ProjectTitle(ReportSink& out, const Globals& G);
 
 // The CSV preamble of an automated run.
-void CSV_Header(Globals& G);
+void CSV_Header(ReportSink& out, const RunSettings& G);
 
 // The project reports selected for a totals-only run, in their fixed order.
 void ShowTotalReport(Globals& G);

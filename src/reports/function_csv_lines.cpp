@@ -19,10 +19,10 @@ void CSVSummaryFunctionLine(ReportSink& G, const std::string& name, int64_t loc,
       ll{cyclo + params + returns});
 }
 
-void CSVSummaryFunctionAvgLine(ReportSink& G, const std::string& name, double loc,
-                               double eloc, double lloc, double comments,
-                               double ratio, double lines, double params,
-                               double returns, double cyclo) {
+void CSVSummaryFunctionAvgLine(ReportSink& G, const std::string& name,
+                               double loc, double eloc, double lloc,
+                               double comments, double ratio, double lines,
+                               double params, double returns, double cyclo) {
   Out(G,
       "f(),%s,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f\n",
       name.c_str(), loc, eloc, lloc, comments, ratio, lines, params, returns,
