@@ -32,7 +32,7 @@ struct ApartFile {
   time_t file_mtime = 0;
   ApartLog log;        // what it asked, its progress text and CSV rows
   RunTotals results;   // its counters, records and notices
-  std::string text;       // its report text
+  HeldText text;          // its report text
   std::string work_text;  // its work file lines
   // The macro names its scan got wrong: defined but not found, or found
   // but not defined.
@@ -182,7 +182,8 @@ void MergeApart(ApartFile& done, Globals& G) {
   G.file_size = done.file_size;
   G.file_mtime = done.file_mtime;
   ShowProgress(G, done.log.progress);
-  OutText(G, done.text);
+  OutText(G, done.text.text());
+  GiveTextRoom(std::move(done.text.room));
   G.files_processed += W.files_processed;
   G.run_failures += W.run_failures;
   AddCounters(G.totals, W.totals);
@@ -254,6 +255,9 @@ struct Schedule {
   size_t merge_waits_for = SIZE_MAX;  // the file the merge waits for
   int workers_waiting = 0;
   bool stop = false;
+  // Files merged, left for the workers to free: most of their memory
+  // comes from the worker's own allocation arena.
+  std::vector<std::unique_ptr<ApartFile>> merged_files;
 
   explicit Schedule(size_t count) : slots(count), ready(count, 0) {}
   bool CanClaim() const { return next < slots.size() && next < merged + window; }
@@ -293,6 +297,7 @@ void ProcessFilesParallel(Globals& G) {
   schedule.window = static_cast<size_t>(threads) * 8;
   auto analyse = [&] {
     Analyst analyst(settings, output);
+    std::vector<std::unique_ptr<ApartFile>> to_free;
     for (;;) {
       size_t k;
       {
@@ -305,7 +310,9 @@ void ProcessFilesParallel(Globals& G) {
         }
         if (schedule.stop || schedule.next >= count) return;
         k = schedule.next++;
+        to_free.swap(schedule.merged_files);
       }
+      to_free.clear();
       std::unique_ptr<ApartFile> done =
           AnalyseApart(names[k], k, analyst, work_file, defines);
       std::lock_guard<std::mutex> lock(schedule.mutex);
@@ -330,6 +337,10 @@ void ProcessFilesParallel(Globals& G) {
   try {
     Analyst analyst(settings, output);
     ScanMissSet misses;
+    // The run's macro names are wanted only by a file analysed again on
+    // this thread; the names of the files merged since the last such file
+    // are added to them just before it.
+    std::vector<MacroNames> unadded_macros;
     for (size_t k = 0; k < count; ++k) {
       std::unique_ptr<ApartFile> done;
       for (;;) {
@@ -354,19 +365,27 @@ void ProcessFilesParallel(Globals& G) {
       if (Mergeable(*done, misses, G)) {
         MergeApart(*done, G);
         misses.Add(done->scan_misses);
+        unadded_macros.push_back(std::move(done->results.macro_list));
       } else {
         // Analysed again here, against the run as it now stands: exactly
         // the serial run's analysis of the file.
+        for (const MacroNames& names : unadded_macros) {
+          AddMacroNames(names, G);
+        }
+        unadded_macros.clear();
         const size_t defined_before = G.macro_list.size();
         AnalyseListedFile(names[k], G);
         misses.Add(ScanMisses(defines.found[k].macros, G.macro_list,
                               defined_before));
       }
-      done.reset();
       std::lock_guard<std::mutex> lock(schedule.mutex);
+      schedule.merged_files.push_back(std::move(done));
       schedule.merged = k + 1;
       if (schedule.workers_waiting > 0) schedule.window_open.notify_all();
     }
+    // Nothing reads the run's macro names after the last file; they are
+    // completed all the same, so that the run's record is whole.
+    for (const MacroNames& names : unadded_macros) AddMacroNames(names, G);
   } catch (...) {
     stop_all();
     throw;
