@@ -7,27 +7,20 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 #include "base/format.h"
 
 namespace {
 
-// Report text not yet handed to its stream: the first `used` bytes of
-// `text` (the rest is room for more). Reports are written in many small
-// pieces; collecting them here and handing them over in large blocks keeps
-// the stream's per-call cost out of every line.
-struct PendingReport {
-  std::string text;
-  size_t used = 0;
-  FILE* stream = nullptr;
-  bool terminal = false;  // the stream is a terminal: written at once
-  bool held = false;      // kept back until ReleaseOutput
-  int error = 0;          // the first failed hand-over's errno
-};
-
-// Each thread keeps its own: the analysis threads of a parallel run hold
-// back the report text of the file they analyse (HoldOutput) and hand it
-// to the merge step (TakeHeldOutput); only the main thread writes.
+// Report text not yet handed to its stream. Reports are written in many
+// small pieces; collecting them here and handing them over in large blocks
+// keeps the stream's per-call cost out of every line. Each thread keeps its
+// own: a file analysed apart in a parallel run keeps its report text apart
+// (ApartOutput) and hands it to the merge step; only the main thread
+// writes.
 thread_local PendingReport pending;
 
 constexpr size_t kHandOver = 1 << 16;
@@ -107,6 +100,60 @@ std::string TakeHeldOutput() {
   std::string text(p.text.data(), p.used);
   p.used = 0;
   return text;
+}
+
+namespace {
+
+// Spare report text buffers, handed back by the thread that writes report
+// text out to the threads that write it apart: growing a fresh buffer for
+// every file costs more than the analysis of a small one.
+struct TextRooms {
+  std::mutex mutex;
+  std::vector<std::string> spare;
+};
+TextRooms text_rooms;
+
+bool RoomIsSmaller(const std::string& a, const std::string& b) {
+  return a.size() < b.size();
+}
+
+}  // namespace
+
+void GiveTextRoom(std::string room) {
+  if (room.capacity() < 4096) return;  // nothing worth keeping
+  std::lock_guard<std::mutex> lock(text_rooms.mutex);
+  if (text_rooms.spare.size() >= 256) return;
+  text_rooms.spare.push_back(std::move(room));
+  std::push_heap(text_rooms.spare.begin(), text_rooms.spare.end(),
+                 RoomIsSmaller);
+}
+
+ApartOutput::ApartOutput(FILE* stream) {
+  std::swap(saved_, pending);
+  {
+    std::lock_guard<std::mutex> lock(text_rooms.mutex);
+    if (!text_rooms.spare.empty()) {
+      // The largest: a file's text then seldom outgrows its buffer.
+      std::pop_heap(text_rooms.spare.begin(), text_rooms.spare.end(),
+                    RoomIsSmaller);
+      pending.text = std::move(text_rooms.spare.back());
+      text_rooms.spare.pop_back();
+    }
+  }
+  pending.stream = stream;
+  pending.held = true;
+}
+
+ApartOutput::~ApartOutput() {
+  GiveTextRoom(std::move(pending.text));
+  std::swap(saved_, pending);
+}
+
+HeldText ApartOutput::Take() {
+  HeldText held{std::move(pending.text), pending.used};
+  pending.text = std::string();
+  pending.used = 0;
+  return held;
 }
 
 int TakeOutputError() {

@@ -31,9 +31,48 @@ void HoldOutput();
 void ReleaseOutput(FILE* stream);
 // Whether report text is being kept back.
 bool OutputHeld();
-// The text kept back on this thread so far, which is forgotten: the report
-// text of a file analysed apart in a parallel run.
+// The text kept back on this thread so far, which is forgotten.
 std::string TakeHeldOutput();
+
+// The report text this thread has not yet handed to its stream, and how it
+// hands it over.
+struct PendingReport {
+  std::string text;  // the first `used` bytes; the rest is room for more
+  size_t used = 0;
+  FILE* stream = nullptr;
+  bool terminal = false;  // the stream is a terminal: written at once
+  bool held = false;      // kept back until ReleaseOutput
+  int error = 0;          // the first failed hand-over's errno
+};
+
+// Report text kept apart: the first `used` bytes of `room`.
+struct HeldText {
+  std::string room;
+  size_t used = 0;
+  std::string_view text() const { return std::string_view(room).substr(0, used); }
+};
+
+// Hands a report text buffer that has been written out back for reuse by
+// ApartOutput.
+void GiveTextRoom(std::string room);
+
+// Keeps the report text this thread writes while it lives apart from the
+// text the thread has waiting for its stream: the report text of a file
+// analysed apart in a parallel run, on a worker or on the main thread.
+class ApartOutput {
+ public:
+  // `stream` is the run's output stream, where the text will go.
+  explicit ApartOutput(FILE* stream);
+  ~ApartOutput();
+  ApartOutput(const ApartOutput&) = delete;
+  ApartOutput& operator=(const ApartOutput&) = delete;
+  // The text kept apart so far, which is forgotten. Hand its room back
+  // with GiveTextRoom once it is written.
+  HeldText Take();
+
+ private:
+  PendingReport saved_;  // the thread's own, put back at the end
+};
 // The first error met handing report text to a stream since the last call
 // (an errno value; 0 when every write succeeded), and forgets it.
 int TakeOutputError();
