@@ -1,5 +1,7 @@
 #include "driver/parallel_run.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <condition_variable>
 #include <cstdio>
@@ -250,6 +252,11 @@ bool ParallelRunWanted(const Globals& G) {
 }
 
 void ProcessFilesParallel(Globals& G) {
+  // A file's records are allocated on the thread that analyses it and
+  // freed on another: memory that is kept for reuse rather than handed
+  // back to the system spares the page faults of fetching it again.
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
   std::vector<std::string> names;
   for (const NameData& entry : G.file_list) names.push_back(entry.name);
   const size_t count = names.size();
