@@ -19,7 +19,7 @@ lists     0   0
 base      14   2
 notices   109   0
 tree      7   0
-reports   87   26
+reports   91   26
 work      10   0
 config    12   0
 files     4   1
