@@ -701,7 +701,7 @@ struct Globals : RunSettings, ReportSink, FileWork, RunTotals {};
 // Sets the defaults of a run; the output goes to standard output.
 void Init_Globals(Globals& G);
 // Clears the per-file counters and parser state after a file is analysed.
-void ResetState(Globals& G);
+void ResetState(FileWork& G);
 // Adds every counter of `from` to `into`, each stopping at the largest
 // 32-bit value.
 void AddCounters(FileMetrics& into, const FileMetrics& from);
