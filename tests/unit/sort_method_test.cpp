@@ -2,13 +2,12 @@
 // automated (CSV) mode.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "base/globals.h"
 #include "reports/sort_method.h"
 #include "base/output.h"
+#include "output_capture.h"
 
 namespace {
 
@@ -18,16 +17,7 @@ std::string SortLine(int key, int html, int automated) {
   G.sort_key = key;
   G.html_flag = html;
   G.automated_mode = automated;
-  char* buf = nullptr;
-  size_t len = 0;
-  G.output = open_memstream(&buf, &len);
-  ShowSortMethod(G);
-  FlushOutput();
-  fclose(G.output);
-  G.output = stdout;
-  std::string text(buf, len);
-  free(buf);
-  return text;
+  return Capture(G, [](Globals& g) { ShowSortMethod(g); });
 }
 
 TEST(ShowSortMethod, TextTitlesAreCentredAboutColumnThirtyEight) {
