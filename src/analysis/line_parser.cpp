@@ -478,6 +478,8 @@ class LineScanner {
           Visible(i);
           f_.is_code = true;
           return Code(i);
+        case kCodeTab:
+          return i + TabRun(i);
         default:
           return Slow(i);
       }
@@ -490,27 +492,48 @@ class LineScanner {
         : in_string_ ? kCharClasses.string
                      : kCharClasses.chars;
     int blanks = 0;
+    int tabs = 0;
     int last_visible = -1;
     int j = i;
     for (uint8_t kind; (kind = table[static_cast<unsigned char>(line_[j])]) !=
                        kQuietStop;
          ++j) {
-      if (kind == kQuietBlank) {
+      if (kind == kQuietVisible) {
+        last_visible = j;
+      } else if (kind == kQuietBlank) {
         ++blanks;
       } else {
-        last_visible = j;
+        ++tabs;
       }
     }
     if (j == i) return Slow(i);
     if (f_.is_blank && last_visible >= 0) {
       int first = i;
-      while (line_[first] == ' ') ++first;
+      while (IsBlankOrTab(line_[first])) ++first;
       Visible(first);
     }
     if (blanks > 0) Bump(M_.spaces, blanks);
+    // Nothing else in the run raises a notice, so its TABs raise theirs
+    // together.
+    if (tabs > 0) TabNotices(tabs);
     if (last_visible >= 0) f_.last_nonblank = line_[last_visible];
     if (Collecting()) extract_.append(line_ + i, static_cast<size_t>(j - i));
     return j;
+  }
+
+  // TABs each widen the line by the TAB width and raise their own notice.
+  void TabNotices(int tabs) {
+    Bump(M_.spaces, int64_t{G_.tab_width} * tabs);
+    EmitTabNotice(s_.number, G_, tabs);
+  }
+
+  // The run of TABs at i, taken at once; returns its length.
+  int TabRun(int i) {
+    int last = i;
+    while (line_[last + 1] == '\t') ++last;
+    const int run = last - i + 1;
+    TabNotices(run);
+    return run;
   }
 
   // The general rules for the character at i; returns the next index.
@@ -528,17 +551,11 @@ class LineScanner {
     bool code = false;
     switch (c) {
       case '\t': {
-        // A run of TABs at once: each widens the line by the TAB width and
-        // raises its own notice.
-        int last = i;
-        while (line_[last + 1] == '\t') ++last;
-        const int run = last - i + 1;
+        const int run = TabRun(i);
         if (run > 1 && Collecting()) {
           extract_.append(static_cast<size_t>(run - 1), '\t');
         }
-        Bump(M_.spaces, int64_t{G_.tab_width} * run);
-        EmitTabNotice(s_.number, G_, run);
-        return last + 1;
+        return i + run;
       }
       case ' ': {
         const int last = BlankRunEnd(line_, i);

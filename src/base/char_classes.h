@@ -8,16 +8,17 @@
 
 // Classes of a character in code (outside comments and literals).
 enum CodeClass : uint8_t {
-  kCodeSpecial,  // TAB, quotes, '/', '*', control characters, bytes >= 128
+  kCodeSpecial,  // quotes, '/', '*', control characters, bytes >= 128
   kCodeBlank,    // ' '
+  kCodeTab,      // TAB
   kCodeWord,     // letters, digits
   kCodeKeyword,  // '_' and the letters that begin a known word
   kCodePunct,    // any other visible character
 };
 
 // Inside a comment or literal: 0 needs handling of its own, 1 is a visible
-// character that changes nothing, 2 a blank.
-enum QuietClass : uint8_t { kQuietStop, kQuietVisible, kQuietBlank };
+// character that changes nothing, 2 a blank, 3 a TAB.
+enum QuietClass : uint8_t { kQuietStop, kQuietVisible, kQuietBlank, kQuietTab };
 
 struct CharClasses {
   std::array<uint8_t, 256> code{};
@@ -45,6 +46,8 @@ constexpr CharClasses MakeCharClasses() {
   }
   t.code[' '] = kCodeBlank;
   t.comment[' '] = t.string[' '] = t.chars[' '] = kQuietBlank;
+  t.code['\t'] = kCodeTab;
+  t.comment['\t'] = t.string['\t'] = t.chars['\t'] = kQuietTab;
   return t;
 }
 

@@ -47,6 +47,17 @@ bool RecordNoticeAt(int n, const std::string& file, int line, Globals& G,
   return false;
 }
 
+bool CountNotices(int n, int times, Globals& G) {
+  if (G.keep_figures || (G.notice_flag && !G.totals_flag) ||
+      G.notice_list_flag) {
+    return false;
+  }
+  if (n < 1 || n > 45 || G.notice_enabled[n] == 0) return true;
+  Bump(G.metrics.notice_count, times);
+  Bump(G.notice_type_count[n], times);
+  return true;
+}
+
 bool RecordNotice(int n, int line, Globals& G) {
   return RecordNoticeAt(n, G.file_name, line, G);
 }

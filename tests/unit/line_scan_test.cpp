@@ -111,7 +111,11 @@ TEST(FastPaths, GiveTheAnalysisOfTheGeneralRules) {
       "#  define M(x) do { x++; } while (0)\n"
       "for (i = 0; i < n; ++i) { case 1: /* fall through */ break; }\n"
       "    \t  \n"
-      "   */ x = 1;\n";
+      "   */ x = 1;\n"
+      "\t\t/*\tTABs\t\tin a comment \t*/\tx = \"\t\";\t// \t\n"
+      "/* a comment line\n"
+      "\t \t * going on\t\n"
+      "\t */\n";
   for (int language = 0; language < 3; ++language) {
     for (bool extract : {false, true}) {
       EXPECT_EQ(Analyse(tricky, true, language, extract),
