@@ -13,6 +13,10 @@
 // notices then follow.
 void RecogniseWord(const char* line, int& i, int line_number, Globals& G);
 
+// False when no known word can begin a run of `length` name characters
+// that starts with `first`: RecogniseWord would pass over it.
+bool MayBeWord(unsigned char first, int length);
+
 // Called for every code character before its own handling: when a control
 // statement's body was expected on an earlier line without a brace, the
 // rest of this line must hold a '{'.

@@ -463,15 +463,14 @@ class LineScanner {
           // No character after a word's first can begin a keyword.
           Visible(i);
           f_.is_code = true;
-          f_.last_nonblank = line_[i];
-          CodeWordCharacter(s_, i, kCharClasses.code[u] == kCodeKeyword, G_);
           // The line end at n_ (LF, CR or terminator) ends every run.
           int j = i + 1;
           while (IsWordClass(
               kCharClasses.code[static_cast<unsigned char>(line_[j])])) {
             ++j;
           }
-          if (j > i + 1) f_.last_nonblank = line_[j - 1];
+          f_.last_nonblank = line_[j - 1];
+          CodeWordCharacter(s_, i, MayBeWord(u, j - i), G_);
           return j;
         }
         case kCodePunct:
@@ -493,30 +492,35 @@ class LineScanner {
                      : kCharClasses.chars;
     int blanks = 0;
     int tabs = 0;
-    int last_visible = -1;
+    int last_shown = -1;  // the last character that is no blank or TAB
+    bool visible = false;
     int j = i;
-    for (uint8_t kind; (kind = table[static_cast<unsigned char>(line_[j])]) !=
-                       kQuietStop;
-         ++j) {
-      if (kind == kQuietVisible) {
-        last_visible = j;
-      } else if (kind == kQuietBlank) {
-        ++blanks;
-      } else {
-        ++tabs;
+    for (;; ++j) {
+      const uint8_t kind = table[static_cast<unsigned char>(line_[j])];
+      if (kind == kQuietStop) {
+        // In a C comment a '*' that closes nothing is text.
+        if (line_[j] != '*' || !in_c_comment_ || line_[j + 1] == '/') break;
+        last_shown = j;
+        visible = true;
+        continue;
       }
+      // Counted without branches: blanks and words alternate.
+      blanks += kind == kQuietBlank;
+      tabs += kind == kQuietTab;
+      last_shown = kind >= kQuietOther ? j : last_shown;
+      visible |= kind == kQuietVisible;
     }
     if (j == i) return Slow(i);
-    if (f_.is_blank && last_visible >= 0) {
+    if (f_.is_blank && visible) {
       int first = i;
-      while (IsBlankOrTab(line_[first])) ++first;
+      while (static_cast<signed char>(line_[first]) <= 32) ++first;
       Visible(first);
     }
     if (blanks > 0) Bump(M_.spaces, blanks);
     // Nothing else in the run raises a notice, so its TABs raise theirs
     // together.
     if (tabs > 0) TabNotices(tabs);
-    if (last_visible >= 0) f_.last_nonblank = line_[last_visible];
+    if (last_shown >= 0) f_.last_nonblank = line_[last_shown];
     if (Collecting()) extract_.append(line_ + i, static_cast<size_t>(j - i));
     return j;
   }

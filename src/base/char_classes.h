@@ -16,9 +16,17 @@ enum CodeClass : uint8_t {
   kCodePunct,    // any other visible character
 };
 
-// Inside a comment or literal: 0 needs handling of its own, 1 is a visible
-// character that changes nothing, 2 a blank, 3 a TAB.
-enum QuietClass : uint8_t { kQuietStop, kQuietVisible, kQuietBlank, kQuietTab };
+// Inside a comment or literal: a character that needs handling of its own,
+// a blank, a TAB, a control character or byte of 128 and above (no visible
+// character, yet the last of the line), or a visible character that changes
+// nothing.
+enum QuietClass : uint8_t {
+  kQuietStop,
+  kQuietBlank,
+  kQuietTab,
+  kQuietOther,
+  kQuietVisible,
+};
 
 struct CharClasses {
   std::array<uint8_t, 256> code{};
@@ -29,6 +37,13 @@ struct CharClasses {
 
 constexpr CharClasses MakeCharClasses() {
   CharClasses t;
+  for (int c = 1; c < 256; ++c) {
+    if (c < 32 || c >= 128) {
+      t.comment[c] = t.string[c] = t.chars[c] = kQuietOther;
+    }
+  }
+  t.comment['\n'] = t.string['\n'] = t.chars['\n'] = kQuietStop;
+  t.comment['\r'] = t.string['\r'] = t.chars['\r'] = kQuietStop;
   for (int c = 33; c < 128; ++c) {
     const bool word = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
                       (c >= '0' && c <= '9') || c == '_';

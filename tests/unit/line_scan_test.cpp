@@ -72,9 +72,10 @@ TEST(Extraction, EscapesHtmlInHtmlMode) {
 
 // Everything the analysis of `text` leaves behind, as one comparable text.
 std::string Analyse(const std::string& text, bool fast, int language,
-                    bool extract) {
+                    bool extract, bool html = false) {
   SetLineScanFastPaths(fast);
   CapturedRun run;
+  run.G.html_flag = html;
   run.G.parse.c_file = language == 0;
   run.G.parse.cpp_file = language == 1;
   run.G.parse.java_file = language == 2;
@@ -115,11 +116,19 @@ TEST(FastPaths, GiveTheAnalysisOfTheGeneralRules) {
       "\t\t/*\tTABs\t\tin a comment \t*/\tx = \"\t\";\t// \t\n"
       "/* a comment line\n"
       "\t \t * going on\t\n"
-      "\t */\n";
+      "\t */\n"
+      "\t/** a * star ** or two \x01\x1b\xe2\x80\x94 dash\t*\n"
+      "  \x02\t\xc3\xa9 *** \x7f */ y = 2; /*\x03*/\n"
+      "s = \"\t\x04 * \xc3\xa9\"; c = '\x05';\n"
+      "statically templates operatornew constexpr const_cast _exit(0)\n"
+      "x=reinterpret_cast<int>(y); if(z)return;else do_it(); while_not;\n"
+      "a_very_long_name_of_more_than_thirty_one_characters = static_x;\n";
   for (int language = 0; language < 3; ++language) {
     for (bool extract : {false, true}) {
-      EXPECT_EQ(Analyse(tricky, true, language, extract),
-                Analyse(tricky, false, language, extract));
+      for (bool html : {false, true}) {
+        EXPECT_EQ(Analyse(tricky, true, language, extract, html),
+                  Analyse(tricky, false, language, extract, html));
+      }
     }
   }
   const std::filesystem::path examples =
