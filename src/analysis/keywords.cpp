@@ -308,7 +308,11 @@ constexpr std::array<uint32_t, 256> MakeWordLengths() {
   return lengths;
 }
 
-constexpr std::array<uint32_t, 256> kWordLengths = MakeWordLengths();
+}  // namespace
+
+extern const std::array<uint32_t, 256> kWordLengths = MakeWordLengths();
+
+namespace {
 
 // The characters after the first letter equal the rest of the word; the
 // comparison stops at the first difference, so never passes the line's end.
@@ -603,10 +607,6 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
 }
 
 }  // namespace
-
-bool MayBeWord(unsigned char first, int length) {
-  return ((kWordLengths[first] >> (length < 31 ? length : 31)) & 1) != 0;
-}
 
 void RecogniseWord(const char* line, int& i, int line_number, Globals& G) {
   const unsigned char first = static_cast<unsigned char>(line[i]);

@@ -17,8 +17,21 @@ bool LineReader::Fill() {
 }
 
 bool LineReader::Next(std::string& line, bool& at_end) {
-  line.clear();
   at_end = false;
+  // Most lines lie whole in the buffer: one search and one copy.
+  if (pos_ < len_) {
+    const char* start = buffer_.get() + pos_;
+    const size_t avail = len_ - pos_;
+    const size_t span = avail < kMaxPiece ? avail : kMaxPiece;
+    if (const void* nl = memchr(start, '\n', span); nl != nullptr) {
+      const size_t take =
+          static_cast<size_t>(static_cast<const char*>(nl) - start) + 1;
+      line.assign(start, take);
+      pos_ += take;
+      return true;
+    }
+  }
+  line.clear();
   while (line.size() < kMaxPiece) {
     if (pos_ == len_ && !Fill()) {
       at_end = true;
