@@ -183,7 +183,7 @@ void CodeWordCharacter(const LineScan& s, int& i, bool may_be_keyword,
   if (may_be_keyword) RecogniseWord(s.line, i, s.number, G);
 }
 
-bool IsWordClass(uint8_t code_class) {
+bool IsNameClass(uint8_t code_class) {
   return code_class == kCodeWord || code_class == kCodeKeyword;
 }
 
@@ -465,7 +465,7 @@ class LineScanner {
           f_.is_code = true;
           // The line end at n_ (LF, CR or terminator) ends every run.
           int j = i + 1;
-          while (IsWordClass(
+          while (IsNameClass(
               kCharClasses.code[static_cast<unsigned char>(line_[j])])) {
             ++j;
           }
@@ -702,20 +702,26 @@ class LineScanner {
 void SetLineScanFastPaths(bool on) { LineScanner::fast_paths_enabled = on; }
 
 void ParseLine(const char* line, int line_number, Globals& G) {
-  FileState& P = G.parse;
-  FileMetrics& M = G.metrics;
   if (line == nullptr) {
+    FileState& P = G.parse;
     P.comment_run_open = 0;
     P.comment_run_lines = 0;
     return;
   }
+  ParseLine(std::string_view(line), line_number, G);
+}
+
+void ParseLine(std::string_view text, int line_number, Globals& G) {
+  FileState& P = G.parse;
+  FileMetrics& M = G.metrics;
+  const char* const line = text.data();
 
   // Line intake.
   if (P.first_line) {
     P.comment_run_open = 1;
     P.first_line = 0;
   }
-  const size_t length = strlen(line);
+  const size_t length = text.size();
   int n = static_cast<int>(length);
   if (n > 0 && (line[n - 1] == '\r' || line[n - 1] == '\n')) --n;
   if (n > 0 && (line[n - 1] == '\r' || line[n - 1] == '\n')) --n;

@@ -3,11 +3,17 @@
 #ifndef KLV_ANALYSIS_LINE_PARSER_H_
 #define KLV_ANALYSIS_LINE_PARSER_H_
 
+#include <string_view>
+
 #include "base/globals.h"
 
 // Parses one line as read (with its line end, NUL-terminated, at most 4,094
 // characters). A null line only closes the open comment run.
 void ParseLine(const char* line, int line_number, Globals& G);
+
+// The same for a line whose length is known: `line` holds no NUL and a
+// terminator follows it.
+void ParseLine(std::string_view line, int line_number, Globals& G);
 
 // The line scan takes runs of characters that only need bookkeeping in one
 // step. Switching that off leaves every character to the general rules, so

@@ -4,7 +4,9 @@
 #define KLV_BASE_CHAR_CLASSES_H_
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 // Classes of a character in code (outside comments and literals).
 enum CodeClass : uint8_t {
@@ -67,5 +69,33 @@ constexpr CharClasses MakeCharClasses() {
 }
 
 inline constexpr CharClasses kCharClasses = MakeCharClasses();
+
+// Eight characters at a time: each byte's test lands in its high bit.
+namespace bytes8 {
+
+inline constexpr uint64_t kOnes = 0x0101010101010101u;
+inline constexpr uint64_t kHigh = 0x8080808080808080u;
+inline constexpr uint64_t kLow7 = 0x7f7f7f7f7f7f7f7fu;
+
+// The eight bytes at p, the first in the lowest byte.
+inline uint64_t Load(const char* p) {
+  uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  if constexpr (std::endian::native == std::endian::big) {
+    v = __builtin_bswap64(v);
+  }
+  return v;
+}
+
+// The bytes of x equal to c.
+inline uint64_t Equal(uint64_t x, unsigned char c) {
+  const uint64_t v = x ^ (kOnes * c);
+  return ~(((v & kLow7) + kLow7) | v | kLow7);
+}
+
+// The index of the first byte marked in `marks` (not 0).
+inline int First(uint64_t marks) { return std::countr_zero(marks) / 8; }
+
+}  // namespace bytes8
 
 #endif  // KLV_BASE_CHAR_CLASSES_H_
