@@ -23,6 +23,7 @@
 #include "lists/llist.h"
 #include "lists/macro_names.h"
 #include "lists/name_data.h"
+#include "lists/name_filter.h"
 #include "lists/node_data.h"
 #include "base/tree_node.h"
 
@@ -553,17 +554,20 @@ struct ReportSink {
 // A file analysed apart from the run, on a thread of a parallel run. The
 // run's accumulated names (macro, class, interface and namespace names) are
 // not at hand there: the file is given the names the scan before the run
-// found in the files before it, and logs every answer it was given, so the
-// merge step can check each one against the run before taking the file's
-// results. It also keeps the CSV file rows it would have added to the
-// run's statistics, to be added at the merge in the same order.
+// found in the files before it, and logs what it asked, so the merge step
+// can check the answers against the run before taking the file's results.
+// It also keeps the CSV file rows it would have added to the run's
+// statistics, to be added at the merge in the same order.
 struct ApartLog {
   bool active = false;
   size_t file_index = 0;
   const DefineIndex* macros_before = nullptr;
   const DefineIndex* namespaces_before = nullptr;
-  // Names the file had not defined itself, with the answer given.
-  std::vector<std::pair<std::string, bool>> macro_names;
+  // The macro names asked about that the file had not defined itself. The
+  // scan's answer to each is the run's unless the scan of an earlier file
+  // got that very name wrong, which the merge step knows.
+  NameFilter macro_names;
+  // Namespace names the file had not defined itself, with the answer given.
   std::vector<std::pair<std::string, bool>> namespace_names;
   // Class and interface names looked up and not found in the file's own
   // records.

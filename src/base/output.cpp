@@ -7,27 +7,18 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "base/format.h"
 
 namespace {
 
-// Report text not yet handed to its stream: the first `used` bytes of
-// `text` (the rest is room for more). Reports are written in many small
-// pieces; collecting them here and handing them over in large blocks keeps
-// the stream's per-call cost out of every line.
-struct PendingReport {
-  std::string text;
-  size_t used = 0;
-  FILE* stream = nullptr;
-  bool terminal = false;  // the stream is a terminal: written at once
-  bool held = false;      // kept back until ReleaseOutput
-  int error = 0;          // the first failed hand-over's errno
-};
-
-// Each thread keeps its own: the analysis threads of a parallel run hold
-// back the report text of the file they analyse (HoldOutput) and hand it
-// to the merge step (TakeHeldOutput); only the main thread writes.
+// Report text not yet handed to its stream. Reports are written in many
+// small pieces; collecting them here and handing them over in large blocks
+// keeps the stream's per-call cost out of every line. Each thread keeps its
+// own: a file analysed apart in a parallel run keeps its report text apart
+// (ApartOutput) and hands it to the merge step; only the main thread
+// writes.
 thread_local PendingReport pending;
 
 constexpr size_t kHandOver = 1 << 16;
@@ -108,6 +99,16 @@ std::string TakeHeldOutput() {
   p.used = 0;
   return text;
 }
+
+ApartOutput::ApartOutput(FILE* stream) {
+  std::swap(saved_, pending);
+  pending.stream = stream;
+  pending.held = true;
+}
+
+ApartOutput::~ApartOutput() { std::swap(saved_, pending); }
+
+std::string ApartOutput::Take() { return TakeHeldOutput(); }
 
 int TakeOutputError() {
   const int error = pending.error;

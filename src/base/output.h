@@ -31,9 +31,36 @@ void HoldOutput();
 void ReleaseOutput(FILE* stream);
 // Whether report text is being kept back.
 bool OutputHeld();
-// The text kept back on this thread so far, which is forgotten: the report
-// text of a file analysed apart in a parallel run.
+// The text kept back on this thread so far, which is forgotten.
 std::string TakeHeldOutput();
+
+// The report text this thread has not yet handed to its stream, and how it
+// hands it over.
+struct PendingReport {
+  std::string text;  // the first `used` bytes; the rest is room for more
+  size_t used = 0;
+  FILE* stream = nullptr;
+  bool terminal = false;  // the stream is a terminal: written at once
+  bool held = false;      // kept back until ReleaseOutput
+  int error = 0;          // the first failed hand-over's errno
+};
+
+// Keeps the report text this thread writes while it lives apart from the
+// text the thread has waiting for its stream: the report text of a file
+// analysed apart in a parallel run, on a worker or on the main thread.
+class ApartOutput {
+ public:
+  // `stream` is the run's output stream, where the text will go.
+  explicit ApartOutput(FILE* stream);
+  ~ApartOutput();
+  ApartOutput(const ApartOutput&) = delete;
+  ApartOutput& operator=(const ApartOutput&) = delete;
+  // The text kept apart so far, which is forgotten.
+  std::string Take();
+
+ private:
+  PendingReport saved_;  // the thread's own, put back at the end
+};
 // The first error met handing report text to a stream since the last call
 // (an errno value; 0 when every write succeeded), and forgets it.
 int TakeOutputError();

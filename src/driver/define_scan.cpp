@@ -1,11 +1,18 @@
 #include "driver/define_scan.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <string_view>
+#include <unordered_set>
 
 #include "analysis/namespace_header.h"
 #include "base/scanner.h"
+#include "base/file_type.h"
 #include "base/globals.h"
 #include "files/regular_file.h"
 
@@ -13,10 +20,9 @@ namespace {
 
 // True when `word` stands at `pos`, followed by a blank, a TAB or the end
 // of the line.
-bool WordAt(const char* line, int pos, const char* word) {
-  const size_t len = strlen(word);
-  if (strncmp(line + pos, word, len) != 0) return false;
-  const char after = line[pos + static_cast<int>(len)];
+bool WordAt(const char* line, int pos, std::string_view word) {
+  if (strncmp(line + pos, word.data(), word.size()) != 0) return false;
+  const char after = line[pos + static_cast<int>(word.size())];
   return after == ' ' || after == '\t' || after == '\n' || after == '\r' ||
          after == '\0';
 }
@@ -53,34 +59,109 @@ void ScanDefineLine(const char* line, FileDefines& defines) {
   }
 }
 
+namespace {
+
+// Reads the whole of an open file into `text`, whose room is kept from
+// file to file: the file is its first `length` bytes, and a byte of room
+// always follows them. False when it cannot be read.
+bool ReadAll(FILE* in, std::string& text, size_t& length) {
+  const int fd = fileno(in);
+  length = 0;
+  for (;;) {
+    if (text.size() - length < (1 << 16)) {
+      text.resize(std::max(text.size() * 2, length + (1 << 17)));
+    }
+    const ssize_t got = read(fd, text.data() + length, text.size() - length - 1);
+    if (got <= 0) return got == 0;
+    length += static_cast<size_t>(got);
+  }
+}
+
+// Scans the line of `text` (`length` bytes) whose first non-blank is at
+// `at`, when it is one; the line is ended with a NUL for the scan, and
+// then restored.
+void ScanLineAt(std::string& text, size_t length, size_t at,
+                FileDefines& defines) {
+  size_t start = at;
+  while (start > 0 && (text[start - 1] == ' ' || text[start - 1] == '\t')) {
+    --start;
+  }
+  if (start > 0 && text[start - 1] != '\n') return;
+  const void* newline = memchr(text.data() + at, '\n', length - at);
+  const size_t end = newline != nullptr
+                         ? static_cast<size_t>(static_cast<const char*>(newline) -
+                                               text.data())
+                         : length;
+  const char kept = text[end];
+  text[end] = '\0';
+  ScanDefineLine(text.c_str() + start, defines);
+  text[end] = kept;
+}
+
+// Scans each line on which `word` is the first non-blank.
+void ScanLinesStarting(std::string& text, size_t length, std::string_view word,
+                       FileDefines& defines) {
+  size_t from = 0;
+  while (const void* found = memmem(text.data() + from, length - from,
+                                    word.data(), word.size())) {
+    const size_t at = static_cast<size_t>(static_cast<const char*>(found) -
+                                          text.data());
+    ScanLineAt(text, length, at, defines);
+    from = at + word.size();
+  }
+}
+
+}  // namespace
+
 FileDefines ScanDefines(const std::string& name) {
   FileDefines defines;
   std::string why;
   FilePtr in = OpenRegularFile(name, false, why);
   if (in == nullptr) return defines;
-  // The file is read in large blocks; only the lines that can define a
-  // name (their first non-blank is '#', 'p' or 'n') are copied out whole.
-  std::string text;
-  char block[1 << 16];
-  size_t got;
-  while ((got = fread(block, 1, sizeof block, in.get())) > 0) {
-    text.append(block, got);
+  thread_local std::string text;
+  size_t length = 0;
+  if (!ReadAll(in.get(), text, length)) return defines;
+  // Only the lines whose first non-blank begins "#", "namespace" or
+  // "package" can define a name; they are found by searching the text for
+  // these, far faster than reading it line by line. A C source has no
+  // namespaces, and only a Java source has packages.
+  const char* dot = ExtensionDot(name.c_str());
+  const std::string_view extension = dot != nullptr ? dot + 1 : "";
+  const char* const begin = text.data();
+  const char* const end = begin + length;
+  for (const char* at = static_cast<const char*>(memchr(begin, '#', length));
+       at != nullptr;
+       at = static_cast<const char*>(
+           memchr(at + 1, '#', static_cast<size_t>(end - at - 1)))) {
+    ScanLineAt(text, length, static_cast<size_t>(at - begin), defines);
   }
-  std::string line;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    size_t first = start;
-    while (first < end && (text[first] == ' ' || text[first] == '\t')) {
-      ++first;
-    }
-    const char c = first < end ? text[first] : '\0';
-    if (c == '#' || c == 'p' || c == 'n') {
-      line.assign(text, start, end - start);
-      ScanDefineLine(line.c_str(), defines);
-    }
-    start = end + 1;
+  if (extension != "c") ScanLinesStarting(text, length, "namespace", defines);
+  if (!extension.empty() && (extension[0] == 'j' || extension[0] == 'J')) {
+    ScanLinesStarting(text, length, "package", defines);
   }
   return defines;
+}
+
+std::vector<std::string> ScanMisses(const std::vector<std::string>& scanned,
+                                    const MacroNames& defined, size_t from) {
+  std::vector<std::string> misses;
+  // Mostly the scan finds the very names the analysis defines, in order.
+  if (scanned.size() == defined.size() - from) {
+    size_t k = 0;
+    while (k < scanned.size() && scanned[k] == defined.Name(from + k)) ++k;
+    if (k == scanned.size()) return misses;
+  }
+  const std::unordered_set<std::string_view> found(scanned.begin(),
+                                                   scanned.end());
+  std::unordered_set<std::string_view> made;
+  for (size_t k = from; k < defined.size(); ++k) {
+    const std::string_view name = defined.Name(k);
+    if (made.insert(name).second && found.count(name) == 0) {
+      misses.emplace_back(name);
+    }
+  }
+  for (const std::string_view name : found) {
+    if (made.count(name) == 0) misses.emplace_back(name);
+  }
+  return misses;
 }

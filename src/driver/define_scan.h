@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "lists/macro_names.h"
+
 struct FileDefines {
   std::vector<std::string> macros;
   std::vector<std::string> namespaces;
@@ -19,5 +21,10 @@ struct FileDefines {
 FileDefines ScanDefines(const std::string& name);
 // The names one line defines, added to `defines`.
 void ScanDefineLine(const char* line, FileDefines& defines);
+// The macro names on which the scan of a file (`scanned`) and its analysis
+// disagree: the names the analysis defined (the entries of `defined` from
+// `from` on) that the scan did not find, and the other way round.
+std::vector<std::string> ScanMisses(const std::vector<std::string>& scanned,
+                                    const MacroNames& defined, size_t from);
 
 #endif  // KLV_DRIVER_DEFINE_SCAN_H_

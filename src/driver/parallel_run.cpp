@@ -11,11 +11,13 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "driver/define_scan.h"
 #include "driver/file_analysis.h"
+#include "lists/name_hash.h"
 #include "notices/emit.h"
 #include "recognise/run_names.h"
 #include "base/output.h"
@@ -25,14 +27,23 @@ namespace {
 
 // One file analysed apart, waiting for its merge.
 struct ApartFile {
-  std::unique_ptr<Globals> state;
+  std::string file_name;
+  int64_t file_size = 0;
+  time_t file_mtime = 0;
+  ApartLog log;        // what it asked, its progress text and CSV rows
+  RunTotals results;   // its counters, records and notices
   std::string text;       // its report text
   std::string work_text;  // its work file lines
-  bool failed = false;    // the analysis ended in an exception
+  // The macro names its scan got wrong: defined but not found, or found
+  // but not defined.
+  std::vector<std::string> scan_misses;
+  bool failed = false;  // the analysis ended in an exception
 };
 
-// The names the files of the run define, by the first file defining each.
+// The names the files of the run define: as the scan found them in each
+// file, and indexed by the first file defining each.
 struct RunDefines {
+  std::vector<FileDefines> found;
   DefineIndex macros;
   DefineIndex namespaces;
 };
@@ -68,37 +79,65 @@ void ForEachOnThreads(int threads, size_t count, Work work) {
 
 RunDefines ScanRunDefines(const std::vector<std::string>& names, int threads,
                           const Globals& G) {
-  std::vector<FileDefines> found(names.size());
-  ForEachOnThreads(threads, names.size(),
-                   [&](size_t k) { found[k] = ScanDefines(names[k]); });
   RunDefines defines;
+  defines.found.resize(names.size());
+  ForEachOnThreads(threads, names.size(), [&](size_t k) {
+    defines.found[k] = ScanDefines(names[k]);
+  });
+  size_t macro_count = G.macro_list.size();
+  size_t bytes = 0;
+  for (const FileDefines& found : defines.found) {
+    macro_count += found.macros.size();
+    for (const std::string& name : found.macros) bytes += name.size();
+  }
+  defines.macros.Reserve(macro_count, bytes);
   for (size_t k = 0; k < G.macro_list.size(); ++k) {
     defines.macros.AddKnown(G.macro_list.Name(k));
   }
   for (const std::string& name : G.namespace_names) {
     defines.namespaces.AddKnown(name);
   }
-  for (size_t k = 0; k < found.size(); ++k) {
-    for (const std::string& name : found[k].macros) {
+  for (size_t k = 0; k < defines.found.size(); ++k) {
+    for (const std::string& name : defines.found[k].macros) {
       defines.macros.AddDefined(name, k);
     }
-    for (const std::string& name : found[k].namespaces) {
+    for (const std::string& name : defines.found[k].namespaces) {
       defines.namespaces.AddDefined(name, k);
     }
   }
   return defines;
 }
 
-// Analyses file `k` apart, with a copy of the run's settings; its report
-// text is held back on this thread and taken with it.
-ApartFile AnalyseApart(const std::string& name, size_t k,
-                       const RunSettings& settings, FILE* output,
-                       bool work_file, const RunDefines& defines) {
-  ApartFile done;
-  done.state = std::make_unique<Globals>();
-  Globals& W = *done.state;
-  static_cast<RunSettings&>(W) = settings;
-  W.output = output;  // never written here: the text is held back
+// The state one thread analyses files in: a run record with a copy of the
+// run's settings, made once per thread. Each file's results are moved out
+// of it; the analysis itself clears the file state between files.
+class Analyst {
+ public:
+  Analyst(const RunSettings& settings, FILE* output) : settings_(settings) {
+    Renew(output);
+  }
+  Globals& state() { return *state_; }
+  // A fresh record, after an analysis that ended in an exception.
+  void Renew(FILE* output) {
+    state_ = std::make_unique<Globals>();
+    static_cast<RunSettings&>(*state_) = settings_;
+    state_->output = output;  // never written: the text is kept apart
+  }
+
+ private:
+  const RunSettings& settings_;
+  std::unique_ptr<Globals> state_;
+};
+
+// Analyses file `k` apart in `analyst`'s record; its report text, work
+// file lines and results are taken out with it.
+std::unique_ptr<ApartFile> AnalyseApart(const std::string& name, size_t k,
+                                        Analyst& analyst, bool work_file,
+                                        const RunDefines& defines) {
+  auto apart = std::make_unique<ApartFile>();
+  ApartFile& done = *apart;
+  Globals& W = analyst.state();
+  // W.apart is fresh: the last file's log was swapped out with a new one.
   W.apart.active = true;
   W.apart.file_index = k;
   W.apart.macros_before = &defines.macros;
@@ -106,29 +145,43 @@ ApartFile AnalyseApart(const std::string& name, size_t k,
   char* work_buffer = nullptr;
   size_t work_size = 0;
   if (work_file) W.work_file.reset(open_memstream(&work_buffer, &work_size));
-  try {
-    AnalyseListedFile(name, W);
-  } catch (...) {
-    done.failed = true;
+  {
+    ApartOutput held(W.output);
+    try {
+      AnalyseListedFile(name, W);
+    } catch (...) {
+      done.failed = true;
+    }
+    done.text = held.Take();
   }
-  done.text = TakeHeldOutput();
   if (W.work_file != nullptr) {
     W.work_file.reset();  // closing it completes the buffer
     if (work_buffer != nullptr) done.work_text.assign(work_buffer, work_size);
   }
   free(work_buffer);
-  return done;
+  if (done.failed) {
+    analyst.Renew(W.output);
+    return apart;
+  }
+  done.file_name = W.file_name;
+  done.file_size = W.file_size;
+  done.file_mtime = W.file_mtime;
+  done.scan_misses = ScanMisses(defines.found[k].macros, W.macro_list, 0);
+  std::swap(done.log, W.apart);
+  done.results = std::move(static_cast<RunTotals&>(W));
+  static_cast<RunTotals&>(W) = RunTotals();
+  return apart;
 }
 
 // Adds a file analysed apart to the run, as the serial run would have
 // added it: its report text, its progress, its counters, its records and
 // its work file lines.
 void MergeApart(ApartFile& done, Globals& G) {
-  Globals& W = *done.state;
-  G.file_name = W.file_name;
-  G.file_size = W.file_size;
-  G.file_mtime = W.file_mtime;
-  ShowProgress(G, W.apart.progress);
+  RunTotals& W = done.results;
+  G.file_name = done.file_name;
+  G.file_size = done.file_size;
+  G.file_mtime = done.file_mtime;
+  ShowProgress(G, done.log.progress);
   OutText(G, done.text);
   G.files_processed += W.files_processed;
   G.run_failures += W.run_failures;
@@ -142,7 +195,7 @@ void MergeApart(ApartFile& done, Globals& G) {
   for (int n = 0; n < 46; ++n) {
     Bump(G.notice_type_count[n], W.notice_type_count[n]);
   }
-  AddCsvFileRows(W.apart, G);
+  AddCsvFileRows(done.log, G);
   G.csv_functions = W.csv_functions;
   for (NameData& notice : W.notice_list) {
     G.notice_list.push_back(std::move(notice));
@@ -161,13 +214,56 @@ void MergeApart(ApartFile& done, Globals& G) {
   }
 }
 
+// The macro names the scan got wrong in the files merged so far, each
+// once, with their hashes: the answers a later file was given about these
+// names may be wrong, about any other name they are right.
+class ScanMissSet {
+ public:
+  void Add(const std::vector<std::string>& misses) {
+    for (const std::string& name : misses) {
+      if (names_.insert(name).second) hashes_.push_back(HashName64(name));
+    }
+  }
+  const std::vector<uint64_t>& hashes() const { return hashes_; }
+
+ private:
+  std::unordered_set<std::string> names_;
+  std::vector<uint64_t> hashes_;
+};
+
 // True when file `done` can be merged as analysed: it ended normally, every
 // answer it was given about the run's names is the run's, and the run's
 // CSV function statistics were empty at its start, as its own were.
-bool Mergeable(const ApartFile& done, const Globals& G) {
+bool Mergeable(const ApartFile& done, const ScanMissSet& misses,
+               const Globals& G) {
   return !done.failed && G.csv_functions.count == 0 &&
-         ApartAnswersHold(*done.state, G);
+         ApartAnswersHold(done.log, misses.hashes(), G);
 }
+
+// Which files are claimed, analysed and merged; shared by the threads of
+// a parallel run under `mutex`.
+struct Schedule {
+  std::mutex mutex;
+  std::condition_variable file_ready;   // the merge waits for its file
+  std::condition_variable window_open;  // workers wait for the merge
+  std::vector<std::unique_ptr<ApartFile>> slots;
+  std::vector<char> ready;
+  size_t next = 0;    // the next file to claim
+  size_t merged = 0;  // files merged so far
+  size_t window = 0;  // files claimed at most this far ahead of the merge
+  size_t merge_waits_for = SIZE_MAX;  // the file the merge waits for
+  int workers_waiting = 0;
+  bool stop = false;
+
+  explicit Schedule(size_t count) : slots(count), ready(count, 0) {}
+  bool CanClaim() const { return next < slots.size() && next < merged + window; }
+  // Hands file `k`'s results to the merge (lock held).
+  void Publish(size_t k, std::unique_ptr<ApartFile> done) {
+    slots[k] = std::move(done);
+    ready[k] = 1;
+    if (merge_waits_for == k) file_ready.notify_one();
+  }
+};
 
 }  // namespace
 
@@ -189,37 +285,34 @@ void ProcessFilesParallel(Globals& G) {
   FILE* const output = G.output;
   const bool work_file = G.work_file != nullptr;
 
-  // Files are analysed at most `window` ahead of the merge, which bounds
-  // the report text held in memory.
-  const size_t window = static_cast<size_t>(threads) * 8;
-  std::vector<ApartFile> slots(count);
-  std::vector<char> ready(count, 0);
-  std::mutex mutex;
-  std::condition_variable analysed;
-  std::condition_variable merged_more;
-  size_t merged = 0;
-  bool stop = false;
-  std::atomic<size_t> next{0};
-
+  // The main thread merges the files in list order and, while the file it
+  // needs next is not ready, analyses files too; the other threads only
+  // analyse. Files are claimed at most `window` ahead of the merge, which
+  // bounds the report text held in memory.
+  Schedule schedule(count);
+  schedule.window = static_cast<size_t>(threads) * 8;
   auto analyse = [&] {
-    HoldOutput();
-    for (size_t k = next++; k < count; k = next++) {
+    Analyst analyst(settings, output);
+    for (;;) {
+      size_t k;
       {
-        std::unique_lock<std::mutex> lock(mutex);
-        merged_more.wait(lock, [&] { return stop || k < merged + window; });
-        if (stop) return;
+        std::unique_lock<std::mutex> lock(schedule.mutex);
+        while (!schedule.stop && schedule.next < count &&
+               !schedule.CanClaim()) {
+          ++schedule.workers_waiting;
+          schedule.window_open.wait(lock);
+          --schedule.workers_waiting;
+        }
+        if (schedule.stop || schedule.next >= count) return;
+        k = schedule.next++;
       }
-      ApartFile done =
-          AnalyseApart(names[k], k, settings, output, work_file, defines);
-      {
-        std::lock_guard<std::mutex> lock(mutex);
-        slots[k] = std::move(done);
-        ready[k] = 1;
-      }
-      analysed.notify_all();
+      std::unique_ptr<ApartFile> done =
+          AnalyseApart(names[k], k, analyst, work_file, defines);
+      std::lock_guard<std::mutex> lock(schedule.mutex);
+      schedule.Publish(k, std::move(done));
     }
   };
-  std::vector<std::thread> pool = StartThreads(threads, analyse);
+  std::vector<std::thread> pool = StartThreads(threads - 1, analyse);
   if (pool.empty()) {
     // No thread could be started: the files are analysed here, in order.
     for (const std::string& name : names) AnalyseListedFile(name, G);
@@ -227,34 +320,52 @@ void ProcessFilesParallel(Globals& G) {
   }
   auto stop_all = [&] {
     {
-      std::lock_guard<std::mutex> lock(mutex);
-      stop = true;
+      std::lock_guard<std::mutex> lock(schedule.mutex);
+      schedule.stop = true;
     }
-    merged_more.notify_all();
+    schedule.window_open.notify_all();
     for (std::thread& thread : pool) thread.join();
   };
 
   try {
+    Analyst analyst(settings, output);
+    ScanMissSet misses;
     for (size_t k = 0; k < count; ++k) {
-      ApartFile done;
-      {
-        std::unique_lock<std::mutex> lock(mutex);
-        analysed.wait(lock, [&] { return ready[k] != 0; });
-        done = std::move(slots[k]);
+      std::unique_ptr<ApartFile> done;
+      for (;;) {
+        std::unique_lock<std::mutex> lock(schedule.mutex);
+        if (schedule.ready[k] != 0) {
+          done = std::move(schedule.slots[k]);
+          break;
+        }
+        if (schedule.CanClaim()) {
+          const size_t own = schedule.next++;
+          lock.unlock();
+          std::unique_ptr<ApartFile> mine =
+              AnalyseApart(names[own], own, analyst, work_file, defines);
+          lock.lock();
+          schedule.Publish(own, std::move(mine));
+          continue;
+        }
+        schedule.merge_waits_for = k;
+        schedule.file_ready.wait(lock, [&] { return schedule.ready[k] != 0; });
+        schedule.merge_waits_for = SIZE_MAX;
       }
-      if (Mergeable(done, G)) {
-        MergeApart(done, G);
+      if (Mergeable(*done, misses, G)) {
+        MergeApart(*done, G);
+        misses.Add(done->scan_misses);
       } else {
         // Analysed again here, against the run as it now stands: exactly
         // the serial run's analysis of the file.
+        const size_t defined_before = G.macro_list.size();
         AnalyseListedFile(names[k], G);
+        misses.Add(ScanMisses(defines.found[k].macros, G.macro_list,
+                              defined_before));
       }
-      done = ApartFile();
-      {
-        std::lock_guard<std::mutex> lock(mutex);
-        merged = k + 1;
-      }
-      merged_more.notify_all();
+      done.reset();
+      std::lock_guard<std::mutex> lock(schedule.mutex);
+      schedule.merged = k + 1;
+      if (schedule.workers_waiting > 0) schedule.window_open.notify_all();
     }
   } catch (...) {
     stop_all();

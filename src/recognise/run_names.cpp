@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "lists/add_node.h"
+#include "lists/name_hash.h"
 
 namespace {
 
@@ -39,10 +40,10 @@ bool IsMacroName(std::string_view name, Globals& G) {
   if (G.macro_list.Contains(name)) return true;
   ApartLog& apart = G.apart;
   if (!apart.active) return false;
-  const bool answer = apart.macros_before != nullptr &&
-                      apart.macros_before->DefinedBefore(name, apart.file_index);
-  apart.macro_names.emplace_back(std::string(name), answer);
-  return answer;
+  const uint64_t hash = HashName64(name);
+  apart.macro_names.Add(hash);
+  return apart.macros_before != nullptr &&
+         apart.macros_before->DefinedBefore(name, hash, apart.file_index);
 }
 
 bool IsNamespaceName(const std::string& name, Globals& G) {
@@ -70,10 +71,11 @@ NodeData* FindInterfaceRecord(const std::string& stored, Globals& G) {
   return found;
 }
 
-bool ApartAnswersHold(const Globals& W, const Globals& G) {
-  const ApartLog& apart = W.apart;
-  for (const auto& [name, answer] : apart.macro_names) {
-    if (G.macro_list.Contains(name) != answer) return false;
+bool ApartAnswersHold(const ApartLog& apart,
+                      const std::vector<uint64_t>& scan_misses,
+                      const Globals& G) {
+  for (const uint64_t hash : scan_misses) {
+    if (apart.macro_names.MayContain(hash)) return false;
   }
   for (const auto& [name, answer] : apart.namespace_names) {
     if ((G.namespace_names.count(name) != 0) != answer) return false;
@@ -87,7 +89,7 @@ bool ApartAnswersHold(const Globals& W, const Globals& G) {
   return true;
 }
 
-void MergeApartRecords(Globals& W, Globals& G) {
+void MergeApartRecords(RunTotals& W, Globals& G) {
   for (NodeData& record : W.function_list) {
     AddListNode(G.sort_key, std::move(record), G.function_list);
   }

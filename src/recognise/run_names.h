@@ -2,14 +2,16 @@
 // them: macro names, class and interface records, namespace and package
 // names. In a serial run the answers are the run's own. A file analysed
 // apart (a parallel run) answers from its own names and from the names
-// the scan before the run found in the files before it, and logs each
-// answer; the merge step takes the file only when every logged answer is
-// what the run, with the files before it merged, would have given.
+// the scan before the run found in the files before it, and logs what it
+// asked; the merge step takes the file only when every answer is what the
+// run, with the files before it merged, would have given.
 #ifndef KLV_RECOGNISE_RUN_NAMES_H_
 #define KLV_RECOGNISE_RUN_NAMES_H_
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/globals.h"
 
@@ -23,12 +25,16 @@ bool IsNamespaceName(const std::string& name, Globals& G);
 NodeData* FindClassRecord(const std::string& name, Globals& G);
 NodeData* FindInterfaceRecord(const std::string& stored, Globals& G);
 
-// True when every answer logged by the file analysed apart in `W` agrees
-// with the run `G` as it stands now.
-bool ApartAnswersHold(const Globals& W, const Globals& G);
-// Adds what the file analysed apart in `W` recorded to the run, in the
+// True when every answer the file analysed apart was given, as `apart`
+// logged them, agrees with the run `G` as it stands now. `scan_misses` are
+// the hashes (HashName64) of the macro names the scan got wrong in the
+// files merged so far: the only names whose answer may be wrong.
+bool ApartAnswersHold(const ApartLog& apart,
+                      const std::vector<uint64_t>& scan_misses,
+                      const Globals& G);
+// Adds what the file analysed apart recorded (`from`) to the run, in the
 // order it recorded it: functions, classes, interfaces, namespaces and
-// macro names. `W`'s lists are emptied.
-void MergeApartRecords(Globals& W, Globals& G);
+// macro names. The lists of `from` are emptied.
+void MergeApartRecords(RunTotals& from, Globals& G);
 
 #endif  // KLV_RECOGNISE_RUN_NAMES_H_

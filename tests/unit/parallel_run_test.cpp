@@ -4,6 +4,8 @@
 // before them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,39 @@ TEST(DefineIndexTest, ANameCountsFromTheFileAfterItsFirstDefinition) {
   EXPECT_FALSE(index.DefinedBefore("C", 100));
 }
 
+// The index grows many times over on a tree of headers; every name keeps
+// its first file through the growth, and near misses stay misses.
+TEST(DefineIndexTest, ThousandsOfNamesKeepTheirFirstFile) {
+  DefineIndex grown;
+  DefineIndex reserved;
+  reserved.Reserve(20000, 20000 * 8);
+  for (DefineIndex* index : {&grown, &reserved}) {
+    for (size_t k = 0; k < 20000; ++k) {
+      index->AddDefined("NAME_" + std::to_string(k), k / 10);
+    }
+    for (size_t k = 0; k < 20000; k += 997) {
+      const std::string name = "NAME_" + std::to_string(k);
+      EXPECT_FALSE(index->DefinedBefore(name, k / 10)) << name;
+      EXPECT_TRUE(index->DefinedBefore(name, k / 10 + 1)) << name;
+      EXPECT_FALSE(index->DefinedBefore(name + "_", 1u << 30)) << name;
+    }
+  }
+}
+
+TEST(DefineScanTest, MissesAreTheNamesScanAndAnalysisDisagreeOn) {
+  MacroNames defined;
+  defined.Add("EARLIER", 1);  // another file's, before `from`
+  defined.Add("A", 3);
+  defined.Add("B", 4);
+  defined.Add("A", 9);  // defined twice: still one name
+  EXPECT_TRUE(ScanMisses({"A", "B", "A"}, defined, 1).empty());
+  EXPECT_TRUE(ScanMisses({"A", "B"}, defined, 1).empty());
+  std::vector<std::string> misses = ScanMisses({"A", "C"}, defined, 1);
+  std::sort(misses.begin(), misses.end());
+  EXPECT_EQ(misses, (std::vector<std::string>{"B", "C"}));
+  EXPECT_EQ(ScanMisses({}, defined, 4), std::vector<std::string>{});
+}
+
 TEST(DefineScanTest, FindsDefineNamespaceAndPackageLines) {
   struct Row {
     const char* line;
@@ -80,6 +115,10 @@ TEST(DefineScanTest, FindsDefineNamespaceAndPackageLines) {
 
 class ParallelRunTest : public ::testing::Test {
  protected:
+  // The run date is fixed, so runs a second apart print the same header.
+  void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1700000000", 1); }
+  void TearDown() override { unsetenv("SOURCE_DATE_EPOCH"); }
+
   // Runs klv over `files` with `options` on `jobs` threads; the report is
   // returned, the exit status kept in `status`.
   std::string Run(const std::string& jobs, std::vector<std::string> options,
