@@ -701,14 +701,9 @@ class LineScanner {
 
 void SetLineScanFastPaths(bool on) { LineScanner::fast_paths_enabled = on; }
 
-void ParseLine(const char* line, int line_number, Globals& G) {
-  if (line == nullptr) {
-    FileState& P = G.parse;
-    P.comment_run_open = 0;
-    P.comment_run_lines = 0;
-    return;
-  }
-  ParseLine(std::string_view(line), line_number, G);
+void EndCommentRun(Globals& G) {
+  G.parse.comment_run_open = 0;
+  G.parse.comment_run_lines = 0;
 }
 
 void ParseLine(std::string_view text, int line_number, Globals& G) {
