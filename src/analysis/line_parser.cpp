@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
@@ -494,8 +495,14 @@ class LineScanner {
     int tabs = 0;
     int last_shown = -1;  // the last character that is no blank or TAB
     bool visible = false;
+    // Besides the line end, the characters that stop a run: '*' and the
+    // literal's quote.
+    const unsigned char quote = InComment() ? '*' : in_string_ ? '"' : '\'';
     int j = i;
+    int whole_from = i;  // where eight characters may again be taken at once
     for (;; ++j) {
+      if (j >= whole_from) j = WholeQuietGroups(j, quote, whole_from, blanks,
+                                                tabs, last_shown, visible);
       const uint8_t kind = table[static_cast<unsigned char>(line_[j])];
       if (kind == kQuietStop) {
         // In a C comment a '*' that closes nothing is text.
@@ -522,6 +529,35 @@ class LineScanner {
     if (tabs > 0) TabNotices(tabs);
     if (last_shown >= 0) f_.last_nonblank = line_[last_shown];
     if (Collecting()) extract_.append(line_ + i, static_cast<size_t>(j - i));
+    return j;
+  }
+
+  // From j, takes eight characters at a time while none of them stops the
+  // run and all lie before the line end, adding them to the counts as the
+  // character loop would. Returns where the characters must be taken one
+  // by one; `whole_from` is set past a stopping character found.
+  int WholeQuietGroups(int j, unsigned char quote, int& whole_from,
+                       int& blanks, int& tabs, int& last_shown,
+                       bool& visible) const {
+    using namespace bytes8;
+    for (; j + 8 <= n_; j += 8) {
+      const uint64_t x = Load(line_ + j);
+      const uint64_t stops = Equal(x, '*') | Equal(x, quote) |
+                             Equal(x, '\r') | Equal(x, '\n') | Equal(x, 0);
+      if (stops != 0) {
+        whole_from = j + First(stops) + 1;
+        return j;
+      }
+      const uint64_t blank = Equal(x, ' ');
+      const uint64_t tab = Equal(x, '\t');
+      blanks += std::popcount(blank);
+      tabs += std::popcount(tab);
+      const uint64_t shown = ~(blank | tab) & kHigh;
+      if (shown != 0) last_shown = j + 7 - std::countl_zero(shown) / 8;
+      // Control characters and bytes of 128 and above show nothing.
+      const uint64_t below_blank = ~((x & kLow7) + kOnes * (128 - 32)) & kHigh;
+      visible |= (shown & ~(below_blank | (x & kHigh))) != 0;
+    }
     return j;
   }
 

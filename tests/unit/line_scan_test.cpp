@@ -122,7 +122,19 @@ TEST(FastPaths, GiveTheAnalysisOfTheGeneralRules) {
       "s = \"\t\x04 * \xc3\xa9\"; c = '\x05';\n"
       "statically templates operatornew constexpr const_cast _exit(0)\n"
       "x=reinterpret_cast<int>(y); if(z)return;else do_it(); while_not;\n"
-      "a_very_long_name_of_more_than_thirty_one_characters = static_x;\n";
+      "a_very_long_name_of_more_than_thirty_one_characters = static_x;\n"
+      "x = \"a long literal with\tTABs, \xc3\xa9 and * stars \x01\"; y = "
+      "'abcdefghijkl';  // a long line comment, * and \" and \xe2\x80\x94 \n"
+      "/* comment text of many words and blanks, long enough  */ z = 1;   \n"
+      "/*                                                          x    */\n"
+      "/*\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0e\x0f\x10 only control \x7f*/\n"
+      "//\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\t\t\t\t\t\t\t\t\t\n"
+      "// abcdefghijklm\\\n"
+      "still comment x = 1;\n"
+      "/*\n"
+      "\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0e\x0f\x10\x11\x12\x13\n"
+      "\x01\x02\x03\x04\x05\x06\x07\x08\xc3\xa9\x0e\x0f\x10\x11\x12\x13\n"
+      "*/\n";
   for (int language = 0; language < 3; ++language) {
     for (bool extract : {false, true}) {
       for (bool html : {false, true}) {
