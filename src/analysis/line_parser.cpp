@@ -550,8 +550,8 @@ class LineScanner {
       }
       const uint64_t blank = Equal(x, ' ');
       const uint64_t tab = Equal(x, '\t');
-      blanks += std::popcount(blank);
-      tabs += std::popcount(tab);
+      blanks += Count(blank);
+      tabs += Count(tab);
       const uint64_t shown = ~(blank | tab) & kHigh;
       if (shown != 0) last_shown = j + 7 - std::countl_zero(shown) / 8;
       // Control characters and bytes of 128 and above show nothing.

@@ -93,6 +93,12 @@ inline uint64_t Equal(uint64_t x, unsigned char c) {
   return ~(((v & kLow7) + kLow7) | v | kLow7);
 }
 
+// How many bytes are marked in `marks` (without a popcount instruction,
+// which the baseline target lacks).
+inline int Count(uint64_t marks) {
+  return static_cast<int>(((marks >> 7) * kOnes) >> 56);
+}
+
 // The index of the first byte marked in `marks` (not 0).
 inline int First(uint64_t marks) { return std::countr_zero(marks) / 8; }
 
