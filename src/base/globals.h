@@ -134,10 +134,14 @@ struct ClassLevel {
   NodeData* record = nullptr;
 };
 
-// Lexical, scope and per-file recogniser state. Everything here belongs to
-// the file being analysed and is cleared between files by `ResetState`, so
-// an unterminated comment or string never leaks into the next file.
-struct FileState {
+// The per-file state of the analysis, in groups by who writes them. All of
+// it belongs to the file being analysed and is cleared between files by
+// `ResetState`, so an unterminated comment or string never leaks into the
+// next file.
+
+// Written only by the line parser (src/analysis) as it reads each line;
+// the recognisers and notices read it.
+struct LineParserState {
   // Language of the current file, from its extension.
   int c_file = 0;
   int cpp_file = 0;
@@ -157,52 +161,113 @@ struct FileState {
   // analysis/literal_forms.h), and a raw string's delimiter.
   int string_kind = 0;
   std::string raw_delimiter;
-
-  // Comment runs: the block of comment lines written above a function.
-  int comment_run_open = 0;
-  int comment_run_lines = 0;
   int first_line = 1;
   std::string last_code_line;
 
   // Preprocessor state.
   int function_macro = 0;
   std::string macro_name;  // name of the last #define
-  int preproc_flag = 0;
   int define_flag = 0;
 
-  // Scope state shared with the function, class and namespace recognisers.
-  int local_brace = 0;
-  int local_paren = 0;
-  int class_flag = 0;
-  int funcname_flag = 0;
+  // What the parser notes of the code for the recognisers.
   int assignment_flag = 0;
-  int typedef_flag = 0;
   int template_beg_flag = 0;
-  int instantiate_colon_flag = 0;
-  int namespace_flag = 0;
-  int namespacebeg_flag = 0;
-  int namespace_scope = 0;
-  int nested_class_depth = 0;
   int using_flag = 0;
   int enum_state = 0;
   int friend_flag = 0;
   int friend_class = 0;
   int catch_flag = 0;
-  int switch_flag = 0;
   int switch_brace = 0;
   int if_condition = 0;
   int while_condition = 0;
   int paren_skip = 0;       // set by class-header reading: ignore one '(' .. ')'
-  int pointer_marker = 0;   // a '*' was seen in code on this declaration
   int angle_depth = 0;
   int bracket_depth = 0;
-  std::string func_name;
-  std::string class_name;
   std::string namespace_name;
+  // The last template header, without comments, waiting for its function
+  // or class.
+  std::string template_header;
+  // Where the last class, struct or interface keyword stood: local_paren
+  // and angle_depth there, its line, and the index after it on that line.
+  int header_paren = 0;
+  int header_angle = 0;
+  int header_line = 0;
+  int header_pos = 0;
 
-  // The function candidate: recognised at a '(' outside any body, its
-  // parameters counted up to its opening brace, its body measured up to
-  // the matching closing brace.
+  // The last control statement (1 do, 2 else, 3 for, 4 if, 5 while), its
+  // line and parenthesis depth, and the line after which its body is
+  // expected without a brace (notice 22, which clears it once raised).
+  int control_kind = 0;
+  int control_line = 0;
+  int control_paren = 0;
+  int control_body_line = 0;
+  // On line `scope_scan_line` a '{' is known to follow every index below
+  // `scope_scan_until`, so the body check need not search again.
+  int scope_scan_line = 0;
+  int scope_scan_until = 0;
+
+  // Text of the current line collected for -Es, -Ec and -C.
+  std::string extract_buffer;
+};
+
+// Written by both the line parser and the recognisers: what the two hand
+// each other. The parser counts braces, parentheses and the keywords of a
+// function body and marks the keywords that open a scope; the recognisers
+// open and close the scopes those marks announce, and start each
+// function's counts from zero.
+struct SharedScopeState {
+  // Comment runs: the block of comment lines written above a function.
+  int comment_run_open = 0;
+  int comment_run_lines = 0;
+  int preproc_flag = 0;
+
+  int local_brace = 0;
+  int local_paren = 0;
+  int class_flag = 0;
+  int funcname_flag = 0;
+  int typedef_flag = 0;
+  int instantiate_colon_flag = 0;
+  int namespace_flag = 0;
+  int namespacebeg_flag = 0;
+  int namespace_scope = 0;
+  int switch_flag = 0;
+  int pointer_marker = 0;   // a '*' was seen in code on this declaration
+  // A `static` ended its line: a '{' opening a following line starts a
+  // static block.
+  int static_brace_wait = 0;
+
+  // Class, struct and interface keywords: the header is open (until its
+  // brace), which kind it is, and a declaration rather than a definition.
+  int class_header_pending = 0;
+  int record_pending = 0;  // a Java record header
+  int struct_pending = 0;
+  int interface_pending = 0;
+  int class_declaration = 0;
+
+  // Per-function decision and statement counters.
+  int func_semicolon_count = 0;
+  int func_ternary_count = 0;
+  int func_and_count = 0;
+  int func_or_count = 0;
+  int func_fallthrough_count = 0;
+
+  // Per-function keyword counters.
+  int func_if_count = 0;
+  int func_while_count = 0;
+  int func_for_count = 0;
+  int func_case_count = 0;
+  int func_default_count = 0;
+  int func_switch_count = 0;
+  int func_break_count = 0;
+  int func_goto_count = 0;
+};
+
+// Written only by the function recogniser (src/recognise): the function
+// candidate, recognised at a '(' outside any body, its parameters counted
+// up to its opening brace, its body measured up to the matching closing
+// brace; and the function sums of the file.
+struct FunctionState {
+  std::string func_name;
   int param_scan_flag = 0;      // commas count parameters
   int param_pending = 0;        // the '(' ended its line before a parameter
   int macro_call_flag = 0;      // the name looks like a macro invocation
@@ -241,87 +306,12 @@ struct FileState {
   int32_t func_begin_characters = 0;
   int32_t func_begin_brackets = 0;      // '[' minus ']'
   int32_t func_begin_parens = 0;        // '(' minus ')'
-
-  // Per-function decision and statement counters.
-  int func_semicolon_count = 0;
-  int func_ternary_count = 0;
-  int func_and_count = 0;
-  int func_or_count = 0;
-  int func_fallthrough_count = 0;
-
-  // Per-function keyword counters and return points.
-  int func_if_count = 0;
-  int func_while_count = 0;
-  int func_for_count = 0;
-  int func_case_count = 0;
-  int func_default_count = 0;
-  int func_switch_count = 0;
-  int func_break_count = 0;
-  int func_goto_count = 0;
   int func_return_count = 0;
 
-  // The last control statement (1 do, 2 else, 3 for, 4 if, 5 while), its
-  // line and parenthesis depth, and the line after which its body is
-  // expected without a brace (notice 22).
-  int control_kind = 0;
-  int control_line = 0;
-  int control_paren = 0;
-  int control_body_line = 0;
-  // On line `scope_scan_line` a '{' is known to follow every index below
-  // `scope_scan_until`, so the body check need not search again.
-  int scope_scan_line = 0;
-  int scope_scan_until = 0;
-
-  // A `static` ended its line: a '{' opening a following line starts a
-  // static block.
-  int static_brace_wait = 0;
   // A static initialiser block is open; it closes at the '}' that brings
   // the file's '{' count minus its '}' count back to static_block_balance.
   int static_block_flag = 0;
   int32_t static_block_balance = 0;
-
-  // Class, struct and interface keywords: the header is open (until its
-  // brace), which kind it is, a declaration rather than a definition,
-  // and the base list read so far.
-  int class_header_pending = 0;
-  // A Java record header: its component list, its components counted.
-  int record_pending = 0;
-  int record_list_open = 0;
-  int record_angle_depth = 0;
-  int record_components = 0;
-  int struct_pending = 0;
-  int interface_pending = 0;
-  int class_declaration = 0;
-  int inheritance_flag = 0;
-  std::string inheritance_line;
-  int class_name_pending = 0;   // the name is the next line's first token
-  std::string header_name;      // the name read so far, qualified
-  int header_paren = 0;         // local_paren at the keyword
-  int header_angle = 0;         // angle_depth at the keyword
-  int header_line = 0;          // line of the keyword
-  int header_pos = 0;           // index after the keyword on that line
-  int base_list_open = 0;       // the base list goes on on the next line
-  // Parentheses of header decorations ('alignas(8)', '__declspec(x)') on
-  // line decor_line before index decor_end name no function.
-  int decor_line = 0;
-  int decor_end = -1;
-  // The open class bodies: the innermost, and those enclosing it
-  // (nested_class_depth of them).
-  ClassLevel cls;
-  std::vector<ClassLevel> class_stack;
-  // The member declaration being read directly in the innermost body.
-  int method_pending = 0;      // a '(' made it a method
-  int method_counted = 0;      // counted already (its body opened)
-  int declarator_commas = 0;   // commas between its declarators
-  int decl_assigned = 0;       // an '=' was seen on it
-  int decl_virtual = 0;        // "virtual" was seen on it
-  int member_body_closed = 0;  // a body (method, nested class) closed on it
-  // The last template header, without comments, waiting for its function
-  // or class.
-  std::string template_header;
-
-  // Text of the current line collected for -Es, -Ec and -C.
-  std::string extract_buffer;
 
   // Function sums of the file.
   int32_t file_cyclomatic = 0;
@@ -340,6 +330,42 @@ struct FileState {
   int32_t file_max_cyclomatic = 0;
   int32_t file_max_total = 0;  // parameters + returns + cyclomatic
 };
+
+// Written only by the class recogniser (src/recognise): the class header
+// being read, and the open class bodies.
+struct ClassState {
+  std::string class_name;
+  // A Java record header: its component list, its components counted.
+  int record_list_open = 0;
+  int record_angle_depth = 0;
+  int record_components = 0;
+  int inheritance_flag = 0;
+  std::string inheritance_line;  // the base list read so far
+  int class_name_pending = 0;   // the name is the next line's first token
+  std::string header_name;      // the name read so far, qualified
+  int base_list_open = 0;       // the base list goes on on the next line
+  // Parentheses of header decorations ('alignas(8)', '__declspec(x)') on
+  // line decor_line before index decor_end name no function.
+  int decor_line = 0;
+  int decor_end = -1;
+  // The open class bodies: the innermost, and those enclosing it
+  // (nested_class_depth of them).
+  int nested_class_depth = 0;
+  ClassLevel cls;
+  std::vector<ClassLevel> class_stack;
+  // The member declaration being read directly in the innermost body.
+  int method_pending = 0;      // a '(' made it a method
+  int method_counted = 0;      // counted already (its body opened)
+  int declarator_commas = 0;   // commas between its declarators
+  int decl_assigned = 0;       // an '=' was seen on it
+  int decl_virtual = 0;        // "virtual" was seen on it
+  int member_body_closed = 0;  // a body (method, nested class) closed on it
+};
+
+struct FileState : LineParserState,
+                   SharedScopeState,
+                   FunctionState,
+                   ClassState {};
 
 // What the --sarif and --json reports keep of each analysed file: its
 // name, the language it was analysed as (0 none, 1 C, 2 C++, 3 Java), size

@@ -7,7 +7,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 #include <utility>
+#include <vector>
 
 #include "base/format.h"
 
@@ -100,15 +102,59 @@ std::string TakeHeldOutput() {
   return text;
 }
 
+namespace {
+
+// Spare report text buffers, handed back by the thread that writes report
+// text out to the threads that write it apart: growing a fresh buffer for
+// every file costs more than the analysis of a small one.
+struct TextRooms {
+  std::mutex mutex;
+  std::vector<std::string> spare;
+};
+TextRooms text_rooms;
+
+bool RoomIsSmaller(const std::string& a, const std::string& b) {
+  return a.size() < b.size();
+}
+
+}  // namespace
+
+void GiveTextRoom(std::string room) {
+  if (room.capacity() < 4096) return;  // nothing worth keeping
+  std::lock_guard<std::mutex> lock(text_rooms.mutex);
+  if (text_rooms.spare.size() >= 256) return;
+  text_rooms.spare.push_back(std::move(room));
+  std::push_heap(text_rooms.spare.begin(), text_rooms.spare.end(),
+                 RoomIsSmaller);
+}
+
 ApartOutput::ApartOutput(FILE* stream) {
   std::swap(saved_, pending);
+  {
+    std::lock_guard<std::mutex> lock(text_rooms.mutex);
+    if (!text_rooms.spare.empty()) {
+      // The largest: a file's text then seldom outgrows its buffer.
+      std::pop_heap(text_rooms.spare.begin(), text_rooms.spare.end(),
+                    RoomIsSmaller);
+      pending.text = std::move(text_rooms.spare.back());
+      text_rooms.spare.pop_back();
+    }
+  }
   pending.stream = stream;
   pending.held = true;
 }
 
-ApartOutput::~ApartOutput() { std::swap(saved_, pending); }
+ApartOutput::~ApartOutput() {
+  GiveTextRoom(std::move(pending.text));
+  std::swap(saved_, pending);
+}
 
-std::string ApartOutput::Take() { return TakeHeldOutput(); }
+HeldText ApartOutput::Take() {
+  HeldText held{std::move(pending.text), pending.used};
+  pending.text = std::string();
+  pending.used = 0;
+  return held;
+}
 
 int TakeOutputError() {
   const int error = pending.error;

@@ -45,6 +45,17 @@ struct PendingReport {
   int error = 0;          // the first failed hand-over's errno
 };
 
+// Report text kept apart: the first `used` bytes of `room`.
+struct HeldText {
+  std::string room;
+  size_t used = 0;
+  std::string_view text() const { return std::string_view(room).substr(0, used); }
+};
+
+// Hands a report text buffer that has been written out back for reuse by
+// ApartOutput.
+void GiveTextRoom(std::string room);
+
 // Keeps the report text this thread writes while it lives apart from the
 // text the thread has waiting for its stream: the report text of a file
 // analysed apart in a parallel run, on a worker or on the main thread.
@@ -55,8 +66,9 @@ class ApartOutput {
   ~ApartOutput();
   ApartOutput(const ApartOutput&) = delete;
   ApartOutput& operator=(const ApartOutput&) = delete;
-  // The text kept apart so far, which is forgotten.
-  std::string Take();
+  // The text kept apart so far, which is forgotten. Hand its room back
+  // with GiveTextRoom once it is written.
+  HeldText Take();
 
  private:
   PendingReport saved_;  // the thread's own, put back at the end

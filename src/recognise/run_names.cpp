@@ -89,6 +89,12 @@ bool ApartAnswersHold(const ApartLog& apart,
   return true;
 }
 
+void AddMacroNames(const MacroNames& from, Globals& G) {
+  for (size_t k = 0; k < from.size(); ++k) {
+    G.macro_list.Add(from.Name(k), from.Value(k));
+  }
+}
+
 void MergeApartRecords(RunTotals& W, Globals& G) {
   for (NodeData& record : W.function_list) {
     AddListNode(G.sort_key, std::move(record), G.function_list);
@@ -99,9 +105,6 @@ void MergeApartRecords(RunTotals& W, Globals& G) {
   for (NodeData& record : W.namespace_list) {
     G.namespace_names.insert(record.name);
     AddListNode(1, std::move(record), G.namespace_list);
-  }
-  for (size_t k = 0; k < W.macro_list.size(); ++k) {
-    G.macro_list.Add(W.macro_list.Name(k), W.macro_list.Value(k));
   }
   if (W.nested_seen) G.nested_seen = 1;
 }

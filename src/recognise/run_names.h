@@ -33,8 +33,10 @@ bool ApartAnswersHold(const ApartLog& apart,
                       const std::vector<uint64_t>& scan_misses,
                       const Globals& G);
 // Adds what the file analysed apart recorded (`from`) to the run, in the
-// order it recorded it: functions, classes, interfaces, namespaces and
-// macro names. The lists of `from` are emptied.
+// order it recorded it: functions, classes, interfaces and namespaces. The
+// lists of `from` are emptied. Its macro names are left to AddMacroNames.
 void MergeApartRecords(RunTotals& from, Globals& G);
+// Adds the macro names a file defined to the run's, in order.
+void AddMacroNames(const MacroNames& from, Globals& G);
 
 #endif  // KLV_RECOGNISE_RUN_NAMES_H_

@@ -6,6 +6,7 @@
 #include "reports/framing.h"
 #include "reports/metric_lines.h"
 #include "reports/name_start.h"
+#include "reports/record_listing.h"
 #include "base/output.h"
 
 namespace {
@@ -47,7 +48,7 @@ void ShowSection(Llist<NodeData>& list, const SectionKind& kind, Globals& G) {
     OutText(G, "\n");
   }
   if (!G.totals_no_listing) {
-    for (const NodeData& record : list) kind.show(record, G);
+    ShowEachRecord(list, kind.show, G);
   }
   TShowClassInterSummary(list, kind.kind_text, G);
 }

@@ -6,6 +6,7 @@
 #include "reports/function_reports.h"
 #include "reports/metric_lines.h"
 #include "reports/name_start.h"
+#include "reports/record_listing.h"
 #include "base/output.h"
 
 void ShowProjectFunctionSummary(Globals& G) {
@@ -23,7 +24,7 @@ void ShowProjectFunctionSummary(Globals& G) {
     Out(G, "\n");
   }
   if (!G.totals_no_listing) {
-    for (const NodeData& record : list) FunctionDataShow(record, G);
+    ShowEachRecord(list, FunctionDataShow, G);
   }
   TShowFunctionSummary(G);
 }
