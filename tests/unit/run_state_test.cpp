@@ -155,12 +155,18 @@ TEST(WhichFile, HeadersAsCppStillCountAsCHeaders) {
   ExpectTyped({"a.h", 0, 1, 0, 0, 0, 1, 0, 0, 0}, 1, 1);
 }
 
-// Reads `bytes` through a LineReader and returns the analysed pieces the way
-// the driver takes them.
-std::vector<std::string> Pieces(const std::string& bytes) {
+// A temporary file holding `bytes`, read from its start.
+FILE* FileOf(const std::string& bytes) {
   FILE* f = tmpfile();
   fwrite(bytes.data(), 1, bytes.size(), f);
   rewind(f);
+  return f;
+}
+
+// Reads `bytes` through a LineReader and returns the analysed pieces the way
+// the driver takes them.
+std::vector<std::string> Pieces(const std::string& bytes) {
+  FILE* f = FileOf(bytes);
   LineReader reader(f);
   std::vector<std::string> out;
   std::string line;
@@ -204,9 +210,7 @@ TEST(LineIntake, CarriageReturnOnlyFileIsOneLongLine) {
 
 // The pieces NextView gives, each checked for the terminator after it.
 std::vector<std::string> Views(const std::string& bytes) {
-  FILE* f = tmpfile();
-  fwrite(bytes.data(), 1, bytes.size(), f);
-  rewind(f);
+  FILE* f = FileOf(bytes);
   LineReader reader(f);
   std::vector<std::string> out;
   std::string_view line;
