@@ -6,7 +6,7 @@
 #include "base/globals.h"
 
 // Forgets the recorded control statement.
-inline void ClearControl(Globals& G) {
+inline void ClearControl(FileWork& G) {
   FileState& P = G.parse;
   P.control_kind = 0;
   P.control_paren = 0;

@@ -28,12 +28,12 @@ std::string ErrorText(std::initializer_list<std::string_view> lines,
   return text;
 }
 
-void OutError(Globals& G, std::initializer_list<std::string_view> lines,
+void OutError(ReportSink& G, std::initializer_list<std::string_view> lines,
               const ErrorForm& form) {
   OutText(G, ErrorText(lines, form));
 }
 
-void OutMemoryError(Globals& G, int error) {
+void OutMemoryError(ReportSink& G, int error) {
   OutError(G, {strerror(error)},
            {.label = "Memory Error", .blank_before = false});
 }

@@ -40,7 +40,7 @@ std::string ErrorText(std::initializer_list<std::string_view> lines,
                       const ErrorForm& form = {});
 
 // Writes the block to the run's output stream.
-void OutError(Globals& G, std::initializer_list<std::string_view> lines,
+void OutError(ReportSink& G, std::initializer_list<std::string_view> lines,
               const ErrorForm& form = {});
 
 // Writes the block straight to `stream`, for the messages that must not wait
@@ -50,6 +50,6 @@ void WriteError(FILE* stream, std::initializer_list<std::string_view> lines,
                 const ErrorForm& form = {});
 
 // "  Memory Error: " and the text of `error`, on the output stream.
-void OutMemoryError(Globals& G, int error);
+void OutMemoryError(ReportSink& G, int error);
 
 #endif  // KLV_REPORTS_ERROR_BLOCK_H_

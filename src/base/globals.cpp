@@ -65,7 +65,7 @@ void Init_Globals(Globals& G) {
   G.notice_enabled[21] = 0;
 }
 
-void ResetState(Globals& G) {
+void ResetState(FileWork& G) {
   G.metrics = FileMetrics();
   G.parse = FileState();
   G.parse.first_line = 1;

@@ -671,6 +671,9 @@ struct RunTotals {
   // kept by the class recogniser (records keep their addresses in a list).
   std::unordered_map<std::string, NodeData*> class_index;
   std::unordered_map<std::string, NodeData*> interface_index;
+  // The macro names #defined so far, for the analysis of the next file.
+  // A parallel run brings them up to date only before a file analysed on
+  // the main thread, and not after the last file: nothing reads them then.
   MacroNames macro_list;
   std::vector<NameData> notice_list;
   // The names of namespace_list, for the first-seen test.
@@ -698,7 +701,7 @@ struct Globals : RunSettings, ReportSink, FileWork, RunTotals {};
 // Sets the defaults of a run; the output goes to standard output.
 void Init_Globals(Globals& G);
 // Clears the per-file counters and parser state after a file is analysed.
-void ResetState(Globals& G);
+void ResetState(FileWork& G);
 // Adds every counter of `from` to `into`, each stopping at the largest
 // 32-bit value.
 void AddCounters(FileMetrics& into, const FileMetrics& from);

@@ -1,7 +1,7 @@
 #include "base/name_wrap.h"
 
 std::string AdjNameLength(const std::string& name, int width, int indent,
-                          Globals& G) {
+                          const RunSettings& G) {
   if (width < 1 || static_cast<int>(name.size()) <= width || !G.wrap_names) {
     return name;
   }

@@ -9,6 +9,6 @@
 // `name` wrapped every `width` characters onto new lines indented by
 // `indent` blanks (unless wrapping is switched off or the name fits).
 std::string AdjNameLength(const std::string& name, int width, int indent,
-                          Globals& G);
+                          const RunSettings& G);
 
 #endif  // KLV_BASE_NAME_WRAP_H_

@@ -27,7 +27,7 @@ constexpr size_t kHandOver = 1 << 16;
 
 // Makes the pending text belong to G's output stream, handing over what an
 // earlier stream still had waiting.
-inline PendingReport& BeginWrite(Globals& G) {
+inline PendingReport& BeginWrite(ReportSink& G) {
   PendingReport& p = pending;
   if (p.stream != G.output) {
     FlushOutput();
@@ -162,7 +162,7 @@ int TakeOutputError() {
   return error;
 }
 
-void Out(Globals& G, const char* fmt, ...) {
+void Out(ReportSink& G, const char* fmt, ...) {
   PendingReport& p = BeginWrite(G);
   va_list args;
   va_start(args, fmt);
@@ -173,7 +173,7 @@ void Out(Globals& G, const char* fmt, ...) {
 
 void UnbufferReportStream(FILE* stream) { setvbuf(stream, nullptr, _IONBF, 0); }
 
-void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces) {
+void OutPieces(ReportSink& G, std::initializer_list<std::string_view> pieces) {
   PendingReport& p = BeginWrite(G);
   size_t total = 0;
   for (const std::string_view piece : pieces) total += piece.size();
@@ -187,7 +187,7 @@ void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces) {
   EndWrite(p);
 }
 
-void OutText(Globals& G, std::string_view text) {
+void OutText(ReportSink& G, std::string_view text) {
   if (text.empty()) return;
   PendingReport& p = BeginWrite(G);
   if (text.size() >= kHandOver / 4 && !p.held) {
@@ -218,7 +218,7 @@ void Progress(Globals& G, const char* fmt, ...) {
   va_end(args);
 }
 
-void ShowProgress(Globals& G, std::string_view text) {
+void ShowProgress(ReportSink& G, std::string_view text) {
   if (G.output == stdout || text.empty()) return;
   fwrite(text.data(), 1, text.size(), stdout);
   fflush(stdout);
@@ -235,7 +235,7 @@ std::string Fmt(const char* fmt, ...) {
   return s;
 }
 
-void Center_HTML(Globals& G, const char* plain, const char* decorated) {
+void Center_HTML(ReportSink& G, const char* plain, const char* decorated) {
   if (plain == nullptr || decorated == nullptr) return;
   int half = static_cast<int>(strlen(plain) / 2);
   std::string line(1, ' ');
@@ -245,7 +245,7 @@ void Center_HTML(Globals& G, const char* plain, const char* decorated) {
   OutText(G, line);
 }
 
-void Center(Globals& G, const char* title) { Center_HTML(G, title, title); }
+void Center(ReportSink& G, const char* title) { Center_HTML(G, title, title); }
 
 void CenterTitle(Globals& G, const char* title) {
   if (G.html_flag) Out(G, "<B><FONT COLOR=%s>", G.html_header_color.c_str());
@@ -255,16 +255,16 @@ void CenterTitle(Globals& G, const char* title) {
 
 std::string Rule72(char c) { return std::string(72, c); }
 
-void UnderscoreRule(Globals& G) { Out(G, "  %s\n\n", Rule72('_').c_str()); }
+void UnderscoreRule(ReportSink& G) { Out(G, "  %s\n\n", Rule72('_').c_str()); }
 
-void HyphenRule(Globals& G) { Out(G, "  %s\n", Rule72('-').c_str()); }
+void HyphenRule(ReportSink& G) { Out(G, "  %s\n", Rule72('-').c_str()); }
 
 void SectionBanner(Globals& G, const char* title) {
   Out(G, "\n  %s\n\n", Rule72('-').c_str());
   CenterTitle(G, title);
 }
 
-std::string BoldLabel(const char* text, Globals& G) {
+std::string BoldLabel(const char* text, const RunSettings& G) {
   std::string s = text;
   if (!G.html_flag) return s;
   const size_t colon = s.find(':');

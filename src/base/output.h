@@ -78,37 +78,37 @@ class ApartOutput {
 int TakeOutputError();
 
 // One formatted write to the run's output stream.
-void Out(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);
+void Out(ReportSink& G, const char* fmt, ...) KLV_PRINTF(2, 3);
 // Writes text unchanged to the output stream.
-void OutText(Globals& G, std::string_view text);
+void OutText(ReportSink& G, std::string_view text);
 // Writes the pieces one after the other, unchanged, as one write.
-void OutPieces(Globals& G, std::initializer_list<std::string_view> pieces);
+void OutPieces(ReportSink& G, std::initializer_list<std::string_view> pieces);
 // A progress message on standard output, written only when the report
 // goes to a file.
 void Progress(Globals& G, const char* fmt, ...) KLV_PRINTF(2, 3);
 // Progress text kept by a file analysed apart, shown at its merge.
-void ShowProgress(Globals& G, std::string_view text);
+void ShowProgress(ReportSink& G, std::string_view text);
 // printf-style formatting into a string of any length.
 std::string Fmt(const char* fmt, ...) KLV_PRINTF(1, 2);
 
 // Writes `title` centred about column 38, then a newline.
-void Center(Globals& G, const char* title);
+void Center(ReportSink& G, const char* title);
 // Centres by the length of `plain` but writes `decorated`.
-void Center_HTML(Globals& G, const char* plain, const char* decorated);
+void Center_HTML(ReportSink& G, const char* plain, const char* decorated);
 // Centred title, in HTML wrapped in the header colour.
 void CenterTitle(Globals& G, const char* title);
 
 // "  " and 72 underscores, then an empty line.
-void UnderscoreRule(Globals& G);
+void UnderscoreRule(ReportSink& G);
 // "  " and 72 hyphens.
-void HyphenRule(Globals& G);
+void HyphenRule(ReportSink& G);
 // An empty line, the hyphen rule, an empty line and the centred title.
 void SectionBanner(Globals& G, const char* title);
 
 // A report label as written: unchanged in text mode; in HTML mode bold from
 // its first non-blank up to and including its first colon, as in
 // "  <B>Total LOC ...:</B> ". A label without a colon is left as it is.
-std::string BoldLabel(const char* text, Globals& G);
+std::string BoldLabel(const char* text, const RunSettings& G);
 
 // `text` with <, > and & written as HTML entities; inside an attribute
 // value (`in_attribute`) the quotes " and ' as well. Everything a report

@@ -4,7 +4,7 @@
 
 #include "base/output.h"
 
-void Timer(ProcessTimer& timer, int mode, Globals& G) {
+void Timer(ProcessTimer& timer, int mode, ReportSink& G) {
   if (mode == kTimerStart) {
     timer = ProcessTimer();
     timer.ticks_per_second = sysconf(_SC_CLK_TCK);
@@ -35,12 +35,12 @@ void Timer(ProcessTimer& timer, int mode, Globals& G) {
   if (timer.wait_seconds < 0) timer.wait_seconds = 0;
 }
 
-void Benchmark(ProcessTimer& timer, Globals& G) {
+void Benchmark(ProcessTimer& timer, ReportSink& out, const Globals& G) {
   if (!G.benchmark_flag) return;
-  Timer(timer, kTimerStop, G);
-  Out(G, "  %s\n\n", Rule72('_').c_str());
-  Center(G, "~~ Performance Benchmark ~~");
-  Out(G,
+  Timer(timer, kTimerStop, out);
+  Out(out, "  %s\n\n", Rule72('_').c_str());
+  Center(out, "~~ Performance Benchmark ~~");
+  Out(out,
       "\n  A process benchmark has been determined for this metrics "
       "analysis.\n"
       "  The elapsed time for processing is effected by the I/O response of\n"
@@ -50,10 +50,10 @@ void Benchmark(ProcessTimer& timer, Globals& G) {
       "  The benchmark is intended for comparative purposes and is not "
       "designed\n"
       "  to yield a definitive result.\n\n");
-  Timer(timer, kTimerShow, G);
+  Timer(timer, kTimerShow, out);
   if (G.totals.lines >= 1) {
     const float elapsed = static_cast<float>(timer.elapsed_seconds);
-    Out(G,
+    Out(out,
         "\n  Performance Benchmark: %.0f Physical Lines Processed/s\n"
         "                       : %.0f Characters Parsed/s\n\n",
         static_cast<double>(static_cast<float>(G.totals.lines) / elapsed),

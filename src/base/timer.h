@@ -21,8 +21,8 @@ struct ProcessTimer {
 enum TimerMode { kTimerStart = 0, kTimerStop = 1, kTimerShow = 2 };
 
 // Starts, stops (computing the times) or prints the timer table.
-void Timer(ProcessTimer& timer, int mode, Globals& G);
+void Timer(ProcessTimer& timer, int mode, ReportSink& G);
 // With -b: stops the timer and prints the benchmark report.
-void Benchmark(ProcessTimer& timer, Globals& G);
+void Benchmark(ProcessTimer& timer, ReportSink& out, const Globals& G);
 
 #endif  // KLV_BASE_TIMER_H_

@@ -38,7 +38,7 @@ constexpr const char* kTemplateHead[] = {
     "#",
 };
 
-void SelectAll(Globals& G) {
+void SelectAll(RunSettings& G) {
   for (int n = 1; n <= kCsvFieldCount; ++n) G.csv_field_order[n] = n;
 }
 
@@ -53,7 +53,7 @@ std::string_view Trim(std::string_view text) {
 
 // Reports a line of a configuration that cannot be used.
 void RefuseLine(const std::string& name, int number, const char* reason,
-                const std::string& line, Globals& G) {
+                const std::string& line, ReportSink& G) {
   OutError(G,
            {Fmt("CSV report configuration %s, line %d:", name.c_str(), number),
             reason, "Read: " + line},

@@ -95,8 +95,8 @@ bool KeyIs(std::string_view key, const char* name) {
 // A number outside its setting's range ends the run before anything is
 // analysed with it.
 [[noreturn]] void OutOfRange(const Setting& s, const std::string& value,
-                             Globals& G) {
-  OutError(G,
+                             ReportSink& out, const RunSettings& G) {
+  OutError(out,
            {"Configuration file " + G.config_file_path,
             std::string(s.key) + ": " + value,
             Fmt("The value must be from %ld to %ld.", s.low, s.high)},
@@ -120,7 +120,7 @@ void Apply(const Setting& s, const std::string& value, Globals& G) {
       if (IsDigit(first)) {
         errno = 0;
         const long n = strtol(value.c_str(), nullptr, 10);
-        if (errno != 0 || n < s.low || n > s.high) OutOfRange(s, value, G);
+        if (errno != 0 || n < s.low || n > s.high) OutOfRange(s, value, G, G);
         G.*s.flag = static_cast<int>(n);
       }
       break;
@@ -129,7 +129,7 @@ void Apply(const Setting& s, const std::string& value, Globals& G) {
         const double x = strtod(value.c_str(), nullptr);
         if (!(x >= static_cast<double>(s.low) &&
               x <= static_cast<double>(s.high))) {
-          OutOfRange(s, value, G);
+          OutOfRange(s, value, G, G);
         }
         G.*s.real = static_cast<float>(x);
       }
@@ -147,7 +147,8 @@ void Apply(const Setting& s, const std::string& value, Globals& G) {
 
 // The keys whose rules fit no table row: the notice switches, the key
 // string, the listing header and the page-break switch.
-bool ApplySpecial(std::string_view key, const std::string& value, Globals& G) {
+bool ApplySpecial(std::string_view key, const std::string& value,
+                  RunSettings& G) {
   const char first = value.empty() ? '\0' : value[0];
   static constexpr std::string_view kNotice = "quality notice ";
   if (key.size() > kNotice.size() &&

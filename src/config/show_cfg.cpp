@@ -131,7 +131,7 @@ class CfgWriter {
   std::string& text_;
 };
 
-void Head(CfgWriter& w, const Globals& G) {
+void Head(CfgWriter& w, const RunSettings& G) {
   w.Line(Fmt("# Tarvelon Version %s", G.version.c_str()));
   w.Line("# Configuration Data File");
   w.Line("");
@@ -155,7 +155,7 @@ void Head(CfgWriter& w, const Globals& G) {
   w.Line(Fmt("%s: %s", "# Located Macro File  ", G.macro_file_path.c_str()));
 }
 
-void OperationalSettings(CfgWriter& w, const Globals& G) {
+void OperationalSettings(CfgWriter& w, const RunSettings& G) {
   w.Text(
       "\n# The following is the current configuration data\n\n");
   w.Text(kRule);
@@ -205,7 +205,7 @@ void OperationalSettings(CfgWriter& w, const Globals& G) {
 }
 
 // The limits and related settings written after a notice's own setting.
-void NoticeLimits(CfgWriter& w, int n, const Globals& G) {
+void NoticeLimits(CfgWriter& w, int n, const RunSettings& G) {
   switch (n) {
     case 1: w.Number("Maximum Line Length", G.max_line_length); break;
     case 2:
@@ -245,7 +245,7 @@ void NoticeLimits(CfgWriter& w, int n, const Globals& G) {
   }
 }
 
-void NoticeSettings(CfgWriter& w, const Globals& G) {
+void NoticeSettings(CfgWriter& w, const RunSettings& G) {
   w.Text("\n");
   w.Text(kRule);
   w.Text("# KLV Quality Notices Configuration ################################\n");
@@ -258,7 +258,7 @@ void NoticeSettings(CfgWriter& w, const Globals& G) {
   }
 }
 
-void ListingSettings(CfgWriter& w, const Globals& G) {
+void ListingSettings(CfgWriter& w, const RunSettings& G) {
   w.Text("\n");
   w.Text(kRule);
   w.Text("# Code Listing Report Configuration ################################\n\n");
@@ -273,7 +273,7 @@ void ListingSettings(CfgWriter& w, const Globals& G) {
   w.Flag("Page breaks in code print format", !G.no_page_breaks);
 }
 
-void HtmlSettings(CfgWriter& w, const Globals& G) {
+void HtmlSettings(CfgWriter& w, const RunSettings& G) {
   w.Text("\n");
   w.Text(kRule);
   w.Text("# HTML Report and Color Configuration ##############################\n\n");
@@ -311,7 +311,7 @@ void HtmlSettings(CfgWriter& w, const Globals& G) {
 
 }  // namespace
 
-std::string CfgTemplate(const Globals& G) {
+std::string CfgTemplate(const RunSettings& G) {
   std::string text;
   CfgWriter w(text);
   Head(w, G);
@@ -324,7 +324,7 @@ std::string CfgTemplate(const Globals& G) {
   return text;
 }
 
-void ShowCfg(FILE* out, const Globals& G) {
+void ShowCfg(FILE* out, const RunSettings& G) {
   const std::string text = CfgTemplate(G);
   FlushOutput();  // the template follows the report text written before it
   fwrite(text.data(), 1, text.size(), out);

@@ -10,10 +10,10 @@
 #include "base/program_files.h"
 
 // The template text, filled with the current values.
-std::string CfgTemplate(const Globals& G);
+std::string CfgTemplate(const RunSettings& G);
 
 // Writes the template to `out` (the report for -y and -hc, or a new
 // configuration file).
-void ShowCfg(FILE* out, const Globals& G);
+void ShowCfg(FILE* out, const RunSettings& G);
 
 #endif  // KLV_CONFIG_SHOW_CFG_H_

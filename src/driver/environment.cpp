@@ -28,7 +28,7 @@ bool Readable(const std::string& path) {
 
 }  // namespace
 
-void LoadProgPath(const std::string& program_name, Globals& G) {
+void LoadProgPath(const std::string& program_name, RunSettings& G) {
   if (!G.program_dir.empty()) return;
   const size_t slash = program_name.rfind('/');
   if (slash != std::string::npos) G.program_dir = program_name.substr(0, slash + 1);
@@ -91,7 +91,7 @@ std::string IsInSystemPath(const std::string& path_list,
   return std::string();
 }
 
-std::string GetProgFile(const std::string& file, Globals& G) {
+std::string GetProgFile(const std::string& file, const RunSettings& G) {
   std::string located = IsInPathLocation(G.program_dir, "klv.cfg");
   if (located.empty()) located = IsInPathLocation(G.klv_home, "klv.cfg");
   if (located.empty()) located = IsInSystemPath(G.system_path, "klv.cfg");
@@ -101,7 +101,7 @@ std::string GetProgFile(const std::string& file, Globals& G) {
   return dir + file;
 }
 
-bool NoteDefaultsInUse(const Globals& G, FILE* to) {
+bool NoteDefaultsInUse(RunSettings& G, FILE* to) {
   std::string missing;
   for (const std::string* path : {&G.config_file_path, &G.macro_file_path}) {
     if (Readable(*path)) continue;
@@ -120,11 +120,11 @@ bool NoteDefaultsInUse(const Globals& G, FILE* to) {
   return true;
 }
 
-void ShowStartupTrace(Globals& G) {
-  Out(G, "main\n");
-  Out(G, "Prog Path   = %s\n", G.program_dir.c_str());
-  Out(G, "Macro File  = %s\n", G.macro_file_path.c_str());
-  Out(G, "KLV Home    = %s\n", G.klv_home.c_str());
-  Out(G, "System Path = %s\n", G.system_path.c_str());
-  WaitKey(G);
+void ShowStartupTrace(ReportSink& out, const RunSettings& G) {
+  Out(out, "main\n");
+  Out(out, "Prog Path   = %s\n", G.program_dir.c_str());
+  Out(out, "Macro File  = %s\n", G.macro_file_path.c_str());
+  Out(out, "KLV Home    = %s\n", G.klv_home.c_str());
+  Out(out, "System Path = %s\n", G.system_path.c_str());
+  WaitKey(out);
 }

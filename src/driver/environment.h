@@ -10,7 +10,7 @@
 
 // Sets program_dir from the program's first argument (once) and, when
 // klv_home is still empty, klv_home too.
-void LoadProgPath(const std::string& program_name, Globals& G);
+void LoadProgPath(const std::string& program_name, RunSettings& G);
 // Reads KLVHOME, PATH, KLVDEBUG and KLVCLASSMF.
 void LoadEnv(Globals& G);
 
@@ -23,15 +23,15 @@ std::string IsInSystemPath(const std::string& path_list,
                            const std::string& file);
 // The full name of one of the program's files: the directory where klv.cfg
 // was located (program directory, KLVHOME, then PATH), and `file` in it.
-std::string GetProgFile(const std::string& file, Globals& G);
+std::string GetProgFile(const std::string& file, const RunSettings& G);
 
 // Requires: klv.cfg and klv_macro.cfg were loaded (or created). When either
 // is still missing (an installed program cannot create them beside itself)
 // says once, on `to`, that the built-in defaults are in use and where the
 // user can put the files. True when it said so.
-bool NoteDefaultsInUse(const Globals& G, FILE* to = stderr);
+bool NoteDefaultsInUse(RunSettings& G, FILE* to = stderr);
 
 // The start-up trace written when KLVDEBUG is set.
-void ShowStartupTrace(Globals& G);
+void ShowStartupTrace(ReportSink& out, const RunSettings& G);
 
 #endif  // KLV_DRIVER_ENVIRONMENT_H_

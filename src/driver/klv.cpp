@@ -64,7 +64,7 @@ void ProjectReports(Globals& G) {
     if (G.totals_flag) ShowTotalReport(G);
     return;
   }
-  ProjectTitle(G);
+  ProjectTitle(G, G);
   if (G.totals_flag) {
     ShowTotalReport(G);
   } else {
@@ -97,7 +97,7 @@ void LocateProgramFiles(Globals& G) {
   LoadEnv(G);
   G.config_file_path = GetProgFile("klv.cfg", G);
   G.macro_file_path = GetProgFile("klv_macro.cfg", G);
-  if (G.debug_flag) ShowStartupTrace(G);
+  if (G.debug_flag) ShowStartupTrace(G, G);
   LoadCfg(G);
   LoadMacros(G);
   NoteDefaultsInUse(G);
@@ -112,14 +112,14 @@ int Run(int argc, char** argv, Globals& G) {
   G.arg_values = argv;
   LocateProgramFiles(G);
   SetUpParams(argc, argv, G);
-  OpenOutputFile(G);  // kept back until the files of the run are known
+  OpenOutputFile(G, G);  // kept back until the files of the run are known
   ReportFiles report_files;
   if (!OpenReportFiles(G, report_files)) {
-    AbandonOutputFile(G);
+    AbandonOutputFile(G, G);
     return -1;
   }
   if (G.csv_file_report && !LoadCSVFileReportCfg(G)) {
-    AbandonOutputFile(G);
+    AbandonOutputFile(G, G);
     return 1;
   }
   if (!G.csv_mode && !G.print_flag && !G.csv_file_report) ShowHeader(G, 0);
@@ -143,7 +143,7 @@ int Run(int argc, char** argv, Globals& G) {
     first = FirstOperand(argc, argv, G);
   }
   G.h_files_cpp = G.notice_enabled[25] ? 1 : 0;
-  if (G.csv_mode) CSV_Header(G);
+  if (G.csv_mode) CSV_Header(G, G);
   if (G.print_flag) {
     if (G.html_flag) {
       Out(G, "<HTML><HEAD><TITLE>Tarvelon %s</TITLE></HEAD><BODY><PRE><P>",
@@ -164,7 +164,7 @@ int Run(int argc, char** argv, Globals& G) {
     G.work_file = CreateWorkFile(G);
     if (G.work_file == nullptr) G.work_flag = 0;
   }
-  if (G.csv_file_report) CsvReportTitleLine(G);
+  if (G.csv_file_report) CsvReportTitleLine(G, G);
 
   ProcessFiles(G);
 
@@ -179,7 +179,7 @@ int Run(int argc, char** argv, Globals& G) {
   }
   bool work_written = true;
   if (!G.print_flag && !G.convert_flag) {
-    Benchmark(timer, G);
+    Benchmark(timer, G, G);
     work_written = FinishWorkFile(G);
     if (!G.csv_mode && !G.csv_file_report) {
       Out(G, "  %s\n\n", Rule72('_').c_str());
@@ -217,7 +217,7 @@ int klv(int argc, char** argv) {
   } catch (const ExitRequest& exit_request) {
     status = exit_request.status;
   }
-  AbandonOutputFile(*G);
+  AbandonOutputFile(*G, *G);
   FlushOutput();
   int error = TakeOutputError();
   errno = 0;

@@ -32,7 +32,7 @@ bool TakesNextWord(const char* word) {
   return false;
 }
 
-[[noreturn]] void MissingName(std::string_view name, Globals& G) {
+[[noreturn]] void MissingName(std::string_view name, ReportSink& G) {
   const std::string option(name);
   OutError(G, {option + " requires a file name: " + option + "=FILE",
                kUseHelp});

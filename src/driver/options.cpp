@@ -37,7 +37,7 @@ constexpr size_t kMaxArgText = 4094;
 
 // Prints the error block of `lines` on the output stream and ends the run
 // with `status`.
-[[noreturn]] void Refuse(Globals& G,
+[[noreturn]] void Refuse(ReportSink& G,
                          std::initializer_list<std::string_view> lines,
                          int status, const ErrorForm& form = {}) {
   OutError(G, lines, form);
@@ -45,7 +45,7 @@ constexpr size_t kMaxArgText = 4094;
 }
 
 // An option letter or argument getopt does not accept.
-[[noreturn]] void RefuseParse(Globals& G) {
+[[noreturn]] void RefuseParse(ReportSink& G) {
   Refuse(G,
          {"Command line parse error, invalid option.",
           "Use -hs to show program help syntax."},
@@ -54,7 +54,7 @@ constexpr size_t kMaxArgText = 4094;
 
 // A path or list argument longer than the stored text allows is refused
 // rather than cut, so that no other file is ever opened or written.
-std::string CheckedText(std::string text, Globals& G) {
+std::string CheckedText(std::string text, ReportSink& G) {
   if (text.size() > kMaxArgText) RefuseParse(G);
   return text;
 }
@@ -87,7 +87,7 @@ std::vector<std::string> SplitWords(std::string_view text) {
 
 // The value `arg` of option `letter` is above its largest value `high`.
 [[noreturn]] void RefuseOutOfRange(char letter, const char* arg, int high,
-                                   Globals& G) {
+                                   ReportSink& G) {
   Refuse(G,
          {Fmt("-%c %s is out of range: the largest value is %d", letter, arg,
               high),
@@ -96,7 +96,7 @@ std::vector<std::string> SplitWords(std::string_view text) {
 }
 
 // A listing geometry value of option `letter`, refused above `high`.
-int GeometryArg(char letter, const char* arg, int high, Globals& G) {
+int GeometryArg(char letter, const char* arg, int high, ReportSink& G) {
   const int value = ArgInt(arg);
   if (value > high) RefuseOutOfRange(letter, arg, high, G);
   return value;
@@ -111,7 +111,7 @@ struct Modifier {
 // The flag of `mode` among `modifiers`; an unknown or missing modifier is
 // refused with the error `problem`.
 int Globals::*ModifierFlag(char mode, std::initializer_list<Modifier> modifiers,
-                           const char* problem, Globals& G) {
+                           const char* problem, ReportSink& G) {
   for (const Modifier& m : modifiers) {
     if (m.mode == mode && mode != '\0') return m.flag;
   }
@@ -515,7 +515,7 @@ void SetUpParams(int argc, char** argv, Globals& G) {
   if (G.function_flag) G.function_list_flag = 0;
 }
 
-int FirstOperand(int argc, char** argv, Globals& G) {
+int FirstOperand(int argc, char** argv, ReportSink& G) {
   int index = 1;
   while (index < argc && argv[index][0] == '-') {
     if (IsEndOfOptions(argv[index])) return index + 1;

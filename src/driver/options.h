@@ -17,6 +17,6 @@ void ShowSyntax(Globals& G, int syntax_error);
 
 // The index of the first file operand: options are skipped, and only -r,
 // -O and a bare -X take the following word with them.
-int FirstOperand(int argc, char** argv, Globals& G);
+int FirstOperand(int argc, char** argv, ReportSink& G);
 
 #endif  // KLV_DRIVER_OPTIONS_H_

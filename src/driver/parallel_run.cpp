@@ -364,9 +364,6 @@ void ProcessFilesParallel(Globals& G) {
       schedule.merged = k + 1;
       if (schedule.workers_waiting > 0) schedule.window_open.notify_all();
     }
-    // Nothing reads the run's macro names after the last file; they are
-    // completed all the same, so that the run's record is whole.
-    for (const MacroNames& names : unadded_macros) AddMacroNames(names, G);
   } catch (...) {
     stop_all();
     throw;

@@ -26,14 +26,14 @@ void SayCannotWrite(const ReportFile& r) {
 }
 
 // The two reports, in the order they are opened and written.
-std::array<ReportFile, 2> Reports(Globals& G, ReportFiles& files) {
+std::array<ReportFile, 2> Reports(const RunSettings& G, ReportFiles& files) {
   return {{{"SARIF log", G.sarif_file_name, files.sarif, WriteSarifReport},
            {"JSON report", G.json_file_name, files.json, WriteJsonReport}}};
 }
 
 }  // namespace
 
-bool OpenReportFiles(Globals& G, ReportFiles& files) {
+bool OpenReportFiles(RunSettings& G, ReportFiles& files) {
   const std::array<ReportFile, 2> reports = Reports(G, files);
   for (const ReportFile& r : reports) {
     if (r.name.empty()) continue;

@@ -15,7 +15,7 @@ struct ReportFiles {
 // Creates the temporary files of the long options given and switches on
 // the keeping of file figures and notices. False, after saying why on
 // standard error, when one cannot be created.
-bool OpenReportFiles(Globals& G, ReportFiles& files);
+bool OpenReportFiles(RunSettings& G, ReportFiles& files);
 
 // Writes the reports and renames them into place. False, after saying why
 // on standard error, when one could not be written; the file of that name

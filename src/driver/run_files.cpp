@@ -33,9 +33,9 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 // The message of a -O file that cannot be used; the report stays on
 // standard output. Written straight to standard output, ahead of any report
 // text kept back.
-void OutputUnusable(Globals& G, int error) {
-  G.output_owner.reset();
-  G.output = stdout;
+void OutputUnusable(ReportSink& out, const RunSettings& G, int error) {
+  out.output_owner.reset();
+  out.output = stdout;
   FlushOutput();
   WriteError(stdout,
              {" Could not open output file, using stdout",
@@ -44,19 +44,20 @@ void OutputUnusable(Globals& G, int error) {
 }
 
 // Drops the -O file: closes it and removes it when this run created it.
-void DropOutputFile(Globals& G) {
-  if (G.output_owner == nullptr) return;
-  G.output_owner.reset();
-  G.output = stdout;
-  if (G.output_created) unlink(G.output_file_name.c_str());
-  G.output_created = false;
+void DropOutputFile(ReportSink& out, const RunSettings& G) {
+  if (out.output_owner == nullptr) return;
+  out.output_owner.reset();
+  out.output = stdout;
+  if (out.output_created) unlink(G.output_file_name.c_str());
+  out.output_created = false;
 }
 
 [[noreturn]] void RefuseOverlap(const WrittenFile& out, const char* kind,
-                                const std::string& name, Globals& G) {
+                                const std::string& name, ReportSink& sink,
+                                const RunSettings& G) {
   ReleaseOutput(nullptr);  // nothing of this run's report is kept
-  DropOutputFile(G);
-  OutError(G,
+  DropOutputFile(sink, G);
+  OutError(sink,
            {Fmt("The %s %s", out.kind, out.name.c_str()),
             Fmt("is the same file as the %s %s", kind, name.c_str()),
             "Nothing was written to it; name another file."},
@@ -67,11 +68,12 @@ void DropOutputFile(Globals& G) {
 // Refuses the run when `name` (a file the run reads or writes) is one of
 // the files about to be written.
 void CheckAgainst(const std::vector<WrittenFile>& outs, const char* kind,
-                  const std::string& name, Globals& G) {
+                  const std::string& name, ReportSink& sink,
+                  const RunSettings& G) {
   struct stat st {};
   if (name.empty() || stat(name.c_str(), &st) != 0) return;
   for (const WrittenFile& out : outs) {
-    if (SameFile(out.st, st)) RefuseOverlap(out, kind, name, G);
+    if (SameFile(out.st, st)) RefuseOverlap(out, kind, name, sink, G);
   }
 }
 
@@ -83,36 +85,36 @@ void AddWritten(std::vector<WrittenFile>& outs, const char* kind,
 
 }  // namespace
 
-void OpenOutputFile(Globals& G) {
+void OpenOutputFile(ReportSink& out, const RunSettings& G) {
   if (OutputHeld()) return;
   FlushOutput();  // what was written so far belongs to standard output
   HoldOutput();
-  if (G.output_file_name.empty() || G.output_owner != nullptr) return;
+  if (G.output_file_name.empty() || out.output_owner != nullptr) return;
   const char* path = G.output_file_name.c_str();
   if (G.output_file_name.size() > kMaxOutputName) {
-    OutputUnusable(G, ENAMETOOLONG);
+    OutputUnusable(out, G, ENAMETOOLONG);
     return;
   }
   // Opened without emptying it: it is emptied only once the run is known
   // not to read it.
-  G.output_created = true;
+  out.output_created = true;
   int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0 && errno == EEXIST) {
-    G.output_created = false;
+    out.output_created = false;
     fd = open(path, O_WRONLY | O_CLOEXEC);
   }
   FILE* f = fd >= 0 ? fdopen(fd, "wb") : nullptr;
   if (f == nullptr) {
     const int error = errno;
     if (fd >= 0) close(fd);
-    if (fd >= 0 && G.output_created) unlink(path);
-    G.output_created = false;
-    OutputUnusable(G, error);
+    if (fd >= 0 && out.output_created) unlink(path);
+    out.output_created = false;
+    OutputUnusable(out, G, error);
     return;
   }
   UnbufferReportStream(f);
-  G.output_owner.reset(f);
-  G.output = f;
+  out.output_owner.reset(f);
+  out.output = f;
 }
 
 void ClaimOutputFiles(Globals& G, const std::vector<std::string>& inputs) {
@@ -127,7 +129,8 @@ void ClaimOutputFiles(Globals& G, const std::vector<std::string>& inputs) {
   for (const std::string* name : {&G.sarif_file_name, &G.json_file_name}) {
     if (!name->empty() && stat(name->c_str(), &st) == 0) {
       for (const WrittenFile& out : outs) {
-        if (SameFile(out.st, st)) RefuseOverlap(out, "report file", *name, G);
+        if (SameFile(out.st, st))
+          RefuseOverlap(out, "report file", *name, G, G);
       }
       AddWritten(outs, "report file", *name, st);
     }
@@ -136,20 +139,20 @@ void ClaimOutputFiles(Globals& G, const std::vector<std::string>& inputs) {
     const std::string work = WorkFileTarget(G, Now());
     if (!work.empty() && stat(work.c_str(), &st) == 0) {
       for (const WrittenFile& out : outs) {
-        if (SameFile(out.st, st)) RefuseOverlap(out, "work file", work, G);
+        if (SameFile(out.st, st)) RefuseOverlap(out, "work file", work, G, G);
       }
       AddWritten(outs, "work file", work, st);
     }
   }
   if (!outs.empty()) {
     for (const NameData& file : G.file_list) {
-      CheckAgainst(outs, "source file", file.name, G);
+      CheckAgainst(outs, "source file", file.name, G, G);
     }
-    if (G.file_list_flag) CheckAgainst(outs, "list file", G.input_spec, G);
-    CheckAgainst(outs, "configuration file", G.config_file_path, G);
-    CheckAgainst(outs, "macro file", G.macro_file_path, G);
+    if (G.file_list_flag) CheckAgainst(outs, "list file", G.input_spec, G, G);
+    CheckAgainst(outs, "configuration file", G.config_file_path, G, G);
+    CheckAgainst(outs, "macro file", G.macro_file_path, G, G);
     for (const std::string& name : inputs) {
-      CheckAgainst(outs, "work file", name, G);
+      CheckAgainst(outs, "work file", name, G, G);
     }
     if (G.work_flag) {
       // Read by a differential run, replaced by any other work run; a work
@@ -157,11 +160,11 @@ void ClaimOutputFiles(Globals& G, const std::vector<std::string>& inputs) {
       const std::vector<WrittenFile> report(outs.begin(),
                                             outs.begin() + report_file);
       CheckAgainst(G.work_diff_flag ? outs : report, "standing work file",
-                   StandingWorkFileName(G), G);
+                   StandingWorkFileName(G), G, G);
     }
   }
   if (report_file && ftruncate(fileno(G.output), 0) != 0) {
-    OutputUnusable(G, errno);  // the report goes to standard output
+    OutputUnusable(G, G, errno);  // the report goes to standard output
   }
   if (G.output_owner != nullptr) {
     printf("\nKLV using output file: %s\n", G.output_file_name.c_str());
@@ -170,12 +173,12 @@ void ClaimOutputFiles(Globals& G, const std::vector<std::string>& inputs) {
 }
 
 void OpenOutputNow(Globals& G, const std::vector<std::string>& inputs) {
-  OpenOutputFile(G);
+  OpenOutputFile(G, G);
   ClaimOutputFiles(G, inputs);
 }
 
-void AbandonOutputFile(Globals& G) {
+void AbandonOutputFile(ReportSink& out, const RunSettings& G) {
   if (!OutputHeld()) return;
   ReleaseOutput(stdout);
-  DropOutputFile(G);
+  DropOutputFile(out, G);
 }

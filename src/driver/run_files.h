@@ -12,7 +12,7 @@
 // and makes it the output stream; on failure the report stays on standard
 // output. Report text is kept back until ClaimOutputFiles, wherever it
 // goes. Requires: the whole command line has been accepted.
-void OpenOutputFile(Globals& G);
+void OpenOutputFile(ReportSink& out, const RunSettings& G);
 
 // Refuses the run (message on standard output, ExitRequest 1, the -O file
 // left as it was) when the report file or the work file about to be
@@ -29,6 +29,6 @@ void OpenOutputNow(Globals& G, const std::vector<std::string>& inputs);
 
 // After an early end: text still kept back goes to standard output, and a
 // -O file this run created and never wrote is removed again.
-void AbandonOutputFile(Globals& G);
+void AbandonOutputFile(ReportSink& out, const RunSettings& G);
 
 #endif  // KLV_DRIVER_RUN_FILES_H_

@@ -6,7 +6,7 @@
 
 #include "base/output.h"
 
-void WaitKey(Globals& G) {
+void WaitKey(ReportSink& G) {
   if (G.output != stdout) {
     usleep(500000);
     return;

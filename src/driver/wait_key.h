@@ -7,6 +7,6 @@
 // With the report on standard output, prompts for the Enter key and reads
 // one short line from standard input; with the report in a file, waits
 // half a second instead.
-void WaitKey(Globals& G);
+void WaitKey(ReportSink& G);
 
 #endif  // KLV_DRIVER_WAIT_KEY_H_

@@ -41,7 +41,7 @@ bool ForEachWord(const std::string& text, const char* separators, Word word) {
 bool IsHeader(const char* dot) { return dot[1] == 'h' || dot[1] == 'H'; }
 
 void AddFile(const std::string& name, const char* dot, Llist<NameData>& headers,
-             Llist<NameData>& sources, Globals& G) {
+             Llist<NameData>& sources, ReportSink& G) {
   Llist<NameData>& list = IsHeader(dot) ? headers : sources;
   if (AddNameNode(name, "", 0, list, 0) == 0) {
     OutMemoryError(G, ENOMEM);
@@ -52,20 +52,20 @@ void AddFile(const std::string& name, const char* dot, Llist<NameData>& headers,
 // allowed, skipped silently without one, refused with a message otherwise.
 void AddOperand(const std::string& name, bool check_output_name,
                 Llist<NameData>& headers, Llist<NameData>& sources,
-                Globals& G) {
+                ReportSink& out, const RunSettings& G) {
   const char* dot = ExtensionDot(name.c_str());
   if (dot == nullptr) return;
   if (valid_ext(dot + 1, G.source_extensions.c_str(), G.case_sensitive_names,
                 G)) {
-    AddFile(name, dot, headers, sources, G);
+    AddFile(name, dot, headers, sources, out);
   } else if (!check_output_name || name != G.output_file_name) {
-    OutError(G, {name + " - Not a valid file type for KLV",
-                 "Valid types: " + G.source_extensions});
+    OutError(out, {name + " - Not a valid file type for KLV",
+                   "Valid types: " + G.source_extensions});
   }
 }
 
 // A directory that cannot be walked: why, and its name.
-void OpenDirError(const char* why, const std::string& dir, Globals& G) {
+void OpenDirError(const char* why, const std::string& dir, ReportSink& G) {
   OutError(G, {std::string(why) + " : " + dir},
            {.label = "Open Dir Error", .blank_before = false});
 }
@@ -86,7 +86,7 @@ void ListFileLine(std::string line, Llist<NameData>& headers,
     line.pop_back();
   }
   if (line[0] != '-') {
-    AddOperand(line, false, headers, sources, G);
+    AddOperand(line, false, headers, sources, G, G);
     return;
   }
   // "-r ext,ext directory": the directory runs to a quote, TAB or line end.
@@ -112,7 +112,7 @@ void ListFileLine(std::string line, Llist<NameData>& headers,
     return;
   }
   G.dir_no_recurse = (option == "-r" || option == "-R") ? 0 : 1;
-  ReadDir(directory, extensions, headers, sources, G);
+  ReadDir(directory, extensions, headers, sources, G, G);
 }
 
 void ReadListFile(Llist<NameData>& headers, Llist<NameData>& sources,
@@ -132,14 +132,15 @@ void ReadListFile(Llist<NameData>& headers, Llist<NameData>& sources,
 }
 
 // -Rl: prints the list and ends the run.
-[[noreturn]] void ShowFileListAndExit(ProcessTimer& timer, Globals& G) {
-  Out(G, G.sort_names_flag ? "\n  Sorted By File Name and Type\n"
-                           : "\n  Not Sorted\n");
-  Out(G, "  Files To Process: %d\n\n", G.file_list.count());
-  for (const NameData& file : G.file_list) FileShow(file, G);
-  Out(G, "\n");
-  Benchmark(timer, G);
-  Out(G, "  %s\n\n", Rule72('_').c_str());
+[[noreturn]] void ShowFileListAndExit(ProcessTimer& timer, ReportSink& out,
+                                      const Globals& G) {
+  Out(out, G.sort_names_flag ? "\n  Sorted By File Name and Type\n"
+                             : "\n  Not Sorted\n");
+  Out(out, "  Files To Process: %d\n\n", G.file_list.count());
+  for (const NameData& file : G.file_list) FileShow(file, out);
+  Out(out, "\n");
+  Benchmark(timer, out, G);
+  Out(out, "  %s\n\n", Rule72('_').c_str());
   throw ExitRequest{0};
 }
 
@@ -158,12 +159,13 @@ bool IsRealDirectory(const dirent* entry, const std::string& path) {
 // and inode), each of which is walked only once.
 int WalkDir(const std::string& dir, const std::string& extensions,
             std::set<std::pair<dev_t, ino_t>>& visited,
-            Llist<NameData>& headers, Llist<NameData>& sources, Globals& G) {
+            Llist<NameData>& headers, Llist<NameData>& sources, ReportSink& out,
+            const RunSettings& G) {
   std::string base = dir;
   if (base.empty() || base.back() != '/') base += '/';
   std::unique_ptr<DIR, int (*)(DIR*)> handle(opendir(base.c_str()), closedir);
   if (handle == nullptr) {
-    OpenDirError(strerror(errno), base, G);
+    OpenDirError(strerror(errno), base, out);
     return 0;
   }
   struct stat st {};
@@ -178,14 +180,14 @@ int WalkDir(const std::string& dir, const std::string& extensions,
     // A subdirectory that cannot be read is reported (by the walk of it)
     // and skipped; the rest of the tree is still walked.
     if (!G.dir_no_recurse && IsRealDirectory(entry, path)) {
-      WalkDir(path, extensions, visited, headers, sources, G);
+      WalkDir(path, extensions, visited, headers, sources, out, G);
     }
     const char* dot = ExtensionDot(path.c_str());
     if (dot == nullptr) continue;
     const std::string_view ext(dot + 1);
     if (ForEachWord(extensions, " .,*\t\r\n",
                     [&](std::string_view word) { return word == ext; })) {
-      AddFile(path, dot, headers, sources, G);
+      AddFile(path, dot, headers, sources, out);
     }
   }
   return 1;
@@ -193,7 +195,8 @@ int WalkDir(const std::string& dir, const std::string& extensions,
 
 }  // namespace
 
-int valid_ext(const char* ext, const char* list, int case_blind, Globals& G) {
+int valid_ext(const char* ext, const char* list, int case_blind,
+              const RunSettings& G) {
   if (ext == nullptr || list == nullptr) return 0;
   if (!G.validate_extensions) return 1;
   const std::string_view wanted(ext);
@@ -205,14 +208,15 @@ int valid_ext(const char* ext, const char* list, int case_blind, Globals& G) {
 }
 
 int ReadDir(const std::string& dir, const std::string& extensions,
-            Llist<NameData>& headers, Llist<NameData>& sources, Globals& G) {
+            Llist<NameData>& headers, Llist<NameData>& sources, ReportSink& out,
+            const RunSettings& G) {
   // An empty name names no directory; it must not become the root "/".
   if (dir.empty()) {
-    OpenDirError(strerror(ENOENT), "", G);
+    OpenDirError(strerror(ENOENT), "", out);
     return 0;
   }
   std::set<std::pair<dev_t, ino_t>> visited;
-  return WalkDir(dir, extensions, visited, headers, sources, G);
+  return WalkDir(dir, extensions, visited, headers, sources, out, G);
 }
 
 int BuildFileList(int first_operand, Globals& G) {
@@ -227,10 +231,10 @@ int BuildFileList(int first_operand, Globals& G) {
     // extension list itself.
     const char* last = G.arg_count > 0 ? G.arg_values[G.arg_count - 1] : ".";
     const std::string start(G.input_spec == last ? "." : last);
-    ReadDir(start, G.input_spec, headers, sources, G);
+    ReadDir(start, G.input_spec, headers, sources, G, G);
   } else {
     for (int k = first_operand; k < G.arg_count; ++k) {
-      AddOperand(G.arg_values[k], true, headers, sources, G);
+      AddOperand(G.arg_values[k], true, headers, sources, G, G);
     }
   }
   if (G.sort_names_flag) {
@@ -240,7 +244,7 @@ int BuildFileList(int first_operand, Globals& G) {
   LlistDestroy(G.file_list);
   LlistConcat(G.file_list, headers);
   LlistConcat(G.file_list, sources);
-  if (G.list_files_only) ShowFileListAndExit(timer, G);
+  if (G.list_files_only) ShowFileListAndExit(timer, G, G);
   // Under KLVDEBUG the file set is shown before any file is analysed.
   if (G.debug_flag) {
     for (const NameData& file : G.file_list) FileShow(file, G);
@@ -248,6 +252,6 @@ int BuildFileList(int first_operand, Globals& G) {
   return G.file_list.count();
 }
 
-void FileShow(const NameData& file, Globals& G) {
+void FileShow(const NameData& file, ReportSink& G) {
   Out(G, "%s\n", file.name.c_str());
 }

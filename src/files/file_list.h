@@ -19,14 +19,16 @@ int BuildFileList(int first_operand, Globals& G);
 // reported and skipped. Returns 1, or 0 when `dir` itself cannot be opened
 // (already reported).
 int ReadDir(const std::string& dir, const std::string& extensions,
-            Llist<NameData>& headers, Llist<NameData>& sources, Globals& G);
+            Llist<NameData>& headers, Llist<NameData>& sources, ReportSink& out,
+            const RunSettings& G);
 
 // 1 when `ext` is one of the extensions in `list` (blank, tab or comma
 // separated), compared without regard to case when `case_blind` is 1.
 // Every extension passes when validation is switched off.
-int valid_ext(const char* ext, const char* list, int case_blind, Globals& G);
+int valid_ext(const char* ext, const char* list, int case_blind,
+              const RunSettings& G);
 
 // Prints one name of the file list and a newline.
-void FileShow(const NameData& file, Globals& G);
+void FileShow(const NameData& file, ReportSink& G);
 
 #endif  // KLV_FILES_FILE_LIST_H_

@@ -12,7 +12,7 @@
 
 double Ceil(double value) { return std::ceil(value); }
 
-void SetLeftMargin(Globals& G) {
+void SetLeftMargin(RunSettings& G) {
   if (G.left_margin > 0) {
     G.left_margin_text.append(static_cast<size_t>(G.left_margin), ' ');
   }
@@ -35,12 +35,13 @@ void SetBars(Globals& G) {
                  G.listing_header + "\n";
 }
 
-void PutTopMargin(Globals& G) {
-  for (int k = 0; k < G.top_margin; ++k) Out(G, "\n");
+void PutTopMargin(ReportSink& out, const RunSettings& G) {
+  for (int k = 0; k < G.top_margin; ++k) Out(out, "\n");
 }
 
-void SetHeaderLine(const std::string& path, int page, Globals& G) {
-  OutText(G, G.html_flag ? HTML_template(G.title_line) : G.title_line);
+void SetHeaderLine(const std::string& path, int page, ReportSink& out,
+                   const RunSettings& G) {
+  OutText(out, G.html_flag ? HTML_template(G.title_line) : G.title_line);
   std::string file_line = G.left_margin_text + "File: " + path;
   // One blank at a time while fewer than half the line length minus half
   // the line built so far.
@@ -56,17 +57,18 @@ void SetHeaderLine(const std::string& path, int page, Globals& G) {
   if (pad > 0) file_line.append(static_cast<size_t>(pad), ' ');
   if (!G.no_page_breaks) file_line += "Page: " + page_text;
   file_line += "\n";
-  OutText(G, G.html_flag ? HTML_template(file_line) : file_line);
+  OutText(out, G.html_flag ? HTML_template(file_line) : file_line);
   struct stat st {};
   if (stat(path.c_str(), &st) == 0) {
-    OutText(G, G.left_margin_text + "Date: " + CtimeText(st.st_mtime));
+    OutText(out, G.left_margin_text + "Date: " + CtimeText(st.st_mtime));
   } else {
-    OutText(G, G.left_margin_text);
+    OutText(out, G.left_margin_text);
   }
-  OutText(G, G.top_bar);
+  OutText(out, G.top_bar);
 }
 
-int PutLine(const std::string& line, long line_no, Globals& G) {
+int PutLine(const std::string& line, long line_no, ReportSink& sink,
+            const RunSettings& G) {
   const size_t width = G.line_length > 7 ? static_cast<size_t>(G.line_length - 7) : 1;
   std::string out = G.left_margin_text + Fmt("%5ld| ", line_no);
   int pieces = 1;
@@ -86,25 +88,25 @@ int PutLine(const std::string& line, long line_no, Globals& G) {
   // page rule that follows keeps its own line.
   if (line.empty() || line.back() != '\n') out += '\n';
   if (G.html_flag) out = HTML_template(out);
-  OutText(G, out);
+  OutText(sink, out);
   return pieces;
 }
 
 void PrintCode(FILE* in, const std::string& path, Globals& G) {
   if (G.html_flag) G.no_page_breaks = 1;
-  PutTopMargin(G);
+  PutTopMargin(G, G);
   int page = 1;
-  SetHeaderLine(path, page, G);
+  SetHeaderLine(path, page, G, G);
   long count = G.top_margin + 1;
   long line_no = 1;
   LineReader reader(in);
   std::string line;
   while (reader.NextLine(line)) {
-    count += PutLine(line, line_no, G);
+    count += PutLine(line, line_no, G, G);
     if (!G.no_page_breaks && count > G.page_length - 6) {
       Out(G, "%s\f\n", G.bottom_bar.c_str());
-      PutTopMargin(G);
-      SetHeaderLine(path, ++page, G);
+      PutTopMargin(G, G);
+      SetHeaderLine(path, ++page, G, G);
       count = G.top_margin + 1;
     }
     ++line_no;

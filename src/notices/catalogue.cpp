@@ -4,7 +4,7 @@
 namespace {
 
 // Builds the 46 one-line texts, the limits formatted in as they are now.
-std::vector<std::string> BuildNoticeTexts(const Globals& G) {
+std::vector<std::string> BuildNoticeTexts(const RunSettings& G) {
   const double ws = G.min_whitespace_percent;
   const double cm = G.min_comment_percent;
   return {
@@ -63,7 +63,7 @@ std::vector<std::string> BuildNoticeTexts(const Globals& G) {
 
 }  // namespace
 
-std::string GetNoticeStr(int n, Globals& G) {
+std::string GetNoticeStr(int n, RunSettings& G) {
   if (G.notice_texts.empty()) G.notice_texts = BuildNoticeTexts(G);
   if (n < 1 || n > 45) return "Unsupported";
   return G.notice_texts[static_cast<size_t>(n)];

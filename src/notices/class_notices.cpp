@@ -7,7 +7,7 @@
 namespace {
 
 // The checks made at a class's closing brace run only with -n and -o.
-bool ClassEndChecks(const Globals& G) { return G.notice_flag && G.object_flag; }
+bool ClassEndChecks(RunSettings& G) { return G.notice_flag && G.object_flag; }
 
 }  // namespace
 
@@ -26,7 +26,7 @@ void EmitClassCommentNotice(const char* kind, double percent, Globals& G) {
 void EmitClassWithinFunction(const char* kind, Globals& G) {
   IssueNotice(33, G.metrics.lines, G, [&] {
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n"
@@ -75,7 +75,7 @@ void EmitClassFunctionNotice(const char* kind, int methods, Globals& G) {
   if (!ClassEndChecks(G) || methods <= G.max_class_methods) return;
   IssueNotice(39, G.metrics.lines, G, [&] {
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n"
@@ -99,7 +99,7 @@ void EmitClassFunctionNotice(const char* kind, int methods, Globals& G) {
 void EmitInheritanceDepthNotice(const std::string& file, int line, Globals& G) {
   if (!RecordNoticeAt(40, file, line, G)) return;
   LongText(
-      G,
+      G, G,
       [&] {
         return Fmt(
             "\n"
@@ -136,7 +136,7 @@ void EmitInheritanceDepthNotice(const std::string& file, int line, Globals& G) {
 void EmitNumberOfChildrenNotice(const std::string& file, int line, Globals& G) {
   if (!RecordNoticeAt(41, file, line, G)) return;
   LongText(
-      G,
+      G, G,
       [&] {
         return Fmt(
             "\n"
@@ -179,7 +179,7 @@ void EmitMultipleInheritanceNotice(const std::string& class_name, Globals& G) {
   if (!G.notice_flag) return;
   IssueNotice(42, G.metrics.lines, G, [&] {
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n"

@@ -14,7 +14,7 @@ bool InCatalogue(int n) { return n >= 0 && n <= 45; }
 // after the last file, to an earlier one (found from the back; -1 when the
 // file was never analysed).
 void KeepIssuedNotice(int n, const std::string& file, int line,
-                      int control_kind, Globals& G) {
+                      int control_kind, RunTotals& G) {
   int32_t index = static_cast<int32_t>(G.file_figures.size()) - 1;
   while (index >= 0 && G.file_figures[static_cast<size_t>(index)].name != file) {
     --index;
@@ -95,10 +95,10 @@ int EmitNotice(const std::string& file, int line, int n, Globals& G,
   return 1;
 }
 
-int GetNoticeFlag(int n, const Globals& G) {
+int GetNoticeFlag(int n, const RunSettings& G) {
   return InCatalogue(n) ? G.notice_enabled[n] : -1;
 }
 
-void SetNoticeFlag(int n, int value, Globals& G) {
+void SetNoticeFlag(int n, int value, RunSettings& G) {
   if (InCatalogue(n)) G.notice_enabled[n] = value;
 }

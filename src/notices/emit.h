@@ -38,15 +38,15 @@ int EmitNotice(const std::string& file, int line, int n, Globals& G,
 
 // The one-line text of notice n; "Unsupported" outside 1..45. The texts
 // are formatted with the limits in force at the first call.
-std::string GetNoticeStr(int n, Globals& G);
+std::string GetNoticeStr(int n, RunSettings& G);
 
 // The control keyword named by notice 22 for a control kind; " " when the
 // kind is unknown.
 const char* ControlKeyword(int control_kind);
 
 // The switch of notice n: 1 issued, 0 not; -1 for numbers outside 0..45.
-int GetNoticeFlag(int n, const Globals& G);
+int GetNoticeFlag(int n, const RunSettings& G);
 // Sets the switch of notice n; numbers outside 0..45 are ignored.
-void SetNoticeFlag(int n, int value, Globals& G);
+void SetNoticeFlag(int n, int value, RunSettings& G);
 
 #endif  // KLV_NOTICES_EMIT_H_

@@ -13,7 +13,7 @@ void FilePercentNotice(int n, const char* what, double percent, double limit,
                        Globals& G) {
   IssueNotice(n, G.metrics.lines, G, [&] {
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n    NOTICE #%d: File %s percentage, %.1f%% is less than "
@@ -52,7 +52,7 @@ void EmitKeyStringNotice(Globals& G) {
   if (G.parse.key_string_found || !G.key_string_set) return;
   IssueNotice(21, G.metrics.lines, G, [&] {
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n    NOTICE #21: File does not contain the key string "
@@ -93,7 +93,7 @@ bool Check_Hanging(Globals& G) {
         "that\n"
         "            all code present in this file must be compilable.\n";
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n    NOTICE: The end of the source file has been reached "
@@ -113,7 +113,7 @@ bool Check_Hanging(Globals& G) {
   }
   if (G.parse.local_brace > 0 && G.parse.funcname_flag) {
     LongText(
-        G,
+        G, G,
         [&] {
           return "\n    NOTICE: The end of the source file has been reached "
                  "where "

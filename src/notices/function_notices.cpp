@@ -19,7 +19,7 @@ void EmitFunctionNameNotice(const std::string& name, Globals& G) {
   IssueNotice(2, G.metrics.lines, G, [&] {
     const std::string shown = AdjNameLength(measured, 62, 12, G);
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n    NOTICE #2: The function name:\n"
@@ -80,7 +80,7 @@ void EmitFunctionElocNotice(int eloc, Globals& G) {
   if (eloc <= G.max_function_eloc) return;
   IssueNotice(18, G.metrics.lines, G, [&] {
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n"

@@ -343,7 +343,7 @@ PlainPieces Split(std::string_view plain) {
 // Writes a plain text with the line number in place of its "%d". The text
 // last written is kept whole: a TAB notice repeats it for every TAB of a
 // line, and the next line usually changes only the digits in place.
-void WriteWithLine(Globals& G, const PlainPieces& text, int line) {
+void WriteWithLine(ReportSink& G, const PlainPieces& text, int line) {
   if (!text.with_line) {
     OutText(G, text.before);
     return;

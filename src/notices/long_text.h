@@ -10,8 +10,9 @@
 // Writes the text `html()` makes (formatted with the notice colour first)
 // under -H, else the one `plain()` makes; only the text shown is formatted.
 template <class Plain, class Html>
-void LongText(Globals& G, Plain&& plain, Html&& html) {
-  OutText(G, G.html_flag ? html() : plain());
+void LongText(ReportSink& out, const RunSettings& G, Plain&& plain,
+              Html&& html) {
+  OutText(out, G.html_flag ? html() : plain());
 }
 
 // Issues notice `n` at `line` of the current file when its long texts take

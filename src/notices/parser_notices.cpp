@@ -15,7 +15,7 @@ void PreOperatorNotice(int n, int line, Globals& G) {
   IssueNotice(n, line, G, [&] {
     if (G.parse.function_macro) {
       LongText(
-          G,
+          G, G,
           [&] {
             return Fmt(
                 "\n    NOTICE #%d: Line %d, a %s '%s operator' identified\n"
@@ -35,7 +35,7 @@ void PreOperatorNotice(int n, int line, Globals& G) {
           });
     } else {
       LongText(
-          G,
+          G, G,
           [&] {
             return Fmt(
                 "\n    NOTICE #%d: Line %d, %s '%s operator' identified.\n"
@@ -70,7 +70,7 @@ void EmitScopeError(int keyword_line, int control_kind, Globals& G) {
   if (!RecordNoticeAt(22, G.file_name, keyword_line, G, control_kind)) return;
   const char* keyword = ControlKeyword(control_kind);
   LongText(
-      G,
+      G, G,
       [&] {
         return Fmt(
             "\n    NOTICE #22: Line %d, The keyword, '%s', appears not to "
@@ -99,7 +99,7 @@ void EmitLineLengthNotice(int line, int length, Globals& G) {
   if (length <= G.max_line_length) return;
   IssueNotice(1, line, G, [&] {
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n"
@@ -139,7 +139,7 @@ void EmitFriendClassNotice(int line, const std::string& class_name,
                            Globals& G) {
   IssueNotice(15, line, G, [&] {
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n"
@@ -172,7 +172,7 @@ void CPP_Symbol(int line, const char* keyword, Globals& G) {
       "           C++ migration.\n";
   IssueNotice(24, line, G, [&] {
     LongText(
-        G,
+        G, G,
         [&] {
           return Fmt(
               "\n    NOTICE #24: Line %d, An ANSI C++ keyword '%s' has been "

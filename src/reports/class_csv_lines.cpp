@@ -23,7 +23,7 @@ ClassFigures<int64_t> FiguresOf(const NodeData& r) {
   return f;
 }
 
-void CSVSummaryClassHeader(Globals& G) {
+void CSVSummaryClassHeader(ReportSink& G) {
   Out(G,
       "Type,Name,LOC,eLOC,lLOC,Comments,Comments/eLOC,Lines,Parameters,"
       "Returns,Interface Complexity,Cyclomatic Complexity,Functional "
@@ -34,7 +34,7 @@ void CSVSummaryClassHeader(Globals& G) {
 
 // The name column is quoted only when the name holds a comma or a quote
 // (a template specialisation's argument list), so the columns stay whole.
-void CSVSummaryClassLine(Globals& G, const std::string& name,
+void CSVSummaryClassLine(ReportSink& G, const std::string& name,
                          const ClassFigures<int64_t>& f) {
   using ll = long long;
   Out(G,
@@ -48,7 +48,7 @@ void CSVSummaryClassLine(Globals& G, const std::string& name,
       ll{f.protected_attributes}, ll{f.private_attributes});
 }
 
-void CSVSummaryClassAvgLine(Globals& G, const std::string& name,
+void CSVSummaryClassAvgLine(ReportSink& G, const std::string& name,
                             const ClassFigures<double>& f) {
   Out(G,
       "Class,%s,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,"

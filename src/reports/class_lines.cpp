@@ -6,15 +6,15 @@ namespace {
 
 // The four count pieces shared by the attribute and method lines.
 void AccessCounts(const char* label, int pub, int prot, int priv,
-                  Globals& G) {
+                  ReportSink& out, const RunSettings& G) {
   const long long total = static_cast<long long>(pub) + prot + priv;
   if (G.html_flag) {
-    Out(G,
+    Out(out,
         "%s  <B>Publ</B> %-7d  <B>Prot</B> %-7d  <B>Private</B> %-7d  "
         "<B>Total</B> %8lld\n",
         label, pub, prot, priv, total);
   } else {
-    Out(G, "%s  Publ %-7d  Prot %-7d  Private %-7d  Total %8lld\n", label,
+    Out(out, "%s  Publ %-7d  Prot %-7d  Private %-7d  Total %8lld\n", label,
         pub, prot, priv, total);
   }
 }
@@ -23,10 +23,10 @@ void AccessCounts(const char* label, int pub, int prot, int priv,
 
 void DataLine(int pub, int prot, int priv, Globals& G) {
   AccessCounts(G.html_flag ? "  <B>Attributes</B> " : "  Attributes ", pub,
-               prot, priv, G);
+               prot, priv, G, G);
 }
 
 void MethodLine(int pub, int prot, int priv, Globals& G) {
   AccessCounts(G.html_flag ? "  <B>Methods</B>    " : "  Methods    ", pub,
-               prot, priv, G);
+               prot, priv, G, G);
 }

@@ -57,13 +57,14 @@ void ShowSection(Llist<NodeData>& list, const SectionKind& kind, Globals& G) {
 // indented by `indent`; in HTML the label bold and the text escaped, bold,
 // in `color`.
 void LabelledLine(const char* label, const std::string& text, int width,
-                  int indent, const std::string& color, Globals& G) {
+                  int indent, const std::string& color, ReportSink& out,
+                  const RunSettings& G) {
   const std::string wrapped = AdjNameLength(text, width, indent, G);
   if (G.html_flag) {
-    Out(G, "  <B>%s</B>: <FONT COLOR=%s><B>%s</B></FONT>\n", label,
+    Out(out, "  <B>%s</B>: <FONT COLOR=%s><B>%s</B></FONT>\n", label,
         color.c_str(), HTML_template(wrapped).c_str());
   } else {
-    Out(G, "  %s: %s\n", label, wrapped.c_str());
+    Out(out, "  %s: %s\n", label, wrapped.c_str());
   }
 }
 
@@ -99,7 +100,7 @@ void ClassDataShow(const NodeData& r, Globals& G) {
   const char* label = nested ? (is_struct ? "Nested Struct" : "Nested Class")
                              : (is_struct ? "Struct" : "Class");
   const int indent = nested ? (is_struct ? 17 : 16) : (is_struct ? 10 : 9);
-  LabelledLine(label, r.name, 74 - indent, indent, G.html_class_color, G);
+  LabelledLine(label, r.name, 74 - indent, indent, G.html_class_color, G, G);
   if (!r.sub_name.empty()) {
     // The template header lines up under the name of a top-level record.
     const int sub_indent = is_struct ? 10 : 9;
@@ -114,7 +115,7 @@ void ClassDataShow(const NodeData& r, Globals& G) {
     }
   }
   if (!r.inheritance.empty()) {
-    LabelledLine("Inheritance", r.inheritance, 59, 15, G.html_blue_color, G);
+    LabelledLine("Inheritance", r.inheritance, 59, 15, G.html_blue_color, G, G);
   }
   MeasureLines(r, G);
 }
@@ -128,9 +129,9 @@ void InterDataShow(const NodeData& r, Globals& G) {
   }
   const std::string shown = r.name.substr(r.name.find('-') + 1);
   if (r.nested > 0) {
-    LabelledLine("Nested Interface", shown, 55, 19, G.html_class_color, G);
+    LabelledLine("Nested Interface", shown, 55, 19, G.html_class_color, G, G);
   } else {
-    LabelledLine("Interface", shown, 61, 13, G.html_macro_color, G);
+    LabelledLine("Interface", shown, 61, 13, G.html_macro_color, G, G);
   }
   MeasureLines(r, G);
 }

@@ -60,10 +60,10 @@ struct ClassFigures {
 ClassFigures<int64_t> FiguresOf(const NodeData& record);
 
 // The CSV lines of the project class and interface sections.
-void CSVSummaryClassHeader(Globals& G);
-void CSVSummaryClassLine(Globals& G, const std::string& name,
+void CSVSummaryClassHeader(ReportSink& G);
+void CSVSummaryClassLine(ReportSink& G, const std::string& name,
                          const ClassFigures<int64_t>& f);
-void CSVSummaryClassAvgLine(Globals& G, const std::string& name,
+void CSVSummaryClassAvgLine(ReportSink& G, const std::string& name,
                             const ClassFigures<double>& f);
 
 #endif  // KLV_REPORTS_CLASS_REPORTS_H_

@@ -120,7 +120,7 @@ ClassSums NamespaceSums(const NodeData& r) {
 
 // One pass over the list in its present order; each record also goes to
 // its namespace or package.
-ClassStats Gather(Llist<NodeData>& list, Globals& G) {
+ClassStats Gather(Llist<NodeData>& list, RunTotals& G) {
   ClassStats s;
   for (const NodeData& r : list) {
     ++s.count;
@@ -162,7 +162,7 @@ ClassFigures<double> Averages(const ClassStats& s) {
 }
 
 // The Total row counts the declared methods, not "Total Methods".
-void CsvStatistics(Globals& G, const ClassStats& s) {
+void CsvStatistics(ReportSink& G, const ClassStats& s) {
   CSVSummaryClassLine(G, "Total", s.sum);
   CSVSummaryClassAvgLine(G, "Average", Averages(s));
   CSVSummaryClassLine(G, "Maximum", s.max.f);
@@ -194,48 +194,49 @@ void ExtremeRows(Globals& G, const char* kind, const Extremes& e) {
   auto label = [kind](const char* rest) {
     return std::string("  ") + kind + rest;
   };
-  StatLeft(G, label(" Physical Lines ....: ").c_str(), e.f.lines);
-  StatRight(G, label(" Methods ...........: ").c_str(), e.methods);
-  StatLeft(G, label(" Public Methods ....: ").c_str(), e.f.public_methods);
-  StatRight(G, label(" Public Attributes .: ").c_str(),
+  StatLeft(G, G, label(" Physical Lines ....: ").c_str(), e.f.lines);
+  StatRight(G, G, label(" Methods ...........: ").c_str(), e.methods);
+  StatLeft(G, G, label(" Public Methods ....: ").c_str(), e.f.public_methods);
+  StatRight(G, G, label(" Public Attributes .: ").c_str(),
             e.f.public_attributes);
-  StatLeft(G, label(" Protected Methods .: ").c_str(), e.f.protected_methods);
-  StatRight(G, label(" Protected Attrib. .: ").c_str(),
+  StatLeft(G, G, label(" Protected Methods .: ").c_str(),
+           e.f.protected_methods);
+  StatRight(G, G, label(" Protected Attrib. .: ").c_str(),
             e.f.protected_attributes);
-  StatLeft(G, label(" Private Methods ...: ").c_str(), e.f.private_methods);
-  StatRight(G, label(" Private Attributes : ").c_str(),
+  StatLeft(G, G, label(" Private Methods ...: ").c_str(), e.f.private_methods);
+  StatRight(G, G, label(" Private Attributes : ").c_str(),
             e.f.private_attributes);
-  StatLeft(G, label(" LOC ...............: ").c_str(), e.f.loc);
-  StatRight(G, label(" eLOC ..............: ").c_str(), e.f.eloc);
-  StatLeft(G, label(" lLOC ..............: ").c_str(), e.f.lloc);
-  StatRight(G, label(" Cyclomatic Comp. ..: ").c_str(), e.f.cyclo);
-  StatLeft(G, label(" Interface Comp. ...: ").c_str(), e.inter);
-  StatRight(G, label(" Parameters ........: ").c_str(), e.f.params);
-  StatLeft(G, label(" Return Points .....: ").c_str(), e.f.returns);
-  StatRight(G, label(" Comment Lines .....: ").c_str(), e.f.comments);
+  StatLeft(G, G, label(" LOC ...............: ").c_str(), e.f.loc);
+  StatRight(G, G, label(" eLOC ..............: ").c_str(), e.f.eloc);
+  StatLeft(G, G, label(" lLOC ..............: ").c_str(), e.f.lloc);
+  StatRight(G, G, label(" Cyclomatic Comp. ..: ").c_str(), e.f.cyclo);
+  StatLeft(G, G, label(" Interface Comp. ...: ").c_str(), e.inter);
+  StatRight(G, G, label(" Parameters ........: ").c_str(), e.f.params);
+  StatLeft(G, G, label(" Return Points .....: ").c_str(), e.f.returns);
+  StatRight(G, G, label(" Comment Lines .....: ").c_str(), e.f.comments);
 }
 
-void AverageRows(Globals& G, const ClassStats& s) {
+void AverageRows(ReportSink& out, const RunSettings& G, const ClassStats& s) {
   const ClassFigures<double> a = Averages(s);
   const double methods =
       static_cast<double>(AvgD(static_cast<double>(s.TotalMethods()),
                                static_cast<double>(s.count)));
-  StatLeftAvg(G, "  Avg Physical Lines ....: ", a.lines);
-  StatRightAvg(G, "  Avg Methods ...........: ", methods);
-  StatLeftAvg(G, "  Avg Public Methods ....: ", a.public_methods);
-  StatRightAvg(G, "  Avg Public Attributes .: ", a.public_attributes);
-  StatLeftAvg(G, "  Avg Protected Methods .: ", a.protected_methods);
-  StatRightAvg(G, "  Avg Protected Attrib. .: ", a.protected_attributes);
-  StatLeftAvg(G, "  Avg Private Methods ...: ", a.private_methods);
-  StatRightAvg(G, "  Avg Private Attributes : ", a.private_attributes);
-  StatLeftAvg(G, "  Avg LOC ...............: ", a.loc);
-  StatRightAvg(G, "  Avg eLOC ..............: ", a.eloc);
-  StatLeftAvg(G, "  Avg lLOC ..............: ", a.lloc);
-  StatRightAvg(G, "  Avg Cyclomatic Comp. ..: ", a.cyclo);
-  StatLeftAvg(G, "  Avg Interface Comp. ...: ", a.params + a.returns);
-  StatRightAvg(G, "  Avg Parameters ........: ", a.params);
-  StatLeftAvg(G, "  Avg Return Points .....: ", a.returns);
-  StatRightAvg(G, "  Avg Comment Lines .....: ", a.comments);
+  StatLeftAvg(out, G, "  Avg Physical Lines ....: ", a.lines);
+  StatRightAvg(out, G, "  Avg Methods ...........: ", methods);
+  StatLeftAvg(out, G, "  Avg Public Methods ....: ", a.public_methods);
+  StatRightAvg(out, G, "  Avg Public Attributes .: ", a.public_attributes);
+  StatLeftAvg(out, G, "  Avg Protected Methods .: ", a.protected_methods);
+  StatRightAvg(out, G, "  Avg Protected Attrib. .: ", a.protected_attributes);
+  StatLeftAvg(out, G, "  Avg Private Methods ...: ", a.private_methods);
+  StatRightAvg(out, G, "  Avg Private Attributes : ", a.private_attributes);
+  StatLeftAvg(out, G, "  Avg LOC ...............: ", a.loc);
+  StatRightAvg(out, G, "  Avg eLOC ..............: ", a.eloc);
+  StatLeftAvg(out, G, "  Avg lLOC ..............: ", a.lloc);
+  StatRightAvg(out, G, "  Avg Cyclomatic Comp. ..: ", a.cyclo);
+  StatLeftAvg(out, G, "  Avg Interface Comp. ...: ", a.params + a.returns);
+  StatRightAvg(out, G, "  Avg Parameters ........: ", a.params);
+  StatLeftAvg(out, G, "  Avg Return Points .....: ", a.returns);
+  StatRightAvg(out, G, "  Avg Comment Lines .....: ", a.comments);
 }
 
 void TextStatistics(Globals& G, const ClassStats& s, bool interfaces) {
@@ -243,17 +244,17 @@ void TextStatistics(Globals& G, const ClassStats& s, bool interfaces) {
   const char* count_label = interfaces ? "  Total Interfaces ......: "
                                        : "  Total Classes/Structs .: ";
   if (s.nested > 0) {
-    StatSingle(G, count_label, s.count);
-    StatLeft(G,
+    StatSingle(G, G, count_label, s.count);
+    StatLeft(G, G,
              interfaces ? "  Total Nested Interfaces: "
                         : "  Total Nested Classes ..: ",
              s.nested);
   } else {
-    StatLeft(G, count_label, s.count);
+    StatLeft(G, G, count_label, s.count);
   }
-  TotalMemberRows(G, s.TotalMethods(), t, s.blanks);
+  TotalMemberRows(G, G, s.TotalMethods(), t, s.blanks);
   StatSeparator(G);
-  if (s.count >= 1) AverageRows(G, s);
+  if (s.count >= 1) AverageRows(G, G, s);
   StatSeparator(G);
   ExtremeRows(G, "Max", s.max);
   StatSeparator(G);

@@ -162,7 +162,7 @@ int CsvFieldNumber(const std::string& name) {
   return 0;
 }
 
-std::string CsvFieldValue(int n, const Globals& G) {
+std::string CsvFieldValue(int n, Globals& G) {
   const CsvFileField& f = CsvFileFieldAt(n);
   if (f.kind == kFileName) return CsvField(G.file_name);
   const double value = f.counter != nullptr ? G.metrics.*f.counter : f.derived(G);

@@ -40,6 +40,6 @@ int CsvFieldNumber(const std::string& name);
 // separator: the counts in decimal, the ratios with two or four decimals
 // (0 when the divisor is 0, so a spreadsheet reads every cell as a number),
 // the file name quoted where CSV needs it.
-std::string CsvFieldValue(int n, const Globals& G);
+std::string CsvFieldValue(int n, Globals& G);
 
 #endif  // KLV_REPORTS_CSV_FILE_FIELDS_H_

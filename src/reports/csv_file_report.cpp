@@ -9,14 +9,14 @@ namespace {
 
 // The selected fields' texts joined by commas, as one line.
 template <typename FieldText>
-void WriteLine(Globals& G, FieldText text) {
+void WriteLine(ReportSink& out, const RunSettings& G, FieldText text) {
   std::string line;
   for (int n : CsvReportFields(G)) {
     if (!line.empty()) line += ',';
     line += text(n);
   }
   line += '\n';
-  OutText(G, line);
+  OutText(out, line);
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ int insert_csv_data(int n, int title, Globals& G) {
   return 0;
 }
 
-std::vector<int> CsvReportFields(const Globals& G) {
+std::vector<int> CsvReportFields(const RunSettings& G) {
   std::vector<int> fields;
   for (int n = 1; n <= kCsvFieldCount; ++n) {
     if (G.csv_field_order[n] > 0) fields.push_back(n);
@@ -43,10 +43,10 @@ std::vector<int> CsvReportFields(const Globals& G) {
   return fields;
 }
 
-void CsvReportTitleLine(Globals& G) {
-  WriteLine(G, [](int n) { return std::string(CsvFileFieldAt(n).title); });
+void CsvReportTitleLine(ReportSink& out, const RunSettings& G) {
+  WriteLine(out, G, [](int n) { return std::string(CsvFileFieldAt(n).title); });
 }
 
 void CsvReportFileLine(Globals& G) {
-  WriteLine(G, [&G](int n) { return CsvFieldValue(n, G); });
+  WriteLine(G, G, [&G](int n) { return CsvFieldValue(n, G); });
 }

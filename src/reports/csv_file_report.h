@@ -15,10 +15,10 @@ int insert_csv_data(int n, int title, Globals& G);
 
 // The selected field numbers in column order: by slot value, ties in
 // catalogue order.
-std::vector<int> CsvReportFields(const Globals& G);
+std::vector<int> CsvReportFields(const RunSettings& G);
 
 // The report's title line.
-void CsvReportTitleLine(Globals& G);
+void CsvReportTitleLine(ReportSink& out, const RunSettings& G);
 // The current file's line.
 // Requires: the file's last line was parsed and its notices counted.
 void CsvReportFileLine(Globals& G);

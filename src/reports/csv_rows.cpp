@@ -27,7 +27,8 @@ void Accumulate(CsvAccumulator& acc, const double* values, int count) {
 long long I(double v) { return static_cast<long long>(v); }
 
 // A file row: "File", name, date, then the 16 statistics.
-void FileRow(Globals& G, const char* name, const char* date, const double* v) {
+void FileRow(ReportSink& G, const char* name, const char* date,
+             const double* v) {
   Out(G,
       "%s, %s, %s, %lld, %lld, %lld, %lld, %lld, %lld, %lld, %.2f, %lld, %lld, "
       "%lld, %lld, %lld, %lld, %lld, %lld\n",
@@ -37,7 +38,7 @@ void FileRow(Globals& G, const char* name, const char* date, const double* v) {
 }
 
 // A function row: 19 columns, the 13 statistics among empty columns.
-void FunctionRow(Globals& G, const char* first, const char* name,
+void FunctionRow(ReportSink& G, const char* first, const char* name,
                  const double* v) {
   Out(G,
       "%s, %s, %s, %s, %lld, %lld, %lld, %lld, %lld, %lld, %.2f, %s, %lld, "
@@ -49,13 +50,13 @@ void FunctionRow(Globals& G, const char* first, const char* name,
 
 }  // namespace
 
-void CSV_Header(Globals& G) {
+void CSV_Header(ReportSink& out, const RunSettings& G) {
   // The date in asctime form carries its own newline.
-  Out(G, "Tarvelon\n");
-  Out(G, "%s %s\n", "Version", G.version.c_str());
-  Out(G, "Date Processed: %s\n", CtimeText(Now()).c_str());
+  Out(out, "Tarvelon\n");
+  Out(out, "%s %s\n", "Version", G.version.c_str());
+  Out(out, "Date Processed: %s\n", CtimeText(Now()).c_str());
   if (G.csv_summary) {
-    Out(G,
+    Out(out,
         "Type, Name, File Date, Size, LOC, eLOC, lLOC, Comments, Blanks, "
         "Lines, Comment/eLOC, Classes, Functions, Parameters, Returns, "
         "InterComp, CycloComp, Total Complexity, Notices\n\n");
@@ -118,7 +119,7 @@ void CSV_File_Line(const std::string& name, time_t mtime, int64_t size, int loc,
   acc = CsvAccumulator();
 }
 
-void AddCsvFileRows(const ApartLog& apart, Globals& G) {
+void AddCsvFileRows(const ApartLog& apart, RunTotals& G) {
   for (const std::array<double, 16>& row : apart.csv_file_rows) {
     Accumulate(G.csv_files, row.data(), 16);
   }

@@ -14,16 +14,16 @@ FunctionSums Sum(const Llist<NodeData>& list) {
 }
 
 // A centred sub-title, in HTML bold in the purple colour.
-void SubTitle(Globals& G, const char* title) {
-  Out(G, "\n");
+void SubTitle(ReportSink& out, const RunSettings& G, const char* title) {
+  Out(out, "\n");
   if (G.html_flag) {
     const std::string decorated = Fmt("<FONT COLOR=%s><B>%s</B></FONT>",
                                       G.html_purple_color.c_str(), title);
-    Center_HTML(G, title, decorated.c_str());
+    Center_HTML(out, title, decorated.c_str());
   } else {
-    Center(G, title);
+    Center(out, title);
   }
-  Out(G, "\n");
+  Out(out, "\n");
 }
 
 // The labels of one factor section, in text and in HTML.
@@ -35,7 +35,8 @@ struct FactorLabels {
 // Six factors of one measure: per function, per input parameter, per
 // return point, per interface, cyclomatic and functional complexity. A
 // divisor below 1 gives 0.00.
-void FactorSection(Globals& G, const FactorLabels& labels, int64_t measure,
+void FactorSection(ReportSink& out, const RunSettings& G,
+                   const FactorLabels& labels, int64_t measure,
                    const FunctionSums& s) {
   const int64_t divisors[6] = {s.count,   s.params,
                                s.returns, s.params + s.returns,
@@ -45,7 +46,7 @@ void FactorSection(Globals& G, const FactorLabels& labels, int64_t measure,
         divisors[k] < 1
             ? 0.0
             : static_cast<double>(measure) / static_cast<double>(divisors[k]);
-    Out(G, "%s: %10.2f\n", G.html_flag ? labels.html[k] : labels.text[k],
+    Out(out, "%s: %10.2f\n", G.html_flag ? labels.html[k] : labels.text[k],
         factor);
   }
 }
@@ -94,10 +95,11 @@ constexpr FactorLabels kLlocLabels = {
 
 // The totals the factors are made of: the function count, then two
 // totals a line.
-void FunctionalBasis(Globals& G, const FunctionSums& s) {
+void FunctionalBasis(ReportSink& out, const RunSettings& G,
+                     const FunctionSums& s) {
   const int h = G.html_flag ? 1 : 0;
   using ll = long long;
-  Out(G, "%s%10lld\n",
+  Out(out, "%s%10lld\n",
       h ? "  <B>Total Function Count</B> ..: " : "  Total Function Count ..: ",
       ll{s.count});
   struct Pair {
@@ -125,7 +127,7 @@ void FunctionalBasis(Globals& G, const FunctionSums& s) {
        ll{s.cyclo} + s.params + s.returns},
   };
   for (const Pair& pair : pairs) {
-    Out(G, "%s%10lld%s%10lld\n", pair.left[h], pair.left_value, pair.right[h],
+    Out(out, "%s%10lld%s%10lld\n", pair.left[h], pair.left_value, pair.right[h],
         pair.right_value);
   }
 }
@@ -136,12 +138,12 @@ void ShowEstimation(Globals& G) {
   if (G.function_list.empty()) return;
   const FunctionSums s = Sum(G.function_list);
   SectionBanner(G, "~~ Estimation Analysis ~~");
-  SubTitle(G, "Functional Basis");
-  FunctionalBasis(G, s);
-  SubTitle(G, "LOC Estimation Factors");
-  FactorSection(G, kLocLabels, s.loc, s);
-  SubTitle(G, "eLOC Estimation Factors");
-  FactorSection(G, kElocLabels, s.eloc, s);
-  SubTitle(G, "lLOC Estimation Factors");
-  FactorSection(G, kLlocLabels, s.lloc, s);
+  SubTitle(G, G, "Functional Basis");
+  FunctionalBasis(G, G, s);
+  SubTitle(G, G, "LOC Estimation Factors");
+  FactorSection(G, G, kLocLabels, s.loc, s);
+  SubTitle(G, G, "eLOC Estimation Factors");
+  FactorSection(G, G, kElocLabels, s.eloc, s);
+  SubTitle(G, G, "lLOC Estimation Factors");
+  FactorSection(G, G, kLlocLabels, s.lloc, s);
 }

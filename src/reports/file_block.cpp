@@ -4,7 +4,7 @@
 #include "reports/framing.h"
 #include "base/output.h"
 
-std::string PathFile(std::string& path, Globals& G) {
+std::string PathFile(std::string& path, const RunSettings& G) {
   if (!path.empty() && (path.back() == '/' || path.back() == '\\')) {
     path.pop_back();
   }
@@ -18,7 +18,7 @@ std::string PathFile(std::string& path, Globals& G) {
   return G.current_dir + "/" + path;
 }
 
-std::string HTMLPathFile(const std::string& path, Globals& G) {
+std::string HTMLPathFile(const std::string& path, const RunSettings& G) {
   std::string copy = path;
   std::string href = G.relative_html_links ? "" : "file://";
   href += PathFile(copy, G);
@@ -92,16 +92,16 @@ void EndOfFileTrailer(const std::string& path, Globals& G) {
   }
 }
 
-void ProjectTitle(Globals& G) {
-  Out(G, "\n");
+void ProjectTitle(ReportSink& out, const Globals& G) {
+  Out(out, "\n");
   std::string plain =
       Fmt("~~ Project Analysis For %d Files ~~", G.total_files);
   if (G.html_flag) {
     std::string decorated =
         Fmt("%s<FONT COLOR=%s>%d</FONT>%s", "<B>~~ Total Metrics For ",
             G.html_red_color.c_str(), G.total_files, " Files ~~</B>");
-    Center_HTML(G, plain.c_str(), decorated.c_str());
+    Center_HTML(out, plain.c_str(), decorated.c_str());
   } else {
-    Center(G, plain.c_str());
+    Center(out, plain.c_str());
   }
 }

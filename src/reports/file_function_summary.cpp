@@ -21,37 +21,38 @@ void ShowFileFunctionSummary(Globals& G) {
   CenterTitle(G, "~~ File Functional Summary ~~");
   Out(G, "\n");
   left("  File Function Count ...: ", count);
-  StatRight(G, "  Total LOC Lines LOC ...: ", P.file_func_loc);
+  StatRight(G, G, "  Total LOC Lines LOC ...: ", P.file_func_loc);
   left("  Total eLOC Lines ......: ", P.file_func_eloc);
-  StatRight(G, "  Total lLOC Lines ......: ", P.file_func_lloc);
+  StatRight(G, G, "  Total lLOC Lines ......: ", P.file_func_lloc);
   left("  Total Function Params .: ", params);
-  StatRight(G, "  Total Function Return .: ", returns);
+  StatRight(G, G, "  Total Function Return .: ", returns);
   left("  Total Cyclo Complexity : ", cyclo);
-  StatRight(G, "  Total Function Complex.: ", cyclo + returns + params);
+  StatRight(G, G, "  Total Function Complex.: ", cyclo + returns + params);
   StatSeparator(G);
   left("  Max Function LOC ......: ", P.file_max_loc);
-  StatRightAvg(G, "  Average Function LOC ..: ", AvgD(P.file_func_loc, count));
+  StatRightAvg(G, G,
+               "  Average Function LOC ..: ", AvgD(P.file_func_loc, count));
   left("  Max Function eLOC .....: ", P.file_max_eloc);
-  StatRightAvg(G, "  Average Function eLOC .: ",
-               AvgD(P.file_func_eloc, count));
+  StatRightAvg(G, G,
+               "  Average Function eLOC .: ", AvgD(P.file_func_eloc, count));
   left("  Max Function lLOC .....: ", P.file_max_lloc);
-  StatRightAvg(G, "  Average Function lLOC .: ",
-               AvgD(P.file_func_lloc, count));
+  StatRightAvg(G, G,
+               "  Average Function lLOC .: ", AvgD(P.file_func_lloc, count));
   if (!G.complexity_flag) return;
 
   StatSeparator(G);
   left("  Max Function Parameters: ", P.file_max_params);
-  StatRightAvg(G, "  Avg Function Parameters: ", AvgD(params, count));
+  StatRightAvg(G, G, "  Avg Function Parameters: ", AvgD(params, count));
   left("  Max Function Returns ..: ", P.file_max_returns);
-  StatRightAvg(G, "  Avg Function Returns ..: ", AvgD(returns, count));
+  StatRightAvg(G, G, "  Avg Function Returns ..: ", AvgD(returns, count));
   // The sum of the two separate maxima, not the largest of one function.
   left("  Max Interface Complex. : ",
        int64_t{P.file_max_params} + P.file_max_returns);
-  StatRightAvg(G, "  Avg Interface Complex. : ",
-               AvgD(params + returns, count));
+  StatRightAvg(G, G,
+               "  Avg Interface Complex. : ", AvgD(params + returns, count));
   left("  Max Cyclomatic Complex.: ", P.file_max_cyclomatic);
-  StatRightAvg(G, "  Avg Cyclomatic Complex.: ", AvgD(cyclo, count));
+  StatRightAvg(G, G, "  Avg Cyclomatic Complex.: ", AvgD(cyclo, count));
   left("  Max Total Complexity ..: ", P.file_max_total);
-  StatRightAvg(G, "  Avg Total Complexity ..: ",
+  StatRightAvg(G, G, "  Avg Total Complexity ..: ",
                AvgD(cyclo + returns + params, count));
 }

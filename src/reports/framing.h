@@ -20,21 +20,21 @@ void EmitFilename(const std::string& path, Globals& G);
 
 // The link target of a source file; removes a trailing '/' or '\' from
 // `path` itself.
-std::string PathFile(std::string& path, Globals& G);
+std::string PathFile(std::string& path, const RunSettings& G);
 // The href value for a source file (with "file://" for absolute links).
-std::string HTMLPathFile(const std::string& path, Globals& G);
+std::string HTMLPathFile(const std::string& path, const RunSettings& G);
 
 // Prints the 72-character section marker "--- <label> Line: <n> ---" that
 // frames a function or macro of the scan.
-void ShowStateLine(Globals& G, int line_number, const char* label);
+void ShowStateLine(ReportSink& G, int line_number, const char* label);
 
 // The rule and "End of File" line after a file's report sections.
 void EndOfFileTrailer(const std::string& path, Globals& G);
 // "~~ Project Analysis For N Files ~~", centred.
-void ProjectTitle(Globals& G);
+void ProjectTitle(ReportSink& out, const Globals& G);
 
 // The CSV preamble of an automated run.
-void CSV_Header(Globals& G);
+void CSV_Header(ReportSink& out, const RunSettings& G);
 
 // The project reports selected for a totals-only run, in their fixed order.
 void ShowTotalReport(Globals& G);

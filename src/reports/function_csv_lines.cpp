@@ -1,14 +1,14 @@
 #include "reports/function_reports.h"
 #include "base/output.h"
 
-void CSVSummaryFunctionHeader(Globals& G) {
+void CSVSummaryFunctionHeader(ReportSink& G) {
   Out(G,
       "Type,Name,LOC,eLOC,lLOC,Comments,Comments/eLOC,Lines,Parameters,"
       "Returns,Interface Complexity,Cyclomatic Complexity,Functional "
       "Complexity\n");
 }
 
-void CSVSummaryFunctionLine(Globals& G, const std::string& name, int64_t loc,
+void CSVSummaryFunctionLine(ReportSink& G, const std::string& name, int64_t loc,
                             int64_t eloc, int64_t lloc, int64_t comments,
                             double ratio, int64_t lines, int64_t params,
                             int64_t returns, int64_t cyclo) {
@@ -19,10 +19,10 @@ void CSVSummaryFunctionLine(Globals& G, const std::string& name, int64_t loc,
       ll{cyclo + params + returns});
 }
 
-void CSVSummaryFunctionAvgLine(Globals& G, const std::string& name, double loc,
-                               double eloc, double lloc, double comments,
-                               double ratio, double lines, double params,
-                               double returns, double cyclo) {
+void CSVSummaryFunctionAvgLine(ReportSink& G, const std::string& name,
+                               double loc, double eloc, double lloc,
+                               double comments, double ratio, double lines,
+                               double params, double returns, double cyclo) {
   Out(G,
       "f(),%s,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%.2f\n",
       name.c_str(), loc, eloc, lloc, comments, ratio, lines, params, returns,

@@ -29,14 +29,14 @@ void TShowFunctionSummary(Globals& G);
 // The CSV lines of the project function sections. The interface and total
 // complexity columns are computed from the parameters, returns and
 // cyclomatic complexity given.
-void CSVSummaryFunctionHeader(Globals& G);
-void CSVSummaryFunctionLine(Globals& G, const std::string& name, int64_t loc,
+void CSVSummaryFunctionHeader(ReportSink& G);
+void CSVSummaryFunctionLine(ReportSink& G, const std::string& name, int64_t loc,
                             int64_t eloc, int64_t lloc, int64_t comments,
                             double ratio, int64_t lines, int64_t params,
                             int64_t returns, int64_t cyclo);
-void CSVSummaryFunctionAvgLine(Globals& G, const std::string& name, double loc,
-                               double eloc, double lloc, double comments,
-                               double ratio, double lines, double params,
-                               double returns, double cyclo);
+void CSVSummaryFunctionAvgLine(ReportSink& G, const std::string& name,
+                               double loc, double eloc, double lloc,
+                               double comments, double ratio, double lines,
+                               double params, double returns, double cyclo);
 
 #endif  // KLV_REPORTS_FUNCTION_REPORTS_H_

@@ -35,7 +35,7 @@ struct FunctionStats {
 
 // One pass over the function list in its present order. Each function's
 // measures also go to its namespace.
-FunctionStats Gather(Globals& G) {
+FunctionStats Gather(RunTotals& G) {
   FunctionStats s;
   for (const NodeData& r : G.function_list) {
     AddFunctionSums(s.sum, r);
@@ -65,12 +65,12 @@ FunctionStats Gather(Globals& G) {
 
 // A "Maximum" or "Minimum" row: the interface and total columns are built
 // from the separate extremes of parameters, returns and complexity.
-void CsvExtremesRow(Globals& G, const char* title, const Extremes& e) {
+void CsvExtremesRow(ReportSink& G, const char* title, const Extremes& e) {
   CSVSummaryFunctionLine(G, title, e.loc, e.eloc, e.lloc, e.comments, e.ratio,
                          e.lines, e.params, e.returns, e.cyclo);
 }
 
-void CsvStatistics(Globals& G, const FunctionStats& stats) {
+void CsvStatistics(ReportSink& G, const FunctionStats& stats) {
   const FunctionSums& s = stats.sum;
   CSVSummaryFunctionLine(G, "Total", s.loc, s.eloc, s.lloc, s.comments,
                          s.ratio, s.lines, s.params, s.returns, s.cyclo);
@@ -87,17 +87,18 @@ void CsvStatistics(Globals& G, const FunctionStats& stats) {
 
 // The totals line above the statistics: LOC, eLOC, lLOC, interface and
 // cyclomatic complexity sums.
-void TotalsLine(Globals& G, const FunctionSums& s) {
+void TotalsLine(ReportSink& out, const RunSettings& G, const FunctionSums& s) {
   const bool h = G.html_flag;
-  Out(G, h ? "  <B>Total</B>: <B>Functions  </B>\n" : "  Total: Functions  \n");
-  auto piece = [&G](const char* label, int64_t value) {
-    Out(G, "%s%-7lld", label, static_cast<long long>(value));
+  Out(out,
+      h ? "  <B>Total</B>: <B>Functions  </B>\n" : "  Total: Functions  \n");
+  auto piece = [&out, &G](const char* label, int64_t value) {
+    Out(out, "%s%-7lld", label, static_cast<long long>(value));
   };
   piece(h ? "  <B>LOC</B> " : "  LOC ", s.loc);
   piece(h ? "  <B>eLOC</B> " : "  eLOC ", s.eloc);
   piece(h ? "  <B>lLOC</B> " : "  lLOC ", s.lloc);
   piece(h ? "  <B>InCmp</B> " : "  InCmp ", s.params + s.returns);
-  Out(G, "%s%7lld\n\n", h ? "  <B>CycloCmp</B> " : "  CycloCmp ",
+  Out(out, "%s%7lld\n\n", h ? "  <B>CycloCmp</B> " : "  CycloCmp ",
       static_cast<long long>(s.cyclo));
 }
 
@@ -106,42 +107,42 @@ void ExtremeRows(Globals& G, const char* kind, const Extremes& e) {
   auto label = [kind](const char* rest) {
     return std::string("  ") + kind + rest;
   };
-  StatSingle(G, label(" LOC ...............: ").c_str(), e.loc);
-  StatLeft(G, label(" eLOC ..............: ").c_str(), e.eloc);
-  StatRight(G, label(" lLOC ..............: ").c_str(), e.lloc);
-  StatLeft(G, label(" Cyclomatic Comp. ..: ").c_str(), e.cyclo);
-  StatRight(G, label(" Interface Comp. ...: ").c_str(), e.inter);
-  StatLeft(G, label(" Parameters ........: ").c_str(), e.params);
-  StatRight(G, label(" Return Points .....: ").c_str(), e.returns);
-  StatLeft(G, label(" Comment Lines .....: ").c_str(), e.comments);
-  StatRight(G, label(" Total Lines .......: ").c_str(), e.lines);
+  StatSingle(G, G, label(" LOC ...............: ").c_str(), e.loc);
+  StatLeft(G, G, label(" eLOC ..............: ").c_str(), e.eloc);
+  StatRight(G, G, label(" lLOC ..............: ").c_str(), e.lloc);
+  StatLeft(G, G, label(" Cyclomatic Comp. ..: ").c_str(), e.cyclo);
+  StatRight(G, G, label(" Interface Comp. ...: ").c_str(), e.inter);
+  StatLeft(G, G, label(" Parameters ........: ").c_str(), e.params);
+  StatRight(G, G, label(" Return Points .....: ").c_str(), e.returns);
+  StatLeft(G, G, label(" Comment Lines .....: ").c_str(), e.comments);
+  StatRight(G, G, label(" Total Lines .......: ").c_str(), e.lines);
 }
 
 void TextStatistics(Globals& G, const FunctionStats& stats) {
   const FunctionSums& s = stats.sum;
   const double n = static_cast<double>(s.count);
-  StatSingle(G, "  Total Functions .......: ", s.count);
-  StatLeft(G, "  Total Physical Lines ..: ", s.lines);
-  StatRight(G, "  Total LOC .............: ", s.loc);
-  StatLeft(G, "  Total eLOC ............: ", s.eloc);
-  StatRight(G, "  Total lLOC ............: ", s.lloc);
-  StatLeft(G, "  Total Cyclomatic Comp. : ", s.cyclo);
-  StatRight(G, "  Total Interface Comp. .: ", s.params + s.returns);
-  StatLeft(G, "  Total Parameters ......: ", s.params);
-  StatRight(G, "  Total Return Points ...: ", s.returns);
-  StatLeft(G, "  Total Comment Lines ...: ", s.comments);
-  StatRight(G, "  Total Blank Lines .....: ", s.blanks);
+  StatSingle(G, G, "  Total Functions .......: ", s.count);
+  StatLeft(G, G, "  Total Physical Lines ..: ", s.lines);
+  StatRight(G, G, "  Total LOC .............: ", s.loc);
+  StatLeft(G, G, "  Total eLOC ............: ", s.eloc);
+  StatRight(G, G, "  Total lLOC ............: ", s.lloc);
+  StatLeft(G, G, "  Total Cyclomatic Comp. : ", s.cyclo);
+  StatRight(G, G, "  Total Interface Comp. .: ", s.params + s.returns);
+  StatLeft(G, G, "  Total Parameters ......: ", s.params);
+  StatRight(G, G, "  Total Return Points ...: ", s.returns);
+  StatLeft(G, G, "  Total Comment Lines ...: ", s.comments);
+  StatRight(G, G, "  Total Blank Lines .....: ", s.blanks);
   StatSeparator(G);
-  StatSingleAvg(G, "  Avg Physical Lines ....: ", AvgD(s.lines, n));
-  StatLeftAvg(G, "  Avg LOC ...............: ", AvgD(s.loc, n));
-  StatRightAvg(G, "  Avg eLOC ..............: ", AvgD(s.eloc, n));
-  StatLeftAvg(G, "  Avg lLOC ..............: ", AvgD(s.lloc, n));
-  StatRightAvg(G, "  Avg Cyclomatic Comp. ..: ", AvgD(s.cyclo, n));
-  StatLeftAvg(G, "  Avg Interface Comp. ...: ",
-              AvgD(s.params + s.returns, n));
-  StatRightAvg(G, "  Avg Parameters ........: ", AvgD(s.params, n));
-  StatLeftAvg(G, "  Avg Return Points .....: ", AvgD(s.returns, n));
-  StatRightAvg(G, "  Avg Comment Lines .....: ", AvgD(s.comments, n));
+  StatSingleAvg(G, G, "  Avg Physical Lines ....: ", AvgD(s.lines, n));
+  StatLeftAvg(G, G, "  Avg LOC ...............: ", AvgD(s.loc, n));
+  StatRightAvg(G, G, "  Avg eLOC ..............: ", AvgD(s.eloc, n));
+  StatLeftAvg(G, G, "  Avg lLOC ..............: ", AvgD(s.lloc, n));
+  StatRightAvg(G, G, "  Avg Cyclomatic Comp. ..: ", AvgD(s.cyclo, n));
+  StatLeftAvg(G, G,
+              "  Avg Interface Comp. ...: ", AvgD(s.params + s.returns, n));
+  StatRightAvg(G, G, "  Avg Parameters ........: ", AvgD(s.params, n));
+  StatLeftAvg(G, G, "  Avg Return Points .....: ", AvgD(s.returns, n));
+  StatRightAvg(G, G, "  Avg Comment Lines .....: ", AvgD(s.comments, n));
   StatSeparator(G);
   ExtremeRows(G, "Max", stats.max);
   StatSeparator(G);
@@ -157,7 +158,7 @@ void TShowFunctionSummary(Globals& G) {
     CsvStatistics(G, s);
     return;
   }
-  TotalsLine(G, s.sum);
+  TotalsLine(G, G, s.sum);
   SectionBanner(G, "~~ Project Functional Analysis ~~");
   Out(G, "\n");
   TextStatistics(G, s);

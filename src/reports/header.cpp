@@ -4,26 +4,26 @@
 
 namespace {
 
-void PageHead(Globals& G) {
-  Out(G, "<HTML><HEAD><TITLE>Tarvelon %s</TITLE></HEAD><BODY><PRE><P>",
+void PageHead(ReportSink& out, const RunSettings& G) {
+  Out(out, "<HTML><HEAD><TITLE>Tarvelon %s</TITLE></HEAD><BODY><PRE><P>",
       G.version.c_str());
   const bool colours_set = !G.html_text_color.empty() &&
                            !G.html_vlink_color.empty() &&
                            !G.html_link_color.empty();
   if (!G.html_background_color.empty()) {
     if (colours_set) {
-      Out(G, "<BODY BGCOLOR=%s TEXT=%s, VLINK=%s, LINK=%s>\n",
+      Out(out, "<BODY BGCOLOR=%s TEXT=%s, VLINK=%s, LINK=%s>\n",
           G.html_background_color.c_str(), G.html_text_color.c_str(),
           G.html_vlink_color.c_str(), G.html_link_color.c_str());
     } else {
-      Out(G, "<BODY BGCOLOR=%s TEXT=#000000 VLINK=#660099 LINK=#0000EE>\n",
+      Out(out, "<BODY BGCOLOR=%s TEXT=#000000 VLINK=#660099 LINK=#0000EE>\n",
           G.html_background_color.c_str());
     }
   } else if (colours_set) {
-    Out(G, "<BODY TEXT=%s, VLINK=%s, LINK=%s>\n", G.html_text_color.c_str(),
+    Out(out, "<BODY TEXT=%s, VLINK=%s, LINK=%s>\n", G.html_text_color.c_str(),
         G.html_vlink_color.c_str(), G.html_link_color.c_str());
   } else {
-    Out(G, "<BODY TEXT=#000000 VLINK=#660099 LINK=#0000EE>\n");
+    Out(out, "<BODY TEXT=#000000 VLINK=#660099 LINK=#0000EE>\n");
   }
 }
 
@@ -31,7 +31,7 @@ void PageHead(Globals& G) {
 
 void ShowHeader(Globals& G, int syntax_error) {
   if (G.html_flag) {
-    PageHead(G);
+    PageHead(G, G);
     Out(G, "\n<FONT COLOR=%s><B>\n", G.html_blue_color.c_str());
     Center(G, "Tarvelon for C, C++ and Java");
     Center(G, Fmt("Vistrel Version %s", G.version.c_str()).c_str());

@@ -113,7 +113,7 @@ const char* LanguageName(int language) {
   }
 }
 
-std::string NoticeJson(const IssuedNotice& notice, Globals& G) {
+std::string NoticeJson(const IssuedNotice& notice, RunSettings& G) {
   const std::string text =
       notice.number == 22
           ? std::string("'") + ControlKeyword(notice.control_kind) +
@@ -214,7 +214,7 @@ std::string NamespaceJson(const NodeData& r) {
   return j.Done();
 }
 
-std::string TotalsJson(const Globals& G) {
+std::string TotalsJson(const RunTotals& G) {
   FileMetrics m = G.totals;
   int64_t notices = 0;
   Members by_number;

@@ -31,11 +31,12 @@ int NamespaceFunctions(const NodeData& record) {
                                        methods)));
 }
 
-void ClassFuncLine(int classes, int functions, Globals& G) {
+void ClassFuncLine(int classes, int functions, ReportSink& out,
+                   const RunSettings& G) {
   const bool h = G.html_flag;
   const double avg = classes > 0 ? static_cast<double>(functions) / classes
                                  : 0.0;
-  Out(G, "%s%-10d%s%-6d%s%6.2f\n",
+  Out(out, "%s%-10d%s%-6d%s%6.2f\n",
       h ? "  <B>Total Classses</B> " : "  Total Classses ", classes,
       h ? "  <B>Total Functions</B> " : "  Total Functions ", functions,
       h ? "  <B>Avg Func/Class</B> " : "  Avg Func/Class ", avg);
@@ -83,7 +84,7 @@ void NamespaceDataShow(const NodeData& record, Globals& G) {
   } else {
     Out(G, "  Namespace/Package: %s\n", name.c_str());
   }
-  ClassFuncLine(record.nested, row.functions, G);
+  ClassFuncLine(record.nested, row.functions, G, G);
   DataLine(record.public_attributes, record.protected_attributes,
            record.private_attributes, G);
   MethodLine(record.public_methods, record.protected_methods,

@@ -17,7 +17,8 @@ void NamespaceDataShow(const NodeData& record, Globals& G);
 // The statistics ("Project Namespace/Package Analysis").
 void TShowNamespaceSummary(Globals& G);
 // "  Total Classses " (sic), "  Total Functions " and "  Avg Func/Class ".
-void ClassFuncLine(int classes, int functions, Globals& G);
+void ClassFuncLine(int classes, int functions, ReportSink& out,
+                   const RunSettings& G);
 
 // A namespace record's function count: the functions attributed to it, or
 // its classes' declared methods when they are more.

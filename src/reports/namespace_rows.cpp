@@ -27,7 +27,7 @@ NamespaceRow RowOf(const NodeData& r) {
   return row;
 }
 
-void CsvNamespaceRow(Globals& G, const std::string& name,
+void CsvNamespaceRow(ReportSink& G, const std::string& name,
                      const NamespaceRow& r) {
   using ll = long long;
   Out(G,
@@ -43,7 +43,7 @@ void CsvNamespaceRow(Globals& G, const std::string& name,
       ll{r.private_attributes});
 }
 
-void CsvNamespaceAvgRow(Globals& G, const std::string& name,
+void CsvNamespaceAvgRow(ReportSink& G, const std::string& name,
                         const NamespaceRow& s, int count) {
   auto avg = [count](double v) {
     return static_cast<double>(AvgD(v, static_cast<double>(count)));

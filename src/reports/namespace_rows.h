@@ -27,10 +27,10 @@ NamespaceRow RowOf(const NodeData& record);
 
 // "Namespace/Package,name,..." with whole numbers; `name` is written as
 // given.
-void CsvNamespaceRow(Globals& G, const std::string& name,
+void CsvNamespaceRow(ReportSink& G, const std::string& name,
                      const NamespaceRow& row);
 // The same row with every value divided by `count`, with two decimals.
-void CsvNamespaceAvgRow(Globals& G, const std::string& name,
+void CsvNamespaceAvgRow(ReportSink& G, const std::string& name,
                         const NamespaceRow& sums, int count);
 
 #endif  // KLV_REPORTS_NAMESPACE_ROWS_H_

@@ -48,7 +48,7 @@ void EachField(NamespaceRow& a, const NamespaceRow& b, F f) {
   f(a.private_attributes, b.private_attributes);
 }
 
-NamespaceStats Gather(Globals& G) {
+NamespaceStats Gather(RunTotals& G) {
   NamespaceStats s;
   int64_t attributed = 0;  // the records' functions fields, summed
   for (const NodeData& record : G.namespace_list) {
@@ -81,7 +81,7 @@ NamespaceStats Gather(Globals& G) {
   return s;
 }
 
-void CsvStatistics(Globals& G, const NamespaceStats& s) {
+void CsvStatistics(ReportSink& G, const NamespaceStats& s) {
   CsvNamespaceRow(G, "Total", s.sum);
   CsvNamespaceAvgRow(G, "Average", s.sum, s.count);
   CsvNamespaceRow(G, "Maximum", s.max);
@@ -94,61 +94,63 @@ void ExtremeRows(Globals& G, const char* kind, const NamespaceRow& e,
   const std::string k = kind;
   auto label = [&k](const char* rest) { return "  " + k + rest; };
   // The HTML form of the first label reads "Classes/Struct ....".
-  StatLeft(G,
+  StatLeft(G, G,
            label(G.html_flag && k == "Max" ? " Classes/Struct ....: "
                                            : " Classes/Structs ...: ")
                .c_str(),
            e.classes);
-  StatRight(G, label(" Methods ...........: ").c_str(), e.functions);
-  StatLeft(G, label(" Public Methods ....: ").c_str(), e.public_methods);
-  StatRight(G, label(" Public Attributes .: ").c_str(), e.public_attributes);
-  StatLeft(G, label(" Protected Methods .: ").c_str(), e.protected_methods);
+  StatRight(G, G, label(" Methods ...........: ").c_str(), e.functions);
+  StatLeft(G, G, label(" Public Methods ....: ").c_str(), e.public_methods);
+  StatRight(G, G, label(" Public Attributes .: ").c_str(), e.public_attributes);
+  StatLeft(G, G, label(" Protected Methods .: ").c_str(), e.protected_methods);
   // The text form of the minimum's label reads "Atrib. ..".
-  StatRight(G,
+  StatRight(G, G,
             label(!G.html_flag && k == "Min" ? " Protected Atrib. ..: "
                                              : " Protected Attrib. .: ")
                 .c_str(),
             e.protected_attributes);
-  StatLeft(G, label(" Private Methods ...: ").c_str(), e.private_methods);
-  StatRight(G, label(" Private Attributes : ").c_str(), e.private_attributes);
-  StatLeft(G, label(" LOC ...............: ").c_str(), e.loc);
-  StatRight(G, label(" eLOC ..............: ").c_str(), e.eloc);
-  StatLeft(G, label(" lLOC ..............: ").c_str(), e.lloc);
-  StatRight(G, label(" Cyclomatic Comp. ..: ").c_str(), e.cyclo);
-  StatLeft(G, label(" Interface Comp. ...: ").c_str(), inter);
-  StatRight(G, label(" Parameters ........: ").c_str(), e.params);
-  StatLeft(G, label(" Return Points .....: ").c_str(), e.returns);
-  StatRight(G, label(" Comment Lines .....: ").c_str(), e.comments);
+  StatLeft(G, G, label(" Private Methods ...: ").c_str(), e.private_methods);
+  StatRight(G, G, label(" Private Attributes : ").c_str(),
+            e.private_attributes);
+  StatLeft(G, G, label(" LOC ...............: ").c_str(), e.loc);
+  StatRight(G, G, label(" eLOC ..............: ").c_str(), e.eloc);
+  StatLeft(G, G, label(" lLOC ..............: ").c_str(), e.lloc);
+  StatRight(G, G, label(" Cyclomatic Comp. ..: ").c_str(), e.cyclo);
+  StatLeft(G, G, label(" Interface Comp. ...: ").c_str(), inter);
+  StatRight(G, G, label(" Parameters ........: ").c_str(), e.params);
+  StatLeft(G, G, label(" Return Points .....: ").c_str(), e.returns);
+  StatRight(G, G, label(" Comment Lines .....: ").c_str(), e.comments);
 }
 
 void TextStatistics(Globals& G, const NamespaceStats& s) {
   const NamespaceRow& t = s.sum;
   const double n = s.count;
-  StatSingle(G, "  Total Namespace/Package: ", s.count);
-  StatLeft(G, "  Total Classes/Structs .: ", t.classes);
-  TotalMemberRows(G, t.functions, t, t.blanks);
+  StatSingle(G, G, "  Total Namespace/Package: ", s.count);
+  StatLeft(G, G, "  Total Classes/Structs .: ", t.classes);
+  TotalMemberRows(G, G, t.functions, t, t.blanks);
   StatSeparator(G);
   if (s.count > 0) {
     auto avg = [n](int64_t v) {
       return static_cast<double>(AvgD(static_cast<double>(v), n));
     };
-    StatLeftAvg(G, "  Avg Classes/Structs ...: ", avg(t.classes));
-    StatRightAvg(G, "  Avg Methods ...........: ", avg(t.functions));
-    StatLeftAvg(G, "  Avg Public Methods ....: ", avg(t.public_methods));
-    StatRightAvg(G, "  Avg Public Attributes .: ", avg(t.public_attributes));
-    StatLeftAvg(G, "  Avg Protected Methods .: ", avg(t.protected_methods));
-    StatRightAvg(G, "  Avg Protected Attrib. .: ",
-                 avg(t.protected_attributes));
-    StatLeftAvg(G, "  Avg Private Methods ...: ", avg(t.private_methods));
-    StatRightAvg(G, "  Avg Private Attributes : ", avg(t.private_attributes));
-    StatLeftAvg(G, "  Avg LOC ...............: ", avg(t.loc));
-    StatRightAvg(G, "  Avg eLOC ..............: ", avg(t.eloc));
-    StatLeftAvg(G, "  Avg lLOC ..............: ", avg(t.lloc));
-    StatRightAvg(G, "  Avg Cyclomatic Comp. ..: ", avg(t.cyclo));
-    StatLeftAvg(G, "  Avg Interface Comp. ...: ", avg(t.params + t.returns));
-    StatRightAvg(G, "  Avg Parameters ........: ", avg(t.params));
-    StatLeftAvg(G, "  Avg Return Points .....: ", avg(t.returns));
-    StatRightAvg(G, "  Avg Comment Lines .....: ", avg(t.comments));
+    StatLeftAvg(G, G, "  Avg Classes/Structs ...: ", avg(t.classes));
+    StatRightAvg(G, G, "  Avg Methods ...........: ", avg(t.functions));
+    StatLeftAvg(G, G, "  Avg Public Methods ....: ", avg(t.public_methods));
+    StatRightAvg(G, G, "  Avg Public Attributes .: ", avg(t.public_attributes));
+    StatLeftAvg(G, G, "  Avg Protected Methods .: ", avg(t.protected_methods));
+    StatRightAvg(G, G,
+                 "  Avg Protected Attrib. .: ", avg(t.protected_attributes));
+    StatLeftAvg(G, G, "  Avg Private Methods ...: ", avg(t.private_methods));
+    StatRightAvg(G, G,
+                 "  Avg Private Attributes : ", avg(t.private_attributes));
+    StatLeftAvg(G, G, "  Avg LOC ...............: ", avg(t.loc));
+    StatRightAvg(G, G, "  Avg eLOC ..............: ", avg(t.eloc));
+    StatLeftAvg(G, G, "  Avg lLOC ..............: ", avg(t.lloc));
+    StatRightAvg(G, G, "  Avg Cyclomatic Comp. ..: ", avg(t.cyclo));
+    StatLeftAvg(G, G, "  Avg Interface Comp. ...: ", avg(t.params + t.returns));
+    StatRightAvg(G, G, "  Avg Parameters ........: ", avg(t.params));
+    StatLeftAvg(G, G, "  Avg Return Points .....: ", avg(t.returns));
+    StatRightAvg(G, G, "  Avg Comment Lines .....: ", avg(t.comments));
   }
   StatSeparator(G);
   ExtremeRows(G, "Max", s.max, s.inter_max);
@@ -168,8 +170,7 @@ void TShowNamespaceSummary(Globals& G) {
   const NamespaceRow& t = s.sum;
   Out(G, G.html_flag ? "  <B>Total</B>: <B>All Namespaces/Packages</B>\n"
                      : "  Total: All Namespaces/Packages\n");
-  ClassFuncLine(Saturate32(t.classes), Saturate32(t.functions),
-                G);
+  ClassFuncLine(Saturate32(t.classes), Saturate32(t.functions), G, G);
   DataLine(Saturate32(t.public_attributes),
            Saturate32(t.protected_attributes),
            Saturate32(t.private_attributes), G);

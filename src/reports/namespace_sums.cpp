@@ -8,7 +8,7 @@ namespace {
 // At the first report-time addition, clears the measures that parsing may
 // have added to the namespace records, so that each function and class is
 // counted once, by the report.
-void StartNamespaceSums(Globals& G) {
+void StartNamespaceSums(RunTotals& G) {
   if (G.namespace_sums_started) return;
   G.namespace_sums_started = 1;
   for (NodeData& r : G.namespace_list) {
@@ -21,7 +21,7 @@ void StartNamespaceSums(Globals& G) {
   LlistOrderChanged(G.namespace_list);
 }
 
-NodeData* FindNamespace(const std::string& name, Globals& G) {
+NodeData* FindNamespace(const std::string& name, RunTotals& G) {
   NodeData probe;
   probe.name = name;
   return LlistFind(G.namespace_list, probe, kByName_NodeType);
@@ -31,7 +31,7 @@ NodeData* FindNamespace(const std::string& name, Globals& G) {
 
 void Add_Func2namespace(const std::string& name, int loc, int lloc, int eloc,
                         int comments, int blanks, int lines, int cyclo,
-                        int params, int returns, Globals& G) {
+                        int params, int returns, RunTotals& G) {
   const size_t first = name.find(':');
   if (first == std::string::npos || first + 1 != name.rfind(':')) return;
   StartNamespaceSums(G);
@@ -43,7 +43,7 @@ void Add_Func2namespace(const std::string& name, int loc, int lloc, int eloc,
 }
 
 void Add_Class2namespace(const std::string& name, const ClassSums& sums,
-                         Globals& G) {
+                         RunTotals& G) {
   static const std::string kInterface = "Interface-";
   std::string_view rest(name);
   if (rest.substr(0, kInterface.size()) == kInterface) {
@@ -71,7 +71,7 @@ void Add_Class2namespace(const std::string& name, const ClassSums& sums,
   Bump(space->private_attributes, sums.private_attributes);
 }
 
-void AddFunctionsToNamespaces(Globals& G) {
+void AddFunctionsToNamespaces(RunTotals& G) {
   if (G.namespace_functions_added) return;
   G.namespace_functions_added = 1;
   StartNamespaceSums(G);

@@ -17,7 +17,7 @@
 // many functions tells the list once afterwards (LlistOrderChanged).
 void Add_Func2namespace(const std::string& name, int loc, int lloc, int eloc,
                         int comments, int blanks, int lines, int cyclo,
-                        int params, int returns, Globals& G);
+                        int params, int returns, RunTotals& G);
 
 // The measures of one class or interface record, handed over by the class
 // statistics so that its namespace or package collects them.
@@ -37,11 +37,11 @@ struct ClassSums {
 // slot); a class that is not nested also adds its measures, its member
 // functions and its method and attribute counts.
 void Add_Class2namespace(const std::string& name, const ClassSums& sums,
-                         Globals& G);
+                         RunTotals& G);
 
 // Requires: the function statistics have not run, or ran over every
 // function. Attributes every function of the run to its namespace unless
 // the function statistics did; a function counts once either way.
-void AddFunctionsToNamespaces(Globals& G);
+void AddFunctionsToNamespaces(RunTotals& G);
 
 #endif  // KLV_REPORTS_NAMESPACE_SUMS_H_

@@ -25,15 +25,16 @@ void SortByFileName(std::vector<NameData>& notices) {
                    });
 }
 
-void DensityLine(Globals& G, const char* label, int sum, int base) {
+void DensityLine(ReportSink& out, const RunSettings& G, const char* label,
+                 int sum, int base) {
   if (base <= 0) return;
   const double per_k = static_cast<double>(sum) / base * 1000.0;
   const double percent = static_cast<double>(sum) / base * 100.0;
   if (G.html_flag) {
-    Out(G, "  <B>Quality Notices/K %s =</B> %10.1f (%6.2f%%)\n", label, per_k,
+    Out(out, "  <B>Quality Notices/K %s =</B> %10.1f (%6.2f%%)\n", label, per_k,
         percent);
   } else {
-    Out(G, "  Quality Notices/K %s = %10.1f (%6.2f%%)\n", label, per_k,
+    Out(out, "  Quality Notices/K %s = %10.1f (%6.2f%%)\n", label, per_k,
         percent);
   }
 }
@@ -126,7 +127,7 @@ void ShowQualityProfile(Globals& G) {
   Out(G, "\n");
   Out(G, "  Basis: 1000 (K)\n\n");
   const FileMetrics& M = G.metrics;
-  DensityLine(G, "LOC  ", sum, M.loc);
-  DensityLine(G, "eLOC ", sum, Eloc(M));
-  DensityLine(G, "lLOC ", sum, Lloc(M));
+  DensityLine(G, G, "LOC  ", sum, M.loc);
+  DensityLine(G, G, "eLOC ", sum, Eloc(M));
+  DensityLine(G, G, "lLOC ", sum, Lloc(M));
 }

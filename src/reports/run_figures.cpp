@@ -1,6 +1,6 @@
 #include "reports/run_figures.h"
 
-void BeginFileFigures(const std::string& name, Globals& G) {
+void BeginFileFigures(const std::string& name, RunTotals& G) {
   G.file_figures.push_back(FileFigures{});
   G.file_figures.back().name = name;
 }

@@ -9,7 +9,7 @@
 
 // Starts the figures of the file `name`, so that its notices find it.
 // Call when its analysis starts, before its first line is parsed.
-void BeginFileFigures(const std::string& name, Globals& G);
+void BeginFileFigures(const std::string& name, RunTotals& G);
 
 // Copies the file's counters, language, size, date and function sums into
 // its figures. Requires: the file's last line was parsed and its notices

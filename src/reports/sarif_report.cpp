@@ -12,7 +12,7 @@ std::string RuleId(int n) {
 }
 
 // The message a notice shows in the notice lists.
-std::string NoticeMessage(const IssuedNotice& notice, Globals& G) {
+std::string NoticeMessage(const IssuedNotice& notice, RunSettings& G) {
   if (notice.number == 22) {
     return std::string("'") + ControlKeyword(notice.control_kind) +
            "' is not bound with scope braces {}";
@@ -29,7 +29,7 @@ const char* SarifLanguage(int language) {
   }
 }
 
-void WriteRules(Globals& G, TextSink& out) {
+void WriteRules(RunSettings& G, TextSink& out) {
   out.Put("          \"rules\": [");
   for (int n = 1; n <= 44; ++n) {
     const NoticeRule& rule = *NoticeRuleOf(n);
@@ -46,7 +46,7 @@ void WriteRules(Globals& G, TextSink& out) {
   out.Put("\n          ]\n");
 }
 
-void WriteArtifacts(Globals& G, TextSink& out) {
+void WriteArtifacts(const Globals& G, TextSink& out) {
   out.Put("      \"artifacts\": [");
   bool first = true;
   for (const FileFigures& f : G.file_figures) {
@@ -97,7 +97,7 @@ void WriteResults(Globals& G, TextSink& out) {
 
 }  // namespace
 
-std::string ArtifactLocation(const std::string& path, const Globals& G) {
+std::string ArtifactLocation(const std::string& path, const RunSettings& G) {
   std::string rel = path;
   if (!rel.empty() && rel[0] == '/') {
     const std::string& cwd = G.current_dir;

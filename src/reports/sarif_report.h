@@ -15,6 +15,6 @@ void WriteSarifReport(Globals& G, TextSink& out);
 // Where a source path points, as a SARIF artifact location: a relative URI
 // against the start directory when the path lies under it (uriBaseId
 // SRCROOT), else an absolute file URI.
-std::string ArtifactLocation(const std::string& path, const Globals& G);
+std::string ArtifactLocation(const std::string& path, const RunSettings& G);
 
 #endif  // KLV_REPORTS_SARIF_REPORT_H_

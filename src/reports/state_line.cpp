@@ -7,7 +7,7 @@
 #include "base/output.h"
 #include "reports/framing.h"
 
-void ShowStateLine(Globals& G, int line_number, const char* label) {
+void ShowStateLine(ReportSink& G, int line_number, const char* label) {
   // " <label> Line: <n> ", cut at 127 characters, centred in 72 dashes.
   // Built in a buffer kept between calls (one per thread): the markers
   // frame every function of a notice report.

@@ -22,7 +22,7 @@ void CSV_File_Line(const std::string& name, time_t mtime, int64_t size, int loc,
                    int cyclo, int notices, int summary, Globals& G);
 // One CSV function row, or with `summary` the file's function statistics.
 // Adds the CSV file rows of a file analysed apart to the run's statistics.
-void AddCsvFileRows(const ApartLog& apart, Globals& G);
+void AddCsvFileRows(const ApartLog& apart, RunTotals& G);
 void CSV_Function_Line(const std::string& name, int loc, int eloc, int lloc,
                        int comments, int blanks, int lines, int params,
                        int returns, int cyclo, int summary, Globals& G);

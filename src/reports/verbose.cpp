@@ -10,8 +10,9 @@ double Percent(int64_t part, int64_t whole) {
 }
 
 // A group heading of the left column, coloured in HTML mode.
-std::string Heading(const char* dashes_l, const char* word, const char* dashes_r,
-                    const std::string& colour, Globals& G) {
+std::string Heading(const char* dashes_l, const char* word,
+                    const char* dashes_r, const std::string& colour,
+                    const RunSettings& G) {
   if (G.html_flag) {
     return Fmt("  <B>%s <FONT COLOR=%s>%s</FONT> %s</B>", dashes_l,
                colour.c_str(), word, dashes_r);

@@ -17,46 +17,45 @@ struct TreeStats {
 };
 
 // The tree's banners put the colour outside the bold tag.
-void TreeBanner(Globals& G, const char* title) {
-  Out(G, "\n  %s\n\n", Rule72('-').c_str());
-  if (G.html_flag) Out(G, "<FONT COLOR=%s><B>", G.html_header_color.c_str());
-  Center(G, title);
-  if (G.html_flag) Out(G, "</B></FONT>");
+void TreeBanner(ReportSink& out, const RunSettings& G, const char* title) {
+  Out(out, "\n  %s\n\n", Rule72('-').c_str());
+  if (G.html_flag) Out(out, "<FONT COLOR=%s><B>", G.html_header_color.c_str());
+  Center(out, title);
+  if (G.html_flag) Out(out, "</B></FONT>");
 }
 
-std::string ShownName(const std::string& name, Globals& G) {
+std::string ShownName(const std::string& name, const RunSettings& G) {
   return G.html_flag ? HTML_template(name) : name;
 }
 
 // One node's line: a root as "+ name [Dd.Cc]", a derived class indented
 // two blanks per level as "- name [Dd.Cc.Pp]".
-void NodeLine(const TreeNode& node, Globals& G) {
+void NodeLine(const TreeNode& node, ReportSink& out, const RunSettings& G) {
   const int children = static_cast<int>(node.children.size());
   const std::string name = ShownName(node.name, G);
   const char* open = G.csv_mode ? ", [" : " [";
   if (node.depth > 0) {
     const std::string indent(2 + 2 * static_cast<size_t>(node.depth), ' ');
     if (G.html_flag) {
-      Out(G,
+      Out(out,
           "%s<B>-</B> %s%s<FONT COLOR=%s>D%d</FONT>.<FONT COLOR=%s>C%d</FONT>"
           ".P%d]<br>",
           indent.c_str(), name.c_str(), open, G.html_blue_color.c_str(),
           node.depth, G.html_green_color.c_str(), children, node.parents);
     } else {
-      Out(G, "%s- %s%sD%d.C%d.P%d]\n", indent.c_str(), name.c_str(), open,
+      Out(out, "%s- %s%sD%d.C%d.P%d]\n", indent.c_str(), name.c_str(), open,
           node.depth, children, node.parents);
     }
     return;
   }
   if (G.html_flag) {
-    Out(G,
+    Out(out,
         "\n  <B>+ <FONT COLOR=%s>%s</FONT></B>%s<FONT COLOR=%s>D%d</FONT>."
         "<FONT COLOR=%s>C%d</FONT>]<br>",
-        G.html_red_color.c_str(), name.c_str(), open,
-        G.html_blue_color.c_str(), node.depth, G.html_green_color.c_str(),
-        children);
+        G.html_red_color.c_str(), name.c_str(), open, G.html_blue_color.c_str(),
+        node.depth, G.html_green_color.c_str(), children);
   } else {
-    Out(G, "\n  + %s%sD%d.C%d]\n", name.c_str(), open, node.depth, children);
+    Out(out, "\n  + %s%sD%d.C%d]\n", name.c_str(), open, node.depth, children);
   }
 }
 
@@ -77,7 +76,7 @@ void TreeNodeShow(const TreeNode& top, TreeStats& stats, Globals& G) {
       stats.child_sum += children;
       if (children > stats.max_children) stats.max_children = children;
     }
-    if (!G.totals_profile) NodeLine(node, G);
+    if (!G.totals_profile) NodeLine(node, G, G);
     if (node.depth > G.max_inheritance_depth) {
       EmitInheritanceDepthNotice(node.file, node.line, G);
     }
@@ -90,36 +89,38 @@ void TreeNodeShow(const TreeNode& top, TreeStats& stats, Globals& G) {
   }
 }
 
-void LostChildNodeShow(const TreeNode& node, Globals& G) {
-  Out(G,
+void LostChildNodeShow(const TreeNode& node, ReportSink& out,
+                       const RunSettings& G) {
+  Out(out,
       G.html_flag ? "  <B>Lost Child Node</B>: %s  Parent: %s\n"
                   : "  Lost Child Node: %s  Parent: %s\n",
       ShownName(node.name, G).c_str(), ShownName(node.parent_name, G).c_str());
 }
 
 void TreeTotals(const TreeNameCounts& counts, const TreeStats& stats,
-                Globals& G) {
+                ReportSink& out, const RunSettings& G) {
   const int base = counts.total - counts.derived;
   const double total = counts.total;
   auto avg = [total](double sum) { return total > 0 ? sum / total : 0.0; };
-  Out(G, "\n");
-  Out(G, "%s %d\n", BoldLabel("  Total Classes        :", G).c_str(),
+  Out(out, "\n");
+  Out(out, "%s %d\n", BoldLabel("  Total Classes        :", G).c_str(),
       counts.total);
-  Out(G, "%s %d\n", BoldLabel("  Total Base Classes   :", G).c_str(), base);
-  Out(G, "%s %d\n", BoldLabel("  Total Derived Classes:", G).c_str(),
+  Out(out, "%s %d\n", BoldLabel("  Total Base Classes   :", G).c_str(), base);
+  Out(out, "%s %d\n", BoldLabel("  Total Derived Classes:", G).c_str(),
       counts.derived);
-  Out(G, "%s %-6.2f\n", BoldLabel("  Derived/Based Ratio  :", G).c_str(),
+  Out(out, "%s %-6.2f\n", BoldLabel("  Derived/Based Ratio  :", G).c_str(),
       base > 0 ? static_cast<double>(counts.derived) / base : 0.0);
-  Out(G, "\n");
-  Out(G, "%s %d\n", BoldLabel("  Maximum Depth of Inheritance:", G).c_str(),
+  Out(out, "\n");
+  Out(out, "%s %d\n", BoldLabel("  Maximum Depth of Inheritance:", G).c_str(),
       stats.max_depth);
-  Out(G, "%s %-6.2f\n", BoldLabel("  Average Depth of Inheritance:", G).c_str(),
+  Out(out, "%s %-6.2f\n",
+      BoldLabel("  Average Depth of Inheritance:", G).c_str(),
       avg(static_cast<double>(stats.depth_sum)));
-  Out(G, "\n");
-  Out(G, "%s %d\n",
+  Out(out, "\n");
+  Out(out, "%s %d\n",
       BoldLabel("  Maximum Number of Direct Child Classes:", G).c_str(),
       stats.max_children);
-  Out(G, "%s %-6.2f\n",
+  Out(out, "%s %-6.2f\n",
       BoldLabel("  Average Number of Direct Child Classes:", G).c_str(),
       avg(static_cast<double>(stats.child_sum)));
 }
@@ -148,7 +149,7 @@ TreeNameCounts UniqueClassesInTree(const InheritanceTree& tree) {
 void ReportInheritanceTree(Globals& G) {
   if (G.class_list.empty()) return;
   const bool quiet = G.totals_profile != 0;
-  if (!G.csv_mode && !quiet) TreeBanner(G, "~~ Class Inheritance Tree ~~");
+  if (!G.csv_mode && !quiet) TreeBanner(G, G, "~~ Class Inheritance Tree ~~");
   if (!quiet) {
     Out(G,
         "\n  D - Depth where base class depth = 0\n"
@@ -157,9 +158,9 @@ void ReportInheritanceTree(Globals& G) {
   }
   TreeStats stats;
   for (const auto& root : G.tree.roots) TreeNodeShow(*root, stats, G);
-  if (!quiet) TreeTotals(UniqueClassesInTree(G.tree), stats, G);
+  if (!quiet) TreeTotals(UniqueClassesInTree(G.tree), stats, G, G);
   if (G.tree.lost.empty() || G.csv_mode || quiet) return;
-  TreeBanner(G, "~~ Parents Not Found - Inheritance Tree ~~");
+  TreeBanner(G, G, "~~ Parents Not Found - Inheritance Tree ~~");
   Out(G, "\n");
-  for (const auto& node : G.tree.lost) LostChildNodeShow(*node, G);
+  for (const auto& node : G.tree.lost) LostChildNodeShow(*node, G, G);
 }

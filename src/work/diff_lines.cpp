@@ -9,7 +9,7 @@
 namespace {
 
 // The configured colour of a state's lines in HTML.
-const std::string& StateColour(int32_t state, const Globals& G) {
+const std::string& StateColour(int32_t state, const RunSettings& G) {
   switch (state) {
     case kRemoved: return G.html_red_color;
     case kEqual: return G.html_green_color;
@@ -56,51 +56,54 @@ void AddToProfile(const NodeData& r, DiffProfile& profile) {
   row.change += r.ratio;
 }
 
-void DiffDataShow(const NodeData& r, DiffProfile& profile, Globals& G) {
+void DiffDataShow(const NodeData& r, DiffProfile& profile, ReportSink& out,
+                  const RunSettings& G) {
   AddToProfile(r, profile);
   if (G.totals_work_diff) return;
   if (r.state() == kEqual && !G.diff_include_equal) return;
   const char* state = StateName(r.state());
   if (G.csv_mode) {
-    Out(G, "%s,%7d,%7d,%7d,%7d,%7d,%7d,%7d,%8.2f,%s\n", state, r.loc, r.eloc,
+    Out(out, "%s,%7d,%7d,%7d,%7d,%7d,%7d,%7d,%8.2f,%s\n", state, r.loc, r.eloc,
         r.lloc, r.cyclo, r.comments, r.blanks, r.lines, double{r.ratio},
         CsvField(r.name).c_str());
     return;
   }
   const std::string name = AdjNameLength(r.name, 40, 71, G);
   if (G.html_flag) {
-    Out(G, "<FONT COLOR=%s><B>  %s </B></FONT>",
+    Out(out, "<FONT COLOR=%s><B>  %s </B></FONT>",
         StateColour(r.state(), G).c_str(), state);
-    Out(G, "%7d %7d %7d %7d %7d %7d %7d %8.2f", r.loc, r.eloc, r.lloc,
+    Out(out, "%7d %7d %7d %7d %7d %7d %7d %8.2f", r.loc, r.eloc, r.lloc,
         r.cyclo, r.comments, r.blanks, r.lines, double{r.ratio});
-    Out(G, " <FONT COLOR=%s>%s</FONT>\n", G.html_blue_color.c_str(),
+    Out(out, " <FONT COLOR=%s>%s</FONT>\n", G.html_blue_color.c_str(),
         HTML_template(name).c_str());
     return;
   }
-  Out(G, "  %s %7d %7d %7d %7d %7d %7d %7d %8.2f %s\n", state, r.loc, r.eloc,
+  Out(out, "  %s %7d %7d %7d %7d %7d %7d %7d %8.2f %s\n", state, r.loc, r.eloc,
       r.lloc, r.cyclo, r.comments, r.blanks, r.lines, double{r.ratio},
       name.c_str());
 }
 
-void DiffTotalsLine(const WorkSums& totals, Globals& G) {
+void DiffTotalsLine(const WorkSums& totals, ReportSink& out,
+                    const RunSettings& G) {
   const char* tot = kStateNames[kTotal];
   if (G.csv_mode) {
-    Out(G, "%s%s\n\n", "SubTotal", SumValues(totals, ",%lld").c_str());
+    Out(out, "%s%s\n\n", "SubTotal", SumValues(totals, ",%lld").c_str());
     return;
   }
-  HyphenRule(G);
-  Out(G, "\n");
+  HyphenRule(out);
+  Out(out, "\n");
   const std::string numbers = SumValues(totals, " %7lld");
   if (G.html_flag) {
     const char* blue = G.html_blue_color.c_str();
-    Out(G, "<B><FONT COLOR=%s>  %s </FONT>%s<FONT COLOR=%s> %s</FONT></B>\n",
+    Out(out, "<B><FONT COLOR=%s>  %s </FONT>%s<FONT COLOR=%s> %s</FONT></B>\n",
         blue, tot, numbers.c_str() + 1, blue, " ");
   } else {
-    Out(G, "  %s%s %s\n", tot, numbers.c_str(), " ");
+    Out(out, "  %s%s %s\n", tot, numbers.c_str(), " ");
   }
 }
 
-void Productivity(const WorkSums& totals, const TimeSpan& span, Globals& G) {
+void Productivity(const WorkSums& totals, const TimeSpan& span, ReportSink& out,
+                  const RunSettings& G) {
   const auto sums = SevenSums(totals);
   const double divisors[4] = {span.hours, span.days, span.weeks, span.months};
   const char* labels[4] = {"Per Hour", "Per Day", "Per Week", "Per Month"};
@@ -112,29 +115,30 @@ void Productivity(const WorkSums& totals, const TimeSpan& span, Globals& G) {
   }
   const char* tot = kStateNames[kTotal];
   if (G.csv_mode) {
-    Out(G, "%s%s,%s\n", "Productivity", Values(per[0], ",%.1f").c_str(),
+    Out(out, "%s%s,%s\n", "Productivity", Values(per[0], ",%.1f").c_str(),
         labels[0]);
     for (int p = 1; p < 4; ++p) {
-      Out(G, "%s%s,%s\n", "Productivity", Values(per[p], ",%.0f").c_str(),
+      Out(out, "%s%s,%s\n", "Productivity", Values(per[p], ",%.0f").c_str(),
           labels[p]);
     }
     return;
   }
   if (G.html_flag) {
     const char* blue = G.html_blue_color.c_str();
-    Out(G, "<B><FONT COLOR=%s>\n  %s</FONT>%s<FONT COLOR=%s>    %s\n", blue,
+    Out(out, "<B><FONT COLOR=%s>\n  %s</FONT>%s<FONT COLOR=%s>    %s\n", blue,
         tot, Values(per[0], " %7.1f").c_str(), blue, labels[0]);
     for (int p = 1; p < 4; ++p) {
-      Out(G, "  %s</FONT>%s<FONT COLOR=%s>    %s\n", tot,
+      Out(out, "  %s</FONT>%s<FONT COLOR=%s>    %s\n", tot,
           Values(per[p], " %7.0f").c_str(), blue, labels[p]);
     }
-    Out(G, "</FONT></B>");
+    Out(out, "</FONT></B>");
     return;
   }
-  Out(G, "\n  %s%s    %s\n", tot, Values(per[0], " %7.1f").c_str(), labels[0]);
-  Out(G, "  %s%s    %s\n", tot, Values(per[1], " %7.0f").c_str(), labels[1]);
+  Out(out, "\n  %s%s    %s\n", tot, Values(per[0], " %7.1f").c_str(),
+      labels[0]);
+  Out(out, "  %s%s    %s\n", tot, Values(per[1], " %7.0f").c_str(), labels[1]);
   // The eLOC column of the weekly line keeps one decimal.
-  Out(G, "  %s%s    %s\n", tot, Values(per[2], " %7.0f", 1, " %7.1f").c_str(),
+  Out(out, "  %s%s    %s\n", tot, Values(per[2], " %7.0f", 1, " %7.1f").c_str(),
       labels[2]);
-  Out(G, "  %s%s    %s\n", tot, Values(per[3], " %7.0f").c_str(), labels[3]);
+  Out(out, "  %s%s    %s\n", tot, Values(per[3], " %7.0f").c_str(), labels[3]);
 }

@@ -36,29 +36,34 @@ TimeSpan WorkTimeSpan(int64_t ancestor_time, int64_t latest_time);
 
 // Writes one difference line (unless -Tw, or an equal file while equal
 // files are left out) and adds the record to `profile` in every case.
-void DiffDataShow(const NodeData& record, DiffProfile& profile, Globals& G);
+void DiffDataShow(const NodeData& record, DiffProfile& profile, ReportSink& out,
+                  const RunSettings& G);
 
 // Adds one record to its state's row.
 void AddToProfile(const NodeData& record, DiffProfile& profile);
 
 // Writes the profile: new, modified, equal and removed files with their
 // sums and average eLOC change.
-void WorkDiffProfile(const DiffProfile& profile, Globals& G);
+void WorkDiffProfile(const DiffProfile& profile, ReportSink& out,
+                     const RunSettings& G);
 
 // The rule and the "Tot" line of the difference totals.
-void DiffTotalsLine(const WorkSums& totals, Globals& G);
+void DiffTotalsLine(const WorkSums& totals, ReportSink& out,
+                    const RunSettings& G);
 
 // The difference totals per working hour, day, week and month.
-void Productivity(const WorkSums& totals, const TimeSpan& span, Globals& G);
+void Productivity(const WorkSums& totals, const TimeSpan& span, ReportSink& out,
+                  const RunSettings& G);
 
 // Seven snapshot totals as a two-line block; negative line counts show 0.
-void SumLine(const WorkSums& sums, Globals& G);
+void SumLine(const WorkSums& sums, ReportSink& out, const RunSettings& G);
 
 // Seven percentages in the block shape of SumLine.
-void DiffLine(const double percent[7], Globals& G);
+void DiffLine(const double percent[7], ReportSink& out, const RunSettings& G);
 
 // The totals of both snapshots and the change between them in percent.
 void SnapshotTotals(const Llist<NodeData>& ancestor,
-                    const Llist<NodeData>& latest, Globals& G);
+                    const Llist<NodeData>& latest, ReportSink& out,
+                    const RunSettings& G);
 
 #endif  // KLV_WORK_DIFF_REPORT_H_

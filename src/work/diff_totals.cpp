@@ -19,7 +19,8 @@ std::string ProfileValues(const DiffProfile::Row& row, char separator) {
 }
 
 // Seven values already formatted, under the labels of the totals block.
-void LabelledBlock(const std::string values[7], Globals& G) {
+void LabelledBlock(const std::string values[7], ReportSink& out,
+                   const RunSettings& G) {
   static const char* const kText[7] = {
       "  LOC      ", "  eLOC     ", "  lLOC     ", "  CycloCmp ",
       "  Comments ", "  Blanks   ", "  Lines    "};
@@ -29,8 +30,8 @@ void LabelledBlock(const std::string values[7], Globals& G) {
       "  <B>Lines</B>    "};
   const char* const* labels = G.html_flag ? kHtml : kText;
   for (int k = 0; k < 7; ++k) {
-    Out(G, "%s%s", labels[k], values[k].c_str());
-    if (k == 3 || k == 6) Out(G, "\n");
+    Out(out, "%s%s", labels[k], values[k].c_str());
+    if (k == 3 || k == 6) Out(out, "\n");
   }
 }
 
@@ -43,12 +44,13 @@ double Change(int64_t ancestor, int64_t latest) {
 
 }  // namespace
 
-void WorkDiffProfile(const DiffProfile& profile, Globals& G) {
+void WorkDiffProfile(const DiffProfile& profile, ReportSink& out,
+                     const RunSettings& G) {
   static const int32_t kOrder[4] = {kNew, kModified, kEqual, kRemoved};
   static const char* const kHtmlColour[kNew + 1] = {"", "RED", "GREEN",
                                                     "BLUE", "PURPLE"};
   if (G.csv_mode) {
-    Out(G,
+    Out(out,
         "Source Metrics Differential Profile\n"
         "Type,Count,LOC,eLOC,lLOC,Cyclo,Comment,Blanks,Lines,Avg. eLOC%%\n");
   } else {
@@ -56,7 +58,7 @@ void WorkDiffProfile(const DiffProfile& profile, Globals& G) {
     const char* columns =
         "Type  Count     LOC    eLOC   lLOC  Cyclo Comment Blanks   Lines "
         "Av.eLOC";
-    Out(G, G.html_flag ? "\n  <B>%s</B>\n  <B>%s</B>\n" : "\n  %s\n  %s\n",
+    Out(out, G.html_flag ? "\n  <B>%s</B>\n  <B>%s</B>\n" : "\n  %s\n  %s\n",
         title, columns);
   }
   for (int32_t state : kOrder) {
@@ -64,18 +66,18 @@ void WorkDiffProfile(const DiffProfile& profile, Globals& G) {
     const double average = row.count > 0 ? row.change / row.count : 0.0;
     const char* name = kStateNames[state];
     if (G.csv_mode) {
-      Out(G, "%s%s,%7.2f\n", name, ProfileValues(row, ',').c_str(), average);
+      Out(out, "%s%s,%7.2f\n", name, ProfileValues(row, ',').c_str(), average);
     } else if (G.html_flag) {
-      Out(G, "  <B><FONT COLOR=%s>%s</FONT></B>%s %7.2f\n",
+      Out(out, "  <B><FONT COLOR=%s>%s</FONT></B>%s %7.2f\n",
           kHtmlColour[state], name, ProfileValues(row, ' ').c_str(), average);
     } else {
-      Out(G, "  %s%s %7.2f\n", name, ProfileValues(row, ' ').c_str(),
+      Out(out, "  %s%s %7.2f\n", name, ProfileValues(row, ' ').c_str(),
           average);
     }
   }
 }
 
-void SumLine(const WorkSums& sums, Globals& G) {
+void SumLine(const WorkSums& sums, ReportSink& out, const RunSettings& G) {
   const auto v = SevenSums(sums);
   std::string values[7];
   for (int k = 0; k < 7; ++k) {
@@ -85,19 +87,20 @@ void SumLine(const WorkSums& sums, Globals& G) {
     const long long shown = clamp && v[k] < 0 ? 0 : v[k];
     values[k] = Fmt(k == 3 ? "%9lld" : "%7lld", shown);
   }
-  LabelledBlock(values, G);
+  LabelledBlock(values, out, G);
 }
 
-void DiffLine(const double percent[7], Globals& G) {
+void DiffLine(const double percent[7], ReportSink& out, const RunSettings& G) {
   std::string values[7];
   for (int k = 0; k < 7; ++k) {
     values[k] = Fmt(k == 3 ? "%9.2f" : "%7.2f", percent[k]);
   }
-  LabelledBlock(values, G);
+  LabelledBlock(values, out, G);
 }
 
 void SnapshotTotals(const Llist<NodeData>& ancestor,
-                    const Llist<NodeData>& latest, Globals& G) {
+                    const Llist<NodeData>& latest, ReportSink& out,
+                    const RunSettings& G) {
   const WorkSums before = SumList(ancestor);
   const WorkSums after = SumList(latest);
   const int files_before = ancestor.count();
@@ -112,30 +115,33 @@ void SnapshotTotals(const Llist<NodeData>& ancestor,
           : 0.0;
 
   if (G.csv_mode) {
-    Out(G, "\nTotals,Files,LOC,eLOC,lLOC,Cyclo,Comment,Blanks,Lines\n");
-    Out(G, "Ancestor,%d%s\n", files_before, SumValues(before, ",%lld").c_str());
-    Out(G, "Latest,%d%s\n", files_after, SumValues(after, ",%lld").c_str());
-    Out(G, "Delta,%.1f", file_change);
-    for (double p : percent) Out(G, ",%.1f", p);
-    Out(G, "\n\n");
+    Out(out, "\nTotals,Files,LOC,eLOC,lLOC,Cyclo,Comment,Blanks,Lines\n");
+    Out(out, "Ancestor,%d%s\n", files_before,
+        SumValues(before, ",%lld").c_str());
+    Out(out, "Latest,%d%s\n", files_after, SumValues(after, ",%lld").c_str());
+    Out(out, "Delta,%.1f", file_change);
+    for (double p : percent) Out(out, ",%.1f", p);
+    Out(out, "\n\n");
     return;
   }
   const bool h = G.html_flag;
-  Out(G, h ? "\n  <B>Total Metrics Historical Source Files</B>\n"
-           : "\n  Total Metrics Historical Source Files\n");
-  Out(G, h ? "  <B>Total Files:</B> %d\n" : "  Total Files: %d\n",
+  Out(out, h ? "\n  <B>Total Metrics Historical Source Files</B>\n"
+             : "\n  Total Metrics Historical Source Files\n");
+  Out(out, h ? "  <B>Total Files:</B> %d\n" : "  Total Files: %d\n",
       files_before);
-  SumLine(before, G);
-  Out(G, h ? "\n  <B>Total Metrics Present Source Files</B>\n"
-           : "\n  Total Metrics Present Source Files\n");
-  Out(G, h ? "  <B>Total Files:</B> %d\n" : "  Total Files: %d\n",
+  SumLine(before, out, G);
+  Out(out, h ? "\n  <B>Total Metrics Present Source Files</B>\n"
+             : "\n  Total Metrics Present Source Files\n");
+  Out(out, h ? "  <B>Total Files:</B> %d\n" : "  Total Files: %d\n",
       files_after);
-  SumLine(after, G);
-  Out(G, h ? "\n  <B>Total Metrics Differential From Historic Basis in "
-             "Percent %%</B>\n"
-           : "\n  Total Metrics Differential From Historic Basis in Percent "
-             "%%\n");
-  Out(G, h ? "  <B>Total File Change:</B> %-.2f\n" : "  Total File Change: %-.2f\n",
+  SumLine(after, out, G);
+  Out(out, h ? "\n  <B>Total Metrics Differential From Historic Basis in "
+               "Percent %%</B>\n"
+             : "\n  Total Metrics Differential From Historic Basis in Percent "
+               "%%\n");
+  Out(out,
+      h ? "  <B>Total File Change:</B> %-.2f\n"
+        : "  Total File Change: %-.2f\n",
       file_change);
-  DiffLine(percent, G);
+  DiffLine(percent, out, G);
 }

@@ -67,23 +67,23 @@ int64_t CopyBlocks(int in, int out) {
   }
 }
 
-int64_t CreateFailure(const char* dest, const char* why, Globals& G) {
+int64_t CreateFailure(const char* dest, const char* why, ReportSink& G) {
   OutError(G, {std::string("Failed to create/open the file ") + dest, why});
   return -1;
 }
 
-int64_t CreateFailure(const char* dest, int error, Globals& G) {
+int64_t CreateFailure(const char* dest, int error, ReportSink& G) {
   return CreateFailure(dest, strerror(error), G);
 }
 
-int64_t WriteFailure(const char* dest, int error, Globals& G) {
+int64_t WriteFailure(const char* dest, int error, ReportSink& G) {
   OutError(G, {std::string("Failed to write the file ") + dest,
                strerror(error)});
   return -1;
 }
 
 // Writes straight into a destination that is not a regular file.
-int64_t CopyInto(int in, const char* dest, Globals& G) {
+int64_t CopyInto(int in, const char* dest, ReportSink& G) {
   Fd out(open(dest, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0660));
   if (out.get() < 0) return CreateFailure(dest, errno, G);
   const int64_t total = CopyBlocks(in, out.get());
@@ -93,7 +93,7 @@ int64_t CopyInto(int in, const char* dest, Globals& G) {
 
 }  // namespace
 
-int64_t FileCopy(const char* dest, const char* src, Globals& G) {
+int64_t FileCopy(const char* dest, const char* src, ReportSink& G) {
   if (dest == nullptr || src == nullptr) {
     OutError(G, {"Invalid file pointer"});
     return -1;

@@ -16,6 +16,6 @@
 // readable and writable for owner and group (less the umask). A `dest` that is a symbolic link is replaced
 // at the file the link names; a `dest` that is a device or pipe is written
 // to directly, as there is nothing there to keep.
-int64_t FileCopy(const char* dest, const char* src, Globals& G);
+int64_t FileCopy(const char* dest, const char* src, ReportSink& G);
 
 #endif  // KLV_WORK_FILE_COPY_H_

@@ -62,7 +62,7 @@ bool ReadWholeLine(LineReader& reader, std::string& line, bool& at_end,
   }
 }
 
-int LoadFailure(Globals& G, const char* path, const std::string& why) {
+int LoadFailure(ReportSink& G, const char* path, const std::string& why) {
   OutError(G, {std::string("Loading Workfile: ") + path, why},
            {.blank_before = false});
   return 0;
@@ -70,11 +70,12 @@ int LoadFailure(Globals& G, const char* path, const std::string& why) {
 
 // Warns when the work file's version (line 3) is not of this program's
 // major version.
-void CheckVersion(const std::string& line, const char* path, Globals& G) {
+void CheckVersion(const std::string& line, const char* path, ReportSink& out,
+                  const RunSettings& G) {
   const double version = strtod(line.c_str(), nullptr);
   const double program = strtod(G.version.c_str(), nullptr);
   if (std::trunc(version) == std::trunc(program)) return;
-  Out(G,
+  Out(out,
       "\n  WARNING: Work file version does not match the current version\n"
       "           of KLV .  Reprocess the historical work file with the\n"
       "           newer version of KLV\n"
@@ -117,12 +118,12 @@ bool ParseWorkLine(std::string_view line, NodeData& out) {
 }
 
 int LoadWorkFile(const char* path, int64_t& out_time, Llist<NodeData>& list,
-                 Globals& G) {
+                 ReportSink& out, const RunSettings& G) {
   if (path == nullptr) path = "";
   FilePtr in(fopen(path, "rb"));
   if (in == nullptr) {
     const int error = errno;
-    OutError(G,
+    OutError(out,
              {std::string("Loading Workfile: ") + path,
               "Use the -wc option to create a base workfile", strerror(error)},
              {.blank_before = false});
@@ -137,15 +138,15 @@ int LoadWorkFile(const char* path, int64_t& out_time, Llist<NodeData>& list,
   for (std::string& h : head) {
     if (!ReadWholeLine(reader, h, at_end, too_long) || too_long) {
       // A directory, for one, opens but cannot be read.
-      if (ferror(in.get())) return LoadFailure(G, path, strerror(errno));
-      return LoadFailure(G, path,
+      if (ferror(in.get())) return LoadFailure(out, path, strerror(errno));
+      return LoadFailure(out, path,
                          "The work file head is incomplete: the file is "
                          "damaged or not a work file");
     }
   }
-  CheckVersion(head[2], path, G);
+  CheckVersion(head[2], path, out, G);
   if (!ParseInteger(Trim(head[3]), out_time)) {
-    return LoadFailure(G, path,
+    return LoadFailure(out, path,
                        "Line 4 does not hold the creation time: the file is "
                        "damaged or not a work file");
   }
@@ -159,14 +160,14 @@ int LoadWorkFile(const char* path, int64_t& out_time, Llist<NodeData>& list,
     NodeData record;
     if (too_long || !ParseWorkLine(line, record)) {
       return LoadFailure(
-          G, path,
+          out, path,
           Fmt("Line %d is not a work file line: the file is damaged", number));
     }
     if (AddListNode(1, std::move(record), list) == 0) {
-      OutMemoryError(G, ENOMEM);
+      OutMemoryError(out, ENOMEM);
       return 0;
     }
   }
-  if (ferror(in.get())) return LoadFailure(G, path, strerror(errno));
+  if (ferror(in.get())) return LoadFailure(out, path, strerror(errno));
   return 1;
 }

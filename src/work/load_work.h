@@ -25,6 +25,6 @@ bool ParseWorkLine(std::string_view line, NodeData& out);
 // (a truncated file, for instance). A version other than 6.x is only
 // warned about. `list` may hold part of the file after a failure.
 int LoadWorkFile(const char* path, int64_t& out_time, Llist<NodeData>& list,
-                 Globals& G);
+                 ReportSink& out, const RunSettings& G);
 
 #endif  // KLV_WORK_LOAD_WORK_H_

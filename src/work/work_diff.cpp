@@ -65,7 +65,7 @@ NodeData Matched(const NodeData& ancestor, const NodeData& latest) {
 }
 
 // Adds a difference record in name order; false after the memory message.
-bool Store(NodeData record, Llist<NodeData>& diff, Globals& G) {
+bool Store(NodeData record, Llist<NodeData>& diff, ReportSink& G) {
   if (AddListNode(1, std::move(record), diff) != 0) return true;
   OutMemoryError(G, ENOMEM);
   return false;
@@ -98,21 +98,22 @@ WorkSums SumList(const Llist<NodeData>& list) {
   return sums;
 }
 
-void DiffDataHeader(Globals& G) {
+void DiffDataHeader(ReportSink& out, const RunSettings& G) {
   const char* columns =
       "  State   LOC    eLOC    lLOC   Cyclo Comment  Blanks   Lines    eLOC% "
       "File";
   if (G.csv_mode) {
-    Out(G, "State,LOC,eLOC,lLOC,Cyclo,Comment,Blanks,Lines,eLOC%%,File Name\n");
+    Out(out,
+        "State,LOC,eLOC,lLOC,Cyclo,Comment,Blanks,Lines,eLOC%%,File Name\n");
   } else {
-    Out(G, G.html_flag ? "<B>%s</B>\n" : "%s\n", columns);
-    HyphenRule(G);
+    Out(out, G.html_flag ? "<B>%s</B>\n" : "%s\n", columns);
+    HyphenRule(out);
   }
-  if (G.totals_work_diff) Out(G, "  Totals Only Mode - No Files Shown\n");
+  if (G.totals_work_diff) Out(out, "  Totals Only Mode - No Files Shown\n");
 }
 
 void MatchWorkLists(Llist<NodeData>& ancestor, Llist<NodeData>& latest,
-                    Llist<NodeData>& diff, WorkSums& totals, Globals& G) {
+                    Llist<NodeData>& diff, WorkSums& totals, ReportSink& G) {
   // Both lists are in name order: one walk pairs each ancestor record with
   // the next unpaired latest record of the same name.
   auto next = latest.begin();
@@ -144,7 +145,8 @@ void MatchWorkLists(Llist<NodeData>& ancestor, Llist<NodeData>& latest,
 }
 
 void DiffWorkLists(Llist<NodeData>& ancestor, Llist<NodeData>& latest,
-                   Llist<NodeData>& diff, WorkSums& totals, Globals& G) {
-  DiffDataHeader(G);
-  MatchWorkLists(ancestor, latest, diff, totals, G);
+                   Llist<NodeData>& diff, WorkSums& totals, ReportSink& out,
+                   const RunSettings& G) {
+  DiffDataHeader(out, G);
+  MatchWorkLists(ancestor, latest, diff, totals, out);
 }

@@ -57,7 +57,7 @@ WorkSums SumList(const Llist<NodeData>& list);
 
 // Writes the column header of the file lines (and, with -Tw, the note that
 // no files are shown).
-void DiffDataHeader(Globals& G);
+void DiffDataHeader(ReportSink& out, const RunSettings& G);
 
 // Fills `diff` (in name order) with one record per file of the two
 // snapshots, both in name order, and adds the differences into `totals`:
@@ -69,10 +69,11 @@ void DiffDataHeader(Globals& G);
 // marked kMatched. Stops with a memory message when a record cannot be
 // stored.
 void MatchWorkLists(Llist<NodeData>& ancestor, Llist<NodeData>& latest,
-                    Llist<NodeData>& diff, WorkSums& totals, Globals& G);
+                    Llist<NodeData>& diff, WorkSums& totals, ReportSink& G);
 
 // The column header, then the matching.
 void DiffWorkLists(Llist<NodeData>& ancestor, Llist<NodeData>& latest,
-                   Llist<NodeData>& diff, WorkSums& totals, Globals& G);
+                   Llist<NodeData>& diff, WorkSums& totals, ReportSink& out,
+                   const RunSettings& G);
 
 #endif  // KLV_WORK_WORK_DIFF_H_

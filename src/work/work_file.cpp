@@ -14,7 +14,7 @@ namespace {
 
 // Closes the work file; false, with the reason in `error`, when any of its
 // text may not have reached the file.
-bool CloseWorkFile(Globals& G, int& error) {
+bool CloseWorkFile(RunTotals& G, int& error) {
   FILE* f = G.work_file.release();
   error = 0;
   if (fflush(f) != 0) error = errno;
@@ -24,8 +24,8 @@ bool CloseWorkFile(Globals& G, int& error) {
 }
 
 // The completion line, in its CSV form without the indent.
-void Completed(Globals& G) {
-  Out(G,
+void Completed(ReportSink& out, const RunSettings& G) {
+  Out(out,
       G.csv_mode ? "Completed Work Analysis File: %s\n\n"
                  : "\n\n  Completed Work Analysis File: %s\n\n",
       G.work_file_name.c_str());
@@ -44,14 +44,14 @@ bool HasFileLines(const std::string& path) {
 }
 
 // The work file G.work_file_name cannot be created, because of `error`.
-void CreateFileError(Globals& G, int error) {
-  OutError(G, {G.work_file_name + " - " + strerror(error)},
+void CreateFileError(ReportSink& out, const RunSettings& G, int error) {
+  OutError(out, {G.work_file_name + " - " + strerror(error)},
            {.label = "Create File Error"});
 }
 
 }  // namespace
 
-std::string WorkFileTarget(const Globals& G, time_t now) {
+std::string WorkFileTarget(const RunSettings& G, time_t now) {
   if (G.work_file_name != kStandingWorkFile) return G.work_file_name;
   const std::string dated = DatedWorkFileName(now);
   return dated.empty() ? dated : InWorkPath(dated, G);
@@ -61,13 +61,13 @@ FilePtr CreateWorkFile(Globals& G) {
   const time_t now = Now();
   const std::string target = WorkFileTarget(G, now);
   if (target.empty()) {
-    CreateFileError(G, EOVERFLOW);
+    CreateFileError(G, G, EOVERFLOW);
     return nullptr;
   }
   G.work_file_name = target;
   FilePtr file(fopen(G.work_file_name.c_str(), "w"));
   if (file == nullptr) {
-    CreateFileError(G, errno);
+    CreateFileError(G, G, errno);
     return nullptr;
   }
   if (!G.csv_mode) {
@@ -124,13 +124,13 @@ bool FinishWorkFile(Globals& G) {
     return false;
   }
   if (G.work_diff_flag) {
-    Completed(G);
+    Completed(G, G);
     ExtractWork(standing.c_str(), G.work_file_name.c_str(), G, 0);
     return true;
   }
   if (!HasFileLines(G.work_file_name)) {
     // A snapshot of nothing would wipe out the last baseline.
-    Completed(G);
+    Completed(G, G);
     Out(G,
         G.csv_mode ? "%s holds no file lines: %s is unchanged\n\n"
                    : "  %s holds no file lines:\n  %s is unchanged\n\n",
@@ -139,7 +139,7 @@ bool FinishWorkFile(Globals& G) {
   }
   const bool copied =
       FileCopy(standing.c_str(), G.work_file_name.c_str(), G) >= 0;
-  Completed(G);
+  Completed(G, G);
   if (!copied) {
     OutError(G,
              {"Failed to copy " + G.work_file_name + " to " + standing,

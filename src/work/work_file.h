@@ -17,7 +17,7 @@
 // The name the work file of this run gets: the name of -w, where
 // "workfile.dat" becomes the dated name of `now` in the work directory;
 // empty when the date cannot be formed.
-std::string WorkFileTarget(const Globals& G, time_t now);
+std::string WorkFileTarget(const RunSettings& G, time_t now);
 
 // Names, opens and starts the work file of this run: the name of -w
 // ("workfile.dat" becomes the dated name in the work directory), the head

@@ -24,7 +24,7 @@ std::string DatedWorkFileName(time_t when) {
              (year - two_digits) / 100, two_digits);
 }
 
-std::string InWorkPath(const std::string& file, const Globals& G) {
+std::string InWorkPath(const std::string& file, const RunSettings& G) {
   const std::string& dir = G.work_file_path;
   if (dir.empty() || !(IsAsciiLetterOrDigit(dir[0]) || dir[0] == '.' ||
                        dir[0] == '/')) {
@@ -33,11 +33,11 @@ std::string InWorkPath(const std::string& file, const Globals& G) {
   return dir.back() == '/' ? dir + file : dir + "/" + file;
 }
 
-std::string StandingWorkFileName(const Globals& G) {
+std::string StandingWorkFileName(const RunSettings& G) {
   return InWorkPath(kStandingWorkFile, G);
 }
 
-std::string WorkLineName(const std::string& name, const Globals& G) {
+std::string WorkLineName(const std::string& name, const RunSettings& G) {
   const std::string& dir = G.current_dir;
   if (!G.relative_work_files || dir.empty() ||
       std::string_view(name).substr(0, dir.size()) != dir) {

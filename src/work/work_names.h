@@ -20,14 +20,14 @@ std::string DatedWorkFileName(time_t when);
 
 // `file` placed in the configured work directory when that path starts
 // with a letter, a digit, '.' or '/'; otherwise `file` unchanged.
-std::string InWorkPath(const std::string& file, const Globals& G);
+std::string InWorkPath(const std::string& file, const RunSettings& G);
 
 // The standing work file's path.
-std::string StandingWorkFileName(const Globals& G);
+std::string StandingWorkFileName(const RunSettings& G);
 
 // The name a work line records for the analysed file `name`: with relative
 // work files on, a name inside the start directory loses that directory
 // and the separator after it; any other name is kept.
-std::string WorkLineName(const std::string& name, const Globals& G);
+std::string WorkLineName(const std::string& name, const RunSettings& G);
 
 #endif  // KLV_WORK_WORK_NAMES_H_

@@ -162,7 +162,8 @@ TEST(DirectoryWalk, RecursesUnlessAskedNotTo) {
 TEST(DirectoryWalk, MissingDirectoryIsReported) {
   CapturedRun c;
   Llist<NameData> headers, sources;
-  EXPECT_EQ(ReadDir("/nonexistent-klv-dir", "c", headers, sources, c.G), 0);
+  EXPECT_EQ(ReadDir("/nonexistent-klv-dir", "c", headers, sources, c.G, c.G),
+            0);
   EXPECT_EQ(c.Output(),
             "  Open Dir Error: No such file or directory : "
             "/nonexistent-klv-dir/\n");
@@ -171,7 +172,7 @@ TEST(DirectoryWalk, MissingDirectoryIsReported) {
 TEST(DirectoryWalk, AnEmptyNameIsNoDirectoryNotTheRoot) {
   CapturedRun c;
   Llist<NameData> headers, sources;
-  EXPECT_EQ(ReadDir("", "c,h", headers, sources, c.G), 0);
+  EXPECT_EQ(ReadDir("", "c,h", headers, sources, c.G, c.G), 0);
   EXPECT_EQ(headers.count() + sources.count(), 0);
   EXPECT_EQ(c.Output(), "  Open Dir Error: No such file or directory : \n");
 }

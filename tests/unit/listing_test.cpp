@@ -14,21 +14,21 @@ namespace {
 TEST(PutLine, NumberColumnAndMargin) {
   CapturedRun c;
   SetLeftMargin(c.G);
-  EXPECT_EQ(PutLine("x = 1;\n", 7, c.G), 1);
+  EXPECT_EQ(PutLine("x = 1;\n", 7, c.G, c.G), 1);
   EXPECT_EQ(c.Output(), "         7| x = 1;\n");
 }
 
 TEST(PutLine, LineOfExactlyTheWidthPlusLineEndTakesTwoLines) {
   CapturedRun c;
   const std::string text(73, 'a');
-  EXPECT_EQ(PutLine(text + "\n", 1, c.G), 2);
+  EXPECT_EQ(PutLine(text + "\n", 1, c.G, c.G), 2);
   EXPECT_EQ(c.Output(), "    1| " + text + "\n     | \n");
 }
 
 TEST(PutLine, LongLineWrapsIntoPieces) {
   CapturedRun c;
   const std::string text(200, 'b');
-  EXPECT_EQ(PutLine(text + "\n", 123456, c.G), 3);
+  EXPECT_EQ(PutLine(text + "\n", 123456, c.G, c.G), 3);
   EXPECT_EQ(c.Output(), "123456| " + std::string(73, 'b') + "\n     | " +
                           std::string(73, 'b') + "\n     | " +
                           std::string(54, 'b') + "\n");
@@ -37,13 +37,13 @@ TEST(PutLine, LongLineWrapsIntoPieces) {
 TEST(PutLine, HtmlEscapesTheText) {
   CapturedRun c;
   c.G.html_flag = 1;
-  PutLine("if (a < b && c > d)\n", 3, c.G);
+  PutLine("if (a < b && c > d)\n", 3, c.G, c.G);
   EXPECT_EQ(c.Output(), "    3| if (a &lt; b &amp;&amp; c &gt; d)\n");
 }
 
 TEST(PutLine, LastLineWithoutLineEndStillEndsItsLine) {
   CapturedRun c;
-  PutLine("tail", 9, c.G);
+  PutLine("tail", 9, c.G, c.G);
   EXPECT_EQ(c.Output(), "    9| tail\n");
 }
 

@@ -71,7 +71,7 @@ class LoadWorkFileTest : public ::testing::Test {
     OutputCapture capture(G);
     time = 0;
     LlistDestroy(list);
-    const int ok = LoadWorkFile(path.c_str(), time, list, G);
+    const int ok = LoadWorkFile(path.c_str(), time, list, G, G);
     output = capture.Take();
     return ok;
   }

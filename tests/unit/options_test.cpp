@@ -495,7 +495,7 @@ TEST_F(OptionsTest, OverlongArgumentsAreCutOrRefused) {
   Init_Globals(G);
   ParseResult r = Parse({"-O", long_text, "a.c"});
   EXPECT_TRUE(r.ran);
-  OpenOutputFile(G);
+  OpenOutputFile(G, G);
   EXPECT_EQ(G.output, stdout);
 }
 

@@ -152,7 +152,7 @@ TEST_F(WorkDiffTest, HtmlFileLinesEscapeTheName) {
   r.ratio = 20.0f;
   DiffProfile profile;
   G.html_flag = 1;
-  EXPECT_EQ(Capture(G, [&](Globals& g) { DiffDataShow(r, profile, g); }),
+  EXPECT_EQ(Capture(G, [&](Globals& g) { DiffDataShow(r, profile, g, g); }),
             "<FONT COLOR=BLUE><B>  Mod </B></FONT>     10       8       6     "
             "  2       2       1      13    20.00 <FONT COLOR=BLUE>a&lt;b&gt;.c"
             "</FONT>\n");
@@ -164,10 +164,10 @@ TEST_F(WorkDiffTest, LongNamesWrapUnderTheNameColumn) {
   r.state() = kNew;
   r.ratio = 100.0f;
   DiffProfile profile;
-  EXPECT_EQ(Capture(G, [&](Globals& g) { DiffDataShow(r, profile, g); }),
+  EXPECT_EQ(Capture(G, [&](Globals& g) { DiffDataShow(r, profile, g, g); }),
             "  New       1       1       1       1       1       1       1"
-            "   100.00 " + std::string(40, 'n') + "\n" + std::string(71, ' ') +
-                "nnnnn\n");
+            "   100.00 " +
+                std::string(40, 'n') + "\n" + std::string(71, ' ') + "nnnnn\n");
 }
 
 TEST_F(WorkDiffTest, TimeSpanCountsWorkingHoursDaysWeeksAndMonths) {
