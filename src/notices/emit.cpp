@@ -47,14 +47,15 @@ bool RecordNoticeAt(int n, const std::string& file, int line, Globals& G,
   return false;
 }
 
-bool CountNotices(int n, int times, Globals& G) {
-  if (G.keep_figures || (G.notice_flag && !G.totals_flag) ||
-      G.notice_list_flag) {
+bool CountNotices(int n, int times, const RunSettings& S,
+                  FileMetrics& metrics, RunTotals& T) {
+  if (S.keep_figures || (S.notice_flag && !S.totals_flag) ||
+      S.notice_list_flag) {
     return false;
   }
-  if (n < 1 || n > 45 || G.notice_enabled[n] == 0) return true;
-  Bump(G.metrics.notice_count, times);
-  Bump(G.notice_type_count[n], times);
+  if (n < 1 || n > 45 || S.notice_enabled[n] == 0) return true;
+  Bump(metrics.notice_count, times);
+  Bump(T.notice_type_count[n], times);
   return true;
 }
 
