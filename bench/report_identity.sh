@@ -10,6 +10,9 @@
 #   MODES=file one option set per line instead of the built-in list
 #   EXTENSIONS=l  add the comma-separated extensions l to the accepted
 #              ones (say, hpp)
+#   FILES=l    the files named in list l (one a line, relative names taken
+#              from the current directory) instead of those below DIRs;
+#              DIR... may then be left out
 #   BY_FILE=1  split the files by what each build makes of each file alone
 #              (its -f -c -n -o report) instead of the textual test: the
 #              files read alike must give identical reports in every mode
@@ -29,8 +32,8 @@
 # are compared together, with the exit status.
 set -uo pipefail
 
-if [ $# -lt 3 ]; then
-    echo "usage: $0 OLD NEW DIR..." >&2
+if [ $# -lt 2 ] || { [ $# -lt 3 ] && [ -z "${FILES:-}" ]; }; then
+    echo "usage: $0 OLD NEW DIR...   or   FILES=list $0 OLD NEW" >&2
     exit 2
 fi
 old=$(realpath -- "$1")
@@ -41,9 +44,13 @@ SHOW=${SHOW:-6}
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/klv-identity.XXXXXX")
 trap 'rm -rf -- "$tmp"' EXIT
 
-find "$(realpath -- "$1")" "${@:2}" -type f \( -name '*.c' -o -name '*.h' \
-    -o -name '*.cc' -o -name '*.cpp' -o -name '*.hpp' -o -name '*.java' \) |
-    LC_ALL=C sort >"$tmp/files"
+if [ -n "${FILES:-}" ]; then
+    LC_ALL=C sort -- "$FILES" >"$tmp/files"
+else
+    find "$(realpath -- "$1")" "${@:2}" -type f \( -name '*.c' -o -name '*.h' \
+        -o -name '*.cc' -o -name '*.cpp' -o -name '*.hpp' -o -name '*.java' \) |
+        LC_ALL=C sort >"$tmp/files"
+fi
 [ -s "$tmp/files" ] || { echo "report_identity: no files" >&2; exit 1; }
 sed -i 's|^\([^/]\)|'"$PWD"'/\1|' "$tmp/files"
 

@@ -269,6 +269,51 @@ constexpr Tables MakeTables() {
 
 constexpr Tables kTables = MakeTables();
 
+// A follow rule that lets a name character follow the word ("statically"
+// counts as "static"): the word then matches the start of longer names.
+constexpr bool FollowAdmitsNameChar(const WordRule& rule) {
+  switch (rule.follow) {
+    case Follow::kSet:
+      for (const char* p = rule.set; *p != '\0'; ++p) {
+        const char c = *p;
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+            (c >= '0' && c <= '9') || c == '_') {
+          return true;
+        }
+      }
+      return false;
+    case Follow::kCall:
+    case Follow::kBraceOrEnd:
+    case Follow::kWhiteOrComment:
+      return false;
+    case Follow::kAny:
+    case Follow::kNotUnderscore:
+    case Follow::kOperator:
+    case Follow::kTemplate:
+      return true;
+  }
+  return true;
+}
+
+// For each first letter, bit k set when a word of that letter can match at
+// the start of a run of k name characters (bit 31: 31 or more).
+constexpr std::array<uint32_t, 256> MakeWordLengths() {
+  std::array<uint32_t, 256> lengths{};
+  for (int c = 0; c < 256; ++c) {
+    for (const WordRule& rule : WordsFor(static_cast<char>(c))) {
+      const uint32_t own = uint32_t{1} << rule.length;
+      lengths[c] |= FollowAdmitsNameChar(rule) ? ~(own - 1) : own;
+    }
+  }
+  return lengths;
+}
+
+}  // namespace
+
+extern const std::array<uint32_t, 256> kWordLengths = MakeWordLengths();
+
+namespace {
+
 // The characters after the first letter equal the rest of the word; the
 // comparison stops at the first difference, so never passes the line's end.
 bool RestMatches(const char* at, const WordRule& rule) {

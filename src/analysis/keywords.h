@@ -4,6 +4,9 @@
 #ifndef KLV_ANALYSIS_KEYWORDS_H_
 #define KLV_ANALYSIS_KEYWORDS_H_
 
+#include <array>
+#include <cstdint>
+
 #include "base/control_record.h"
 #include "base/globals.h"
 
@@ -12,6 +15,16 @@
 // the sets of its first letter and of the word; its counters, flags and
 // notices then follow.
 void RecogniseWord(const char* line, int& i, int line_number, Globals& G);
+
+// For each first letter, bit k set when a known word of that letter can
+// match at the start of a run of k name characters (bit 31: 31 or more).
+extern const std::array<uint32_t, 256> kWordLengths;
+
+// False when no known word can begin a run of `length` name characters
+// that starts with `first`: RecogniseWord would pass over it.
+inline bool MayBeWord(unsigned char first, int length) {
+  return ((kWordLengths[first] >> (length < 31 ? length : 31)) & 1) != 0;
+}
 
 // Called for every code character before its own handling: when a control
 // statement's body was expected on an earlier line without a brace, the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cstdint>
@@ -183,7 +184,7 @@ void CodeWordCharacter(const LineScan& s, int& i, bool may_be_keyword,
   if (may_be_keyword) RecogniseWord(s.line, i, s.number, G);
 }
 
-bool IsWordClass(uint8_t code_class) {
+bool IsNameClass(uint8_t code_class) {
   return code_class == kCodeWord || code_class == kCodeKeyword;
 }
 
@@ -463,21 +464,22 @@ class LineScanner {
           // No character after a word's first can begin a keyword.
           Visible(i);
           f_.is_code = true;
-          f_.last_nonblank = line_[i];
-          CodeWordCharacter(s_, i, kCharClasses.code[u] == kCodeKeyword, G_);
           // The line end at n_ (LF, CR or terminator) ends every run.
           int j = i + 1;
-          while (IsWordClass(
+          while (IsNameClass(
               kCharClasses.code[static_cast<unsigned char>(line_[j])])) {
             ++j;
           }
-          if (j > i + 1) f_.last_nonblank = line_[j - 1];
+          f_.last_nonblank = line_[j - 1];
+          CodeWordCharacter(s_, i, MayBeWord(u, j - i), G_);
           return j;
         }
         case kCodePunct:
           Visible(i);
           f_.is_code = true;
           return Code(i);
+        case kCodeTab:
+          return i + TabRun(i);
         default:
           return Slow(i);
       }
@@ -490,27 +492,88 @@ class LineScanner {
         : in_string_ ? kCharClasses.string
                      : kCharClasses.chars;
     int blanks = 0;
-    int last_visible = -1;
+    int tabs = 0;
+    int last_shown = -1;  // the last character that is no blank or TAB
+    bool visible = false;
+    // Besides the line end, the characters that stop a run: '*' and the
+    // literal's quote.
+    const unsigned char quote = InComment() ? '*' : in_string_ ? '"' : '\'';
     int j = i;
-    for (uint8_t kind; (kind = table[static_cast<unsigned char>(line_[j])]) !=
-                       kQuietStop;
-         ++j) {
-      if (kind == kQuietBlank) {
-        ++blanks;
-      } else {
-        last_visible = j;
+    int whole_from = i;  // where eight characters may again be taken at once
+    for (;; ++j) {
+      if (j >= whole_from) j = WholeQuietGroups(j, quote, whole_from, blanks,
+                                                tabs, last_shown, visible);
+      const uint8_t kind = table[static_cast<unsigned char>(line_[j])];
+      if (kind == kQuietStop) {
+        // In a C comment a '*' that closes nothing is text.
+        if (line_[j] != '*' || !in_c_comment_ || line_[j + 1] == '/') break;
+        last_shown = j;
+        visible = true;
+        continue;
       }
+      // Counted without branches: blanks and words alternate.
+      blanks += kind == kQuietBlank;
+      tabs += kind == kQuietTab;
+      last_shown = kind >= kQuietOther ? j : last_shown;
+      visible |= kind == kQuietVisible;
     }
     if (j == i) return Slow(i);
-    if (f_.is_blank && last_visible >= 0) {
+    if (f_.is_blank && visible) {
       int first = i;
-      while (line_[first] == ' ') ++first;
+      while (static_cast<signed char>(line_[first]) <= 32) ++first;
       Visible(first);
     }
     if (blanks > 0) Bump(M_.spaces, blanks);
-    if (last_visible >= 0) f_.last_nonblank = line_[last_visible];
+    // Nothing else in the run raises a notice, so its TABs raise theirs
+    // together.
+    if (tabs > 0) TabNotices(tabs);
+    if (last_shown >= 0) f_.last_nonblank = line_[last_shown];
     if (Collecting()) extract_.append(line_ + i, static_cast<size_t>(j - i));
     return j;
+  }
+
+  // From j, takes eight characters at a time while none of them stops the
+  // run and all lie before the line end, adding them to the counts as the
+  // character loop would. Returns where the characters must be taken one
+  // by one; `whole_from` is set past a stopping character found.
+  int WholeQuietGroups(int j, unsigned char quote, int& whole_from,
+                       int& blanks, int& tabs, int& last_shown,
+                       bool& visible) const {
+    using namespace bytes8;
+    for (; j + 8 <= n_; j += 8) {
+      const uint64_t x = Load(line_ + j);
+      const uint64_t stops = Equal(x, '*') | Equal(x, quote) |
+                             Equal(x, '\r') | Equal(x, '\n') | Equal(x, 0);
+      if (stops != 0) {
+        whole_from = j + First(stops) + 1;
+        return j;
+      }
+      const uint64_t blank = Equal(x, ' ');
+      const uint64_t tab = Equal(x, '\t');
+      blanks += Count(blank);
+      tabs += Count(tab);
+      const uint64_t shown = ~(blank | tab) & kHigh;
+      if (shown != 0) last_shown = j + 7 - std::countl_zero(shown) / 8;
+      // Control characters and bytes of 128 and above show nothing.
+      const uint64_t below_blank = ~((x & kLow7) + kOnes * (128 - 32)) & kHigh;
+      visible |= (shown & ~(below_blank | (x & kHigh))) != 0;
+    }
+    return j;
+  }
+
+  // TABs each widen the line by the TAB width and raise their own notice.
+  void TabNotices(int tabs) {
+    Bump(M_.spaces, int64_t{G_.tab_width} * tabs);
+    EmitTabNotice(s_.number, G_, tabs);
+  }
+
+  // The run of TABs at i, taken at once; returns its length.
+  int TabRun(int i) {
+    int last = i;
+    while (line_[last + 1] == '\t') ++last;
+    const int run = last - i + 1;
+    TabNotices(run);
+    return run;
   }
 
   // The general rules for the character at i; returns the next index.
@@ -528,17 +591,11 @@ class LineScanner {
     bool code = false;
     switch (c) {
       case '\t': {
-        // A run of TABs at once: each widens the line by the TAB width and
-        // raises its own notice.
-        int last = i;
-        while (line_[last + 1] == '\t') ++last;
-        const int run = last - i + 1;
+        const int run = TabRun(i);
         if (run > 1 && Collecting()) {
           extract_.append(static_cast<size_t>(run - 1), '\t');
         }
-        Bump(M_.spaces, int64_t{G_.tab_width} * run);
-        EmitTabNotice(s_.number, G_, run);
-        return last + 1;
+        return i + run;
       }
       case ' ': {
         const int last = BlankRunEnd(line_, i);
@@ -680,21 +737,22 @@ class LineScanner {
 
 void SetLineScanFastPaths(bool on) { LineScanner::fast_paths_enabled = on; }
 
-void ParseLine(const char* line, int line_number, Globals& G) {
+void EndCommentRun(Globals& G) {
+  G.parse.comment_run_open = 0;
+  G.parse.comment_run_lines = 0;
+}
+
+void ParseLine(std::string_view text, int line_number, Globals& G) {
   FileState& P = G.parse;
   FileMetrics& M = G.metrics;
-  if (line == nullptr) {
-    P.comment_run_open = 0;
-    P.comment_run_lines = 0;
-    return;
-  }
+  const char* const line = text.data();
 
   // Line intake.
   if (P.first_line) {
     P.comment_run_open = 1;
     P.first_line = 0;
   }
-  const size_t length = strlen(line);
+  const size_t length = text.size();
   int n = static_cast<int>(length);
   if (n > 0 && (line[n - 1] == '\r' || line[n - 1] == '\n')) --n;
   if (n > 0 && (line[n - 1] == '\r' || line[n - 1] == '\n')) --n;

@@ -3,11 +3,26 @@
 #ifndef KLV_ANALYSIS_LINE_PARSER_H_
 #define KLV_ANALYSIS_LINE_PARSER_H_
 
+#include <string_view>
+
 #include "base/globals.h"
 
-// Parses one line as read (with its line end, NUL-terminated, at most 4,094
-// characters). A null line only closes the open comment run.
-void ParseLine(const char* line, int line_number, Globals& G);
+// Parses one line as read (with its line end, at most 4,094 characters):
+// `line` holds no NUL and a terminator follows it.
+void ParseLine(std::string_view line, int line_number, Globals& G);
+
+// Closes the open comment run: no line follows.
+void EndCommentRun(Globals& G);
+
+// The same for a NUL-terminated line. A null line only closes the open
+// comment run.
+inline void ParseLine(const char* line, int line_number, Globals& G) {
+  if (line == nullptr) {
+    EndCommentRun(G);
+  } else {
+    ParseLine(std::string_view(line), line_number, G);
+  }
+}
 
 // The line scan takes runs of characters that only need bookkeeping in one
 // step. Switching that off leaves every character to the general rules, so

@@ -1,6 +1,7 @@
 #include "base/attributes.h"
 
 #include <cstring>
+#include <string_view>
 
 #include "base/scanner.h"
 
@@ -31,7 +32,7 @@ int AlignasWord(const char* p) {
 }
 
 // The words before a '(' that holds no parameter list.
-constexpr const char* kOperandWords[] = {
+constexpr std::string_view kOperandWords[] = {
     "decltype", "noexcept",  "sizeof",     "alignof",       "_Alignof",
     "typeof",   "__typeof__", "__typeof", "__attribute__", "__attribute",
 };
@@ -58,12 +59,23 @@ bool InAttribute(const char* line, int i) {
   while (k >= 0 && IsBlankOrTab(line[k])) --k;
   int start = k;
   while (start >= 0 && IsNameChar(line[start])) --start;
-  if (k > start && AlignasWord(line + start + 1) == k - start) return true;
-  // An open [[ before i: the last "[[" has no "]]" after it.
+  const std::string_view word(line + start + 1,
+                              static_cast<size_t>(k - start));
+  if (word == "alignas" || word == "_Alignas") return true;
+  // An open [[ before i: the last "[[" has no "]]" after it. The pairs are
+  // taken from the left, each after the one before.
   const char* open = nullptr;
-  for (const char* p = strstr(line, "[["); p != nullptr && p < line + i;
-       p = strstr(p + 2, "[[")) {
-    open = p;
+  const char* const end = line + i;
+  for (const char* p = line;
+       (p = static_cast<const char*>(memchr(p, '[', static_cast<size_t>(end - p)))) !=
+       nullptr;) {
+    if (p[1] == '[') {
+      open = p;
+      p += 2;
+    } else {
+      ++p;
+    }
+    if (p >= end) break;
   }
   if (open == nullptr) return false;
   const char* close = strstr(open, "]]");
@@ -83,11 +95,9 @@ bool AfterOperandWord(const char* line, int i) {
   const int start = k + 1;
   // Operand words run from 6 to 13 characters.
   if (end - start < 6 || end - start > 13) return false;
-  const size_t length = static_cast<size_t>(end - start);
-  for (const char* word : kOperandWords) {
-    if (strlen(word) == length && strncmp(line + start, word, length) == 0) {
-      return true;
-    }
+  const std::string_view name(line + start, static_cast<size_t>(end - start));
+  for (const std::string_view word : kOperandWords) {
+    if (name == word) return true;
   }
   return false;
 }

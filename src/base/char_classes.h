@@ -4,20 +4,31 @@
 #define KLV_BASE_CHAR_CLASSES_H_
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 // Classes of a character in code (outside comments and literals).
 enum CodeClass : uint8_t {
-  kCodeSpecial,  // TAB, quotes, '/', '*', control characters, bytes >= 128
+  kCodeSpecial,  // quotes, '/', '*', control characters, bytes >= 128
   kCodeBlank,    // ' '
+  kCodeTab,      // TAB
   kCodeWord,     // letters, digits
   kCodeKeyword,  // '_' and the letters that begin a known word
   kCodePunct,    // any other visible character
 };
 
-// Inside a comment or literal: 0 needs handling of its own, 1 is a visible
-// character that changes nothing, 2 a blank.
-enum QuietClass : uint8_t { kQuietStop, kQuietVisible, kQuietBlank };
+// Inside a comment or literal: a character that needs handling of its own,
+// a blank, a TAB, a control character or byte of 128 and above (no visible
+// character, yet the last of the line), or a visible character that changes
+// nothing.
+enum QuietClass : uint8_t {
+  kQuietStop,
+  kQuietBlank,
+  kQuietTab,
+  kQuietOther,
+  kQuietVisible,
+};
 
 struct CharClasses {
   std::array<uint8_t, 256> code{};
@@ -28,6 +39,13 @@ struct CharClasses {
 
 constexpr CharClasses MakeCharClasses() {
   CharClasses t;
+  for (int c = 1; c < 256; ++c) {
+    if (c < 32 || c >= 128) {
+      t.comment[c] = t.string[c] = t.chars[c] = kQuietOther;
+    }
+  }
+  t.comment['\n'] = t.string['\n'] = t.chars['\n'] = kQuietStop;
+  t.comment['\r'] = t.string['\r'] = t.chars['\r'] = kQuietStop;
   for (int c = 33; c < 128; ++c) {
     const bool word = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
                       (c >= '0' && c <= '9') || c == '_';
@@ -45,9 +63,45 @@ constexpr CharClasses MakeCharClasses() {
   }
   t.code[' '] = kCodeBlank;
   t.comment[' '] = t.string[' '] = t.chars[' '] = kQuietBlank;
+  t.code['\t'] = kCodeTab;
+  t.comment['\t'] = t.string['\t'] = t.chars['\t'] = kQuietTab;
   return t;
 }
 
 inline constexpr CharClasses kCharClasses = MakeCharClasses();
+
+// Eight characters at a time: each byte's test lands in its high bit.
+namespace bytes8 {
+
+inline constexpr uint64_t kOnes = 0x0101010101010101u;
+inline constexpr uint64_t kHigh = 0x8080808080808080u;
+inline constexpr uint64_t kLow7 = 0x7f7f7f7f7f7f7f7fu;
+
+// The eight bytes at p, the first in the lowest byte.
+inline uint64_t Load(const char* p) {
+  uint64_t v;
+  std::memcpy(&v, p, sizeof v);
+  if constexpr (std::endian::native == std::endian::big) {
+    v = __builtin_bswap64(v);
+  }
+  return v;
+}
+
+// The bytes of x equal to c.
+inline uint64_t Equal(uint64_t x, unsigned char c) {
+  const uint64_t v = x ^ (kOnes * c);
+  return ~(((v & kLow7) + kLow7) | v | kLow7);
+}
+
+// How many bytes are marked in `marks` (without a popcount instruction,
+// which the baseline target lacks).
+inline int Count(uint64_t marks) {
+  return static_cast<int>(((marks >> 7) * kOnes) >> 56);
+}
+
+// The index of the first byte marked in `marks` (not 0).
+inline int First(uint64_t marks) { return std::countr_zero(marks) / 8; }
+
+}  // namespace bytes8
 
 #endif  // KLV_BASE_CHAR_CLASSES_H_

@@ -3,11 +3,14 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/char_classes.h"
+
 bool LineReader::Fill() {
   if (eof_) return false;
   errno = 0;
   len_ = fread(buffer_.get(), 1, kBufferSize, in_);
   pos_ = 0;
+  memset(buffer_.get() + len_, 0, kPad);
   if (len_ == 0) {
     if (ferror(in_)) error_ = errno != 0 ? errno : EIO;
     eof_ = true;
@@ -17,8 +20,22 @@ bool LineReader::Fill() {
 }
 
 bool LineReader::Next(std::string& line, bool& at_end) {
-  line.clear();
+  Unpatch();
   at_end = false;
+  // Most lines lie whole in the buffer: one search and one copy.
+  if (pos_ < len_) {
+    const char* start = buffer_.get() + pos_;
+    const size_t avail = len_ - pos_;
+    const size_t span = avail < kMaxPiece ? avail : kMaxPiece;
+    if (const void* nl = memchr(start, '\n', span); nl != nullptr) {
+      const size_t take =
+          static_cast<size_t>(static_cast<const char*>(nl) - start) + 1;
+      line.assign(start, take);
+      pos_ += take;
+      return true;
+    }
+  }
+  line.clear();
   while (line.size() < kMaxPiece) {
     if (pos_ == len_ && !Fill()) {
       at_end = true;
@@ -48,4 +65,43 @@ bool LineReader::NextLine(std::string& line) {
   if (!at_end) return true;
   finished_ = true;
   return got && static_cast<signed char>(line[0]) > 11;
+}
+
+bool LineReader::NextView(std::string_view& line) {
+  Unpatch();
+  if (finished_) return false;
+  if (pos_ < len_) {
+    // The first line feed or NUL, eight characters at a time: the zeros
+    // after the data stop the search there.
+    using namespace bytes8;
+    char* start = buffer_.get() + pos_;
+    const size_t avail = len_ - pos_;
+    const size_t span = avail < kMaxPiece ? avail : kMaxPiece;
+    size_t end = span;
+    for (size_t k = 0; k < span; k += 8) {
+      const uint64_t x = Load(start + k);
+      const uint64_t marks = Equal(x, '\n') | Equal(x, '\0');
+      if (marks != 0) {
+        end = k + static_cast<size_t>(First(marks));
+        break;
+      }
+    }
+    if (end < span && start[end] == '\n') {
+      const size_t take = end + 1;
+      pos_ += take;
+      patched_ = start + take;
+      saved_ = *patched_;
+      *patched_ = '\0';
+      line = std::string_view(start, take);
+      return true;
+    }
+  }
+  bool at_end = false;
+  const bool got = Next(gathered_, at_end);
+  if (at_end) {
+    finished_ = true;
+    if (!got || static_cast<signed char>(gathered_[0]) <= 11) return false;
+  }
+  line = std::string_view(gathered_.c_str());
+  return true;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class LineReader {
  public:
@@ -14,7 +15,8 @@ class LineReader {
   // The reader buffers the stream itself, so the stream's own buffer is
   // switched off before the first read.
   explicit LineReader(FILE* in)
-      : in_(in), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {
+      : in_(in),
+        buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize + kPad)) {
     setvbuf(in_, nullptr, _IONBF, 0);
   }
 
@@ -29,15 +31,31 @@ class LineReader {
   // byte of 128 and above).
   bool NextLine(std::string& line);
 
+  // The pieces of NextLine without a copy: the piece as its C string
+  // reads (up to a NUL in it), with a terminator after it, valid until the
+  // next call. Most lie in the reader's buffer; one that crosses a refill
+  // or holds a NUL is gathered apart.
+  bool NextView(std::string_view& line);
+
   // The errno of a failed read, 0 when the stream was read to its end: a
   // read error ends the pieces like the end of the stream does.
   int error() const { return error_; }
 
  private:
   bool Fill();
+  // Puts back the character the last view's terminator covered.
+  void Unpatch() {
+    if (patched_ != nullptr) {
+      *patched_ = saved_;
+      patched_ = nullptr;
+    }
+  }
 
   FILE* in_;
   static constexpr size_t kBufferSize = 1 << 15;
+  // Zeros after the data read: eight characters are tested at a time, and
+  // a view's terminator may fall just past the data.
+  static constexpr size_t kPad = 8;
   // Filled by reads before use, so not cleared on allocation.
   std::unique_ptr<char[]> buffer_;
   size_t pos_ = 0;
@@ -45,6 +63,9 @@ class LineReader {
   bool eof_ = false;
   bool finished_ = false;
   int error_ = 0;
+  char* patched_ = nullptr;  // where the last view's terminator stands
+  char saved_ = '\0';        // the character it covers
+  std::string gathered_;     // a piece that could not be viewed in place
 };
 
 #endif  // KLV_BASE_LINE_READER_H_

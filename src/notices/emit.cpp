@@ -47,6 +47,18 @@ bool RecordNoticeAt(int n, const std::string& file, int line, Globals& G,
   return false;
 }
 
+bool CountNotices(int n, int times, const RunSettings& S,
+                  FileMetrics& metrics, RunTotals& T) {
+  if (S.keep_figures || (S.notice_flag && !S.totals_flag) ||
+      S.notice_list_flag) {
+    return false;
+  }
+  if (n < 1 || n > 45 || S.notice_enabled[n] == 0) return true;
+  Bump(metrics.notice_count, times);
+  Bump(T.notice_type_count[n], times);
+  return true;
+}
+
 bool RecordNotice(int n, int line, Globals& G) {
   return RecordNoticeAt(n, G.file_name, line, G);
 }

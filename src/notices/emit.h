@@ -19,6 +19,12 @@ bool RecordNoticeAt(int n, const std::string& file, int line, Globals& G,
 // The emission rule for the current file.
 bool RecordNotice(int n, int line, Globals& G);
 
+// When the options make a notice no more than a count (nothing printed,
+// listed or kept), applies the emission rule to `times` notices `n` at
+// once and returns true; otherwise does nothing and returns false.
+bool CountNotices(int n, int times, const RunSettings& S,
+                  FileMetrics& metrics, RunTotals& T);
+
 // Issues notice `n` at `line` of the current file; `print_long` writes its
 // long text when wanted.
 template <typename PrintLong>

@@ -389,6 +389,8 @@ void IssueLineNotice(int n, int line, Globals& G, int times) {
     return index;
   }();
   if (n < 0 || n > 45 || by_number[n].text == nullptr) return;
+  // A TAB notice is raised for every TAB: mostly they are only counted.
+  if (CountNotices(n, times, G, G.metrics, G)) return;
   const Entry& entry = by_number[n];
   // Only the text the output mode shows is written, the plain one without a
   // formatting pass.

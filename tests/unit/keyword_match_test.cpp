@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "analysis/keywords.h"
 #include "test_support.h"
 
 namespace {
@@ -122,6 +123,22 @@ TEST(KeywordMatch, CountsWordsWithAllowedNeighbours) {
     run.Parse({c.line});
     EXPECT_EQ(run.G.metrics.*(c.counter), c.expected);
   }
+}
+
+TEST(KeywordMatch, LengthFilterKeepsEveryNameAWordCanMatch) {
+  // The words' own lengths.
+  EXPECT_TRUE(MayBeWord('i', 2));
+  EXPECT_FALSE(MayBeWord('i', 3));
+  EXPECT_TRUE(MayBeWord('r', 16));
+  EXPECT_TRUE(MayBeWord('_', 5));
+  // Words whose follow rule admits a name character match the start of
+  // longer names: "statically", "templates", "operatornew".
+  EXPECT_TRUE(MayBeWord('s', 10));
+  EXPECT_TRUE(MayBeWord('s', 200));
+  EXPECT_TRUE(MayBeWord('t', 9));
+  EXPECT_TRUE(MayBeWord('o', 11));
+  EXPECT_FALSE(MayBeWord('r', 40));
+  EXPECT_FALSE(MayBeWord('x', 2));
 }
 
 struct FunctionCase {

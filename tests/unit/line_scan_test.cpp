@@ -72,9 +72,10 @@ TEST(Extraction, EscapesHtmlInHtmlMode) {
 
 // Everything the analysis of `text` leaves behind, as one comparable text.
 std::string Analyse(const std::string& text, bool fast, int language,
-                    bool extract) {
+                    bool extract, bool html = false) {
   SetLineScanFastPaths(fast);
   CapturedRun run;
+  run.G.html_flag = html;
   run.G.parse.c_file = language == 0;
   run.G.parse.cpp_file = language == 1;
   run.G.parse.java_file = language == 2;
@@ -111,11 +112,35 @@ TEST(FastPaths, GiveTheAnalysisOfTheGeneralRules) {
       "#  define M(x) do { x++; } while (0)\n"
       "for (i = 0; i < n; ++i) { case 1: /* fall through */ break; }\n"
       "    \t  \n"
-      "   */ x = 1;\n";
+      "   */ x = 1;\n"
+      "\t\t/*\tTABs\t\tin a comment \t*/\tx = \"\t\";\t// \t\n"
+      "/* a comment line\n"
+      "\t \t * going on\t\n"
+      "\t */\n"
+      "\t/** a * star ** or two \x01\x1b\xe2\x80\x94 dash\t*\n"
+      "  \x02\t\xc3\xa9 *** \x7f */ y = 2; /*\x03*/\n"
+      "s = \"\t\x04 * \xc3\xa9\"; c = '\x05';\n"
+      "statically templates operatornew constexpr const_cast _exit(0)\n"
+      "x=reinterpret_cast<int>(y); if(z)return;else do_it(); while_not;\n"
+      "a_very_long_name_of_more_than_thirty_one_characters = static_x;\n"
+      "x = \"a long literal with\tTABs, \xc3\xa9 and * stars \x01\"; y = "
+      "'abcdefghijkl';  // a long line comment, * and \" and \xe2\x80\x94 \n"
+      "/* comment text of many words and blanks, long enough  */ z = 1;   \n"
+      "/*                                                          x    */\n"
+      "/*\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0e\x0f\x10 only control \x7f*/\n"
+      "//\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\t\t\t\t\t\t\t\t\t\n"
+      "// abcdefghijklm\\\n"
+      "still comment x = 1;\n"
+      "/*\n"
+      "\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0e\x0f\x10\x11\x12\x13\n"
+      "\x01\x02\x03\x04\x05\x06\x07\x08\xc3\xa9\x0e\x0f\x10\x11\x12\x13\n"
+      "*/\n";
   for (int language = 0; language < 3; ++language) {
     for (bool extract : {false, true}) {
-      EXPECT_EQ(Analyse(tricky, true, language, extract),
-                Analyse(tricky, false, language, extract));
+      for (bool html : {false, true}) {
+        EXPECT_EQ(Analyse(tricky, true, language, extract, html),
+                  Analyse(tricky, false, language, extract, html));
+      }
     }
   }
   const std::filesystem::path examples =

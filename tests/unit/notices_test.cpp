@@ -404,4 +404,28 @@ TEST_F(NoticesTest, SharedPercentAndLimitTexts) {
             "<B>9.9%</B> is less than <B>12%</B>.\n");
 }
 
+TEST_F(NoticesTest, ARunOfTabNoticesCountsAlikeWhetherShownOrOnlyCounted) {
+  // Only counted: the run is counted at once.
+  EmitTabNotice(2, G, 3);
+  EXPECT_EQ(G.metrics.notice_count, 3);
+  EXPECT_EQ(G.notice_type_count[30], 3);
+  EXPECT_EQ(Output(), "");
+  // Listed and kept for the structured reports: one entry per TAB.
+  G.notice_list_flag = 1;
+  G.keep_figures = 1;
+  G.file_figures.push_back({});
+  G.file_figures.back().name = G.file_name;
+  EmitTabNotice(5, G, 2);
+  EXPECT_EQ(G.metrics.notice_count, 5);
+  EXPECT_EQ(G.notice_type_count[30], 5);
+  ASSERT_EQ(G.notice_list.size(), 2u);
+  EXPECT_EQ(G.notice_list[1].line, 5);
+  EXPECT_EQ(G.issued_notices.size(), 2u);
+  // Disabled: neither way counts it.
+  G.notice_list_flag = G.keep_figures = 0;
+  SetNoticeFlag(30, 0, G);
+  EmitTabNotice(6, G, 4);
+  EXPECT_EQ(G.metrics.notice_count, 5);
+}
+
 }  // namespace

@@ -155,12 +155,18 @@ TEST(WhichFile, HeadersAsCppStillCountAsCHeaders) {
   ExpectTyped({"a.h", 0, 1, 0, 0, 0, 1, 0, 0, 0}, 1, 1);
 }
 
-// Reads `bytes` through a LineReader and returns the analysed pieces the way
-// the driver takes them.
-std::vector<std::string> Pieces(const std::string& bytes) {
+// A temporary file holding `bytes`, read from its start.
+FILE* FileOf(const std::string& bytes) {
   FILE* f = tmpfile();
   fwrite(bytes.data(), 1, bytes.size(), f);
   rewind(f);
+  return f;
+}
+
+// Reads `bytes` through a LineReader and returns the analysed pieces the way
+// the driver takes them.
+std::vector<std::string> Pieces(const std::string& bytes) {
+  FILE* f = FileOf(bytes);
   LineReader reader(f);
   std::vector<std::string> out;
   std::string line;
@@ -200,6 +206,49 @@ TEST(LineIntake, CarriageReturnOnlyFileIsOneLongLine) {
   ASSERT_EQ(pieces.size(), 3u);
   EXPECT_EQ(pieces[0].size(), 4094u);
   EXPECT_EQ(pieces[2].size(), 9000u - 2 * 4094u);
+}
+
+// The pieces NextView gives, each checked for the terminator after it.
+std::vector<std::string> Views(const std::string& bytes) {
+  FILE* f = FileOf(bytes);
+  LineReader reader(f);
+  std::vector<std::string> out;
+  std::string_view line;
+  while (reader.NextView(line)) {
+    EXPECT_EQ(line.data()[line.size()], '\0');
+    out.emplace_back(line);
+  }
+  fclose(f);
+  return out;
+}
+
+// What the driver analyses of a NextLine piece: its C string.
+std::vector<std::string> CStrings(const std::string& bytes) {
+  std::vector<std::string> out;
+  for (const std::string& piece : Pieces(bytes)) out.emplace_back(piece.c_str());
+  return out;
+}
+
+TEST(LineIntake, ViewsGiveTheCStringsOfThePieces) {
+  std::string many;
+  for (int k = 0; k < 20000; ++k) many += std::string(k % 97, 'a' + k % 26) + "\n";
+  const std::string cases[] = {
+      "",
+      "a\nb\n",
+      "a\nlast",
+      "a\n\tlast",
+      "a\n\xe9t",
+      "x\n\0starts with NUL\n",
+      "ab\0cd\nef\0\n\0",
+      std::string(5000, 'x') + "\n" + std::string(4094, 'y') + "\nz\n",
+      std::string(3000, 'q') + "\r\n" + std::string(8000, 'r'),
+      many,  // lines across many refills of the buffer
+      many + "tail",
+  };
+  for (const std::string& bytes : cases) {
+    SCOPED_TRACE(bytes.substr(0, 20));
+    EXPECT_EQ(Views(bytes), CStrings(bytes));
+  }
 }
 
 }  // namespace
