@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 #include "analysis/file_convert.h"
 #include "base/error_block.h"
@@ -94,10 +95,11 @@ bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
   ++G.files_processed;
 
   LineReader reader(in);
-  std::string line;
-  while (reader.NextLine(line)) {
+  // Each line is read in place in the reader's buffer, with its length.
+  std::string_view line;
+  while (reader.NextView(line)) {
     Bump(G.metrics.lines, 1);
-    ParseLine(line.c_str(), G.metrics.lines, G);
+    ParseLine(line, G.metrics.lines, G);
   }
   if (reader.error() != 0) {
     OutError(G,
