@@ -52,10 +52,6 @@ inline void EndWrite(PendingReport& p) {
   if (!p.held && (p.used >= kHandOver || p.terminal)) FlushOutput();
 }
 
-}  // namespace
-
-namespace {
-
 // Hands `size` bytes to the pending text's stream, keeping the first
 // error met.
 void HandOver(PendingReport& p, const char* data, size_t size) {
@@ -94,13 +90,6 @@ void ReleaseOutput(FILE* stream) {
 }
 
 bool OutputHeld() { return pending.held; }
-
-std::string TakeHeldOutput() {
-  PendingReport& p = pending;
-  std::string text(p.text.data(), p.used);
-  p.used = 0;
-  return text;
-}
 
 namespace {
 

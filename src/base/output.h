@@ -31,9 +31,6 @@ void HoldOutput();
 void ReleaseOutput(FILE* stream);
 // Whether report text is being kept back.
 bool OutputHeld();
-// The text kept back on this thread so far, which is forgotten.
-std::string TakeHeldOutput();
-
 // The report text this thread has not yet handed to its stream, and how it
 // hands it over.
 struct PendingReport {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -72,6 +73,7 @@ bool ReadAll(FILE* in, std::string& text, size_t& length) {
       text.resize(std::max(text.size() * 2, length + (1 << 17)));
     }
     const ssize_t got = read(fd, text.data() + length, text.size() - length - 1);
+    if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return got == 0;
     length += static_cast<size_t>(got);
   }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <unordered_set>
 #include <utility>
@@ -206,6 +207,33 @@ class ScanMissSet {
   std::vector<uint64_t> hashes_;
 };
 
+// The macro names of the files merged since the run's own were last
+// brought up to date, one after the other: the run's names are wanted only
+// by a file analysed again on the main thread, so they are added just
+// before one, not after every file.
+class UnaddedMacros {
+ public:
+  void Keep(const MacroNames& names) {
+    for (size_t k = 0; k < names.size(); ++k) {
+      text_.append(names.Name(k));
+      ends_.emplace_back(text_.size(), names.Value(k));
+    }
+  }
+  void AddTo(MacroNames& run) {
+    size_t start = 0;
+    for (const auto& [end, value] : ends_) {
+      run.Add(std::string_view(text_).substr(start, end - start), value);
+      start = end;
+    }
+    text_.clear();
+    ends_.clear();
+  }
+
+ private:
+  std::string text_;
+  std::vector<std::pair<size_t, int>> ends_;  // each name's end, its value
+};
+
 // True when file `done` can be merged as analysed: it ended normally, every
 // answer it was given about the run's names is the run's, and the run's
 // CSV function statistics were empty at its start, as its own were.
@@ -316,10 +344,7 @@ void ProcessFilesParallel(Globals& G) {
   try {
     Analyst analyst(settings, output);
     ScanMissSet misses;
-    // The run's macro names are wanted only by a file analysed again on
-    // this thread; the names of the files merged since the last such file
-    // are added to them just before it.
-    std::vector<MacroNames> unadded_macros;
+    UnaddedMacros unadded_macros;
     for (size_t k = 0; k < count; ++k) {
       std::unique_ptr<ApartFile> done;
       for (;;) {
@@ -344,14 +369,11 @@ void ProcessFilesParallel(Globals& G) {
       if (Mergeable(*done, misses, G)) {
         MergeApart(*done, G);
         misses.Add(done->scan_misses);
-        unadded_macros.push_back(std::move(done->results.macro_list));
+        unadded_macros.Keep(done->results.macro_list);
       } else {
         // Analysed again here, against the run as it now stands: exactly
         // the serial run's analysis of the file.
-        for (const MacroNames& names : unadded_macros) {
-          AddMacroNames(names, G);
-        }
-        unadded_macros.clear();
+        unadded_macros.AddTo(G.macro_list);
         const size_t defined_before = G.macro_list.size();
         AnalyseListedFile(names[k], G);
         misses.Add(ScanMisses(defines.found[k].macros, G.macro_list,

@@ -89,12 +89,6 @@ bool ApartAnswersHold(const ApartLog& apart,
   return true;
 }
 
-void AddMacroNames(const MacroNames& from, Globals& G) {
-  for (size_t k = 0; k < from.size(); ++k) {
-    G.macro_list.Add(from.Name(k), from.Value(k));
-  }
-}
-
 void MergeApartRecords(RunTotals& W, Globals& G) {
   for (NodeData& record : W.function_list) {
     AddListNode(G.sort_key, std::move(record), G.function_list);

@@ -34,9 +34,8 @@ bool ApartAnswersHold(const ApartLog& apart,
                       const Globals& G);
 // Adds what the file analysed apart recorded (`from`) to the run, in the
 // order it recorded it: functions, classes, interfaces and namespaces. The
-// lists of `from` are emptied. Its macro names are left to AddMacroNames.
+// lists of `from` are emptied. Its macro names are left to the caller,
+// which wants them only before a file analysed again.
 void MergeApartRecords(RunTotals& from, Globals& G);
-// Adds the macro names a file defined to the run's, in order.
-void AddMacroNames(const MacroNames& from, Globals& G);
 
 #endif  // KLV_RECOGNISE_RUN_NAMES_H_
