@@ -24,6 +24,8 @@ namespace {
 thread_local PendingReport pending;
 
 constexpr size_t kHandOver = 1 << 16;
+// Room left for one formatted line before text kept back moves on.
+constexpr size_t kLineRoom = 1024;
 
 // Makes the pending text belong to G's output stream, handing over what an
 // earlier stream still had waiting.
@@ -40,11 +42,14 @@ inline PendingReport& BeginWrite(ReportSink& G) {
   return p;
 }
 
+// Room for `n` more bytes of pending text, when the current buffer has too
+// little: text kept back moves on to a fresh block, other text grows its
+// buffer.
+[[gnu::noinline]] void MakeRoom(PendingReport& p, size_t n);
+
 // Room for `n` more bytes of pending text; returns where they go.
 inline char* Room(PendingReport& p, size_t n) {
-  if (p.text.size() - p.used < n) {
-    p.text.resize(std::max(p.text.size() * 2, p.used + n + 4096));
-  }
+  if (p.text.size() - p.used < n) MakeRoom(p, n);
   return p.text.data() + p.used;
 }
 
@@ -65,11 +70,61 @@ void HandOver(PendingReport& p, const char* data, size_t size) {
   errno = saved_errno;
 }
 
+// Blocks of report text kept back, handed back for reuse once written out,
+// by whichever thread wrote them: a file's text then fills memory that is
+// already mapped and mostly in the cache.
+constexpr size_t kBlockRoom = kHandOver + 4096;
+constexpr size_t kSpareBlocks = 512;  // 34 MB at most kept for reuse
+struct BlockRooms {
+  std::mutex mutex;
+  std::vector<std::string> spare;
+};
+BlockRooms block_rooms;
+
+std::string TakeBlockRoom() {
+  {
+    std::lock_guard<std::mutex> lock(block_rooms.mutex);
+    if (!block_rooms.spare.empty()) {
+      std::string room = std::move(block_rooms.spare.back());
+      block_rooms.spare.pop_back();
+      return room;
+    }
+  }
+  return std::string(kBlockRoom, '\0');
+}
+
+void GiveBlockRoom(std::string room) {
+  if (room.size() < kBlockRoom || room.size() > 4 * kBlockRoom) return;
+  std::lock_guard<std::mutex> lock(block_rooms.mutex);
+  if (block_rooms.spare.size() < kSpareBlocks) {
+    block_rooms.spare.push_back(std::move(room));
+  }
+}
+
+void MakeRoom(PendingReport& p, size_t n) {
+  if (p.held) {
+    if (p.used > 0) p.sealed.push_back({std::move(p.text), p.used});
+    if (p.used > 0 || p.text.empty()) {
+      p.text = TakeBlockRoom();
+      p.used = 0;
+    }
+    if (p.text.size() >= n) return;
+  }
+  p.text.resize(std::max(p.text.size() * 2, p.used + n + 4096));
+}
+
 }  // namespace
 
 void FlushOutput() {
   PendingReport& p = pending;
   if (p.held) return;
+  if (!p.sealed.empty()) {
+    for (TextBlock& block : p.sealed) {
+      HandOver(p, block.room.data(), block.used);
+      GiveBlockRoom(std::move(block.room));
+    }
+    p.sealed.clear();
+  }
   HandOver(p, p.text.data(), p.used);
   p.used = 0;
 }
@@ -91,57 +146,34 @@ void ReleaseOutput(FILE* stream) {
 
 bool OutputHeld() { return pending.held; }
 
-namespace {
-
-// Spare report text buffers, handed back by the thread that writes report
-// text out to the threads that write it apart: growing a fresh buffer for
-// every file costs more than the analysis of a small one.
-struct TextRooms {
-  std::mutex mutex;
-  std::vector<std::string> spare;
-};
-TextRooms text_rooms;
-
-bool RoomIsSmaller(const std::string& a, const std::string& b) {
-  return a.size() < b.size();
-}
-
-}  // namespace
-
-void GiveTextRoom(std::string room) {
-  if (room.capacity() < 4096) return;  // nothing worth keeping
-  std::lock_guard<std::mutex> lock(text_rooms.mutex);
-  if (text_rooms.spare.size() >= 256) return;
-  text_rooms.spare.push_back(std::move(room));
-  std::push_heap(text_rooms.spare.begin(), text_rooms.spare.end(),
-                 RoomIsSmaller);
+void OutHeldText(ReportSink& G, HeldText& text) {
+  for (TextBlock& block : text.blocks) {
+    OutText(G, block.text());
+    GiveBlockRoom(std::move(block.room));
+  }
+  text.blocks.clear();
 }
 
 ApartOutput::ApartOutput(FILE* stream) {
   std::swap(saved_, pending);
-  {
-    std::lock_guard<std::mutex> lock(text_rooms.mutex);
-    if (!text_rooms.spare.empty()) {
-      // The largest: a file's text then seldom outgrows its buffer.
-      std::pop_heap(text_rooms.spare.begin(), text_rooms.spare.end(),
-                    RoomIsSmaller);
-      pending.text = std::move(text_rooms.spare.back());
-      text_rooms.spare.pop_back();
-    }
-  }
   pending.stream = stream;
   pending.held = true;
 }
 
 ApartOutput::~ApartOutput() {
-  GiveTextRoom(std::move(pending.text));
+  GiveBlockRoom(std::move(pending.text));
+  for (TextBlock& block : pending.sealed) GiveBlockRoom(std::move(block.room));
   std::swap(saved_, pending);
 }
 
 HeldText ApartOutput::Take() {
-  HeldText held{std::move(pending.text), pending.used};
-  pending.text = std::string();
-  pending.used = 0;
+  if (pending.used > 0) {
+    pending.sealed.push_back({std::move(pending.text), pending.used});
+    pending.text = std::string();
+    pending.used = 0;
+  }
+  HeldText held{std::move(pending.sealed)};
+  pending.sealed = std::vector<TextBlock>();
   return held;
 }
 
@@ -153,6 +185,9 @@ int TakeOutputError() {
 
 void Out(ReportSink& G, const char* fmt, ...) {
   PendingReport& p = BeginWrite(G);
+  // Most formatted lines are short: text kept back moves on to a fresh
+  // block before a line could outgrow the one it fills.
+  if (p.held && p.text.size() - p.used < kLineRoom) MakeRoom(p, kLineRoom);
   va_list args;
   va_start(args, fmt);
   FormatInto(p.text, p.used, fmt, args);

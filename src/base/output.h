@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/globals.h"
 
@@ -31,27 +32,36 @@ void HoldOutput();
 void ReleaseOutput(FILE* stream);
 // Whether report text is being kept back.
 bool OutputHeld();
+// One block of report text: the first `used` bytes of `room`.
+struct TextBlock {
+  std::string room;
+  size_t used = 0;
+  std::string_view text() const { return std::string_view(room).substr(0, used); }
+};
+
 // The report text this thread has not yet handed to its stream, and how it
 // hands it over.
 struct PendingReport {
   std::string text;  // the first `used` bytes; the rest is room for more
   size_t used = 0;
+  // Text kept back (`held`) fills blocks of about 64 KiB, which wait here in
+  // order, before `text`: a long text never grows, copies or clears one
+  // large buffer, and its blocks are reused once written.
+  std::vector<TextBlock> sealed;
   FILE* stream = nullptr;
   bool terminal = false;  // the stream is a terminal: written at once
   bool held = false;      // kept back until ReleaseOutput
   int error = 0;          // the first failed hand-over's errno
 };
 
-// Report text kept apart: the first `used` bytes of `room`.
+// Report text kept apart, in blocks to be written one after the other.
 struct HeldText {
-  std::string room;
-  size_t used = 0;
-  std::string_view text() const { return std::string_view(room).substr(0, used); }
+  std::vector<TextBlock> blocks;
 };
 
-// Hands a report text buffer that has been written out back for reuse by
-// ApartOutput.
-void GiveTextRoom(std::string room);
+// Writes report text kept apart to G's output stream, in order, and keeps
+// its blocks for reuse by ApartOutput.
+void OutHeldText(ReportSink& G, HeldText& text);
 
 // Keeps the report text this thread writes while it lives apart from the
 // text the thread has waiting for its stream: the report text of a file
@@ -63,8 +73,8 @@ class ApartOutput {
   ~ApartOutput();
   ApartOutput(const ApartOutput&) = delete;
   ApartOutput& operator=(const ApartOutput&) = delete;
-  // The text kept apart so far, which is forgotten. Hand its room back
-  // with GiveTextRoom once it is written.
+  // The text kept apart so far, which is forgotten. Write it with
+  // OutHeldText.
   HeldText Take();
 
  private:

@@ -157,8 +157,7 @@ void MergeApart(ApartFile& done, Globals& G) {
   G.file_size = done.file_size;
   G.file_mtime = done.file_mtime;
   ShowProgress(G, done.log.progress);
-  OutText(G, done.text.text());
-  GiveTextRoom(std::move(done.text.room));
+  OutHeldText(G, done.text);
   G.files_processed += W.files_processed;
   G.run_failures += W.run_failures;
   AddCounters(G.totals, W.totals);

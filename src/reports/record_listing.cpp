@@ -43,9 +43,6 @@ void ShowEachRecord(const Llist<NodeData>& list,
       for (size_t k = first + b * kBlock; k < end; ++k) show(*records[k], G);
       texts[b] = held.Take();
     });
-    for (HeldText& text : texts) {
-      OutText(G, text.text());
-      GiveTextRoom(std::move(text.room));
-    }
+    for (HeldText& text : texts) OutHeldText(G, text);
   }
 }

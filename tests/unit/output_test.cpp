@@ -87,6 +87,52 @@ TEST(OutputTest, LongReportsArriveWholeAndInOrder) {
   EXPECT_EQ(memory.Arrived(), expected);
 }
 
+// Text kept apart fills blocks; every way of writing must reach the block
+// chain whole and in order, also across block ends and in pieces longer
+// than a block, and the blocks must serve the next text unchanged.
+TEST(OutputTest, TextKeptApartArrivesWholeAndInOrder) {
+  Globals G;
+  MemoryStream memory;
+  G.output = memory.get();
+  std::string expected;
+  for (int round = 0; round < 3; ++round) {
+    HeldText held;
+    {
+      ApartOutput apart(G.output);
+      for (int i = 0; i < 20000; ++i) {
+        const std::string line = "r" + std::to_string(round) + " line " +
+                                 std::to_string(i) + "\n";
+        if (i % 3 == 0) {
+          Out(G, "r%d line %d\n", round, i);
+        } else if (i % 3 == 1) {
+          OutText(G, line);
+        } else {
+          OutPieces(G, {"r" + std::to_string(round), " line ",
+                        std::to_string(i) + "\n"});
+        }
+        expected += line;
+        if (i == 7000) {
+          const std::string wide(3000, 'w');  // longer than a line's room
+          Out(G, "%s\n", wide.c_str());
+          expected += wide + "\n";
+        }
+        if (i == 9000) {
+          const std::string block(200000, 'b');  // longer than a block
+          OutText(G, block);
+          expected += block;
+        }
+      }
+      held = apart.Take();
+    }
+    EXPECT_GT(held.blocks.size(), 2u);
+    EXPECT_EQ(memory.Arrived(), expected.substr(0, memory.Arrived().size()));
+    OutHeldText(G, held);
+    EXPECT_TRUE(held.blocks.empty());
+  }
+  FlushOutput();
+  EXPECT_EQ(memory.Arrived(), expected);
+}
+
 }  // namespace
 
 namespace {
