@@ -555,7 +555,8 @@ struct RunSettings {
   std::string html_purple_color = "PURPLE";
   std::string html_brown_color = "BROWN";
 
-  // One-line notice texts, formatted with the limits at their first use.
+  // One-line notice texts, formatted with the limits once the settings are
+  // complete (FormatNoticeTexts).
   std::vector<std::string> notice_texts;
 
   // --sarif=FILE and --json=FILE; with either, the figures of every

@@ -27,6 +27,7 @@
 #include "files/file_list.h"
 #include "files/regular_file.h"
 #include "listing/listing.h"
+#include "notices/emit.h"
 #include "notices/notices.h"
 #include "reports/notice_reports.h"
 #include "recognise/macros.h"
@@ -112,6 +113,9 @@ int Run(int argc, char** argv, Globals& G) {
   G.arg_values = argv;
   LocateProgramFiles(G);
   SetUpParams(argc, argv, G);
+  // The settings are complete: the notice texts are formatted once, and
+  // only read from here on.
+  FormatNoticeTexts(G);
   OpenOutputFile(G, G);  // kept back until the files of the run are known
   ReportFiles report_files;
   if (!OpenReportFiles(G, report_files)) {

@@ -63,8 +63,13 @@ std::vector<std::string> BuildNoticeTexts(const RunSettings& G) {
 
 }  // namespace
 
-std::string GetNoticeStr(int n, RunSettings& G) {
-  if (G.notice_texts.empty()) G.notice_texts = BuildNoticeTexts(G);
+void FormatNoticeTexts(RunSettings& G) { G.notice_texts = BuildNoticeTexts(G); }
+
+std::string GetNoticeStr(int n, const RunSettings& G) {
   if (n < 1 || n > 45) return "Unsupported";
-  return G.notice_texts[static_cast<size_t>(n)];
+  // Not yet formatted (a help screen shown while the options are read):
+  // the texts with the limits as they stand.
+  const size_t at = static_cast<size_t>(n);
+  if (G.notice_texts.empty()) return BuildNoticeTexts(G)[at];
+  return G.notice_texts[at];
 }

@@ -37,9 +37,15 @@ void IssueNotice(int n, int line, Globals& G, PrintLong&& print_long) {
 int EmitNotice(const std::string& file, int line, int n, Globals& G,
                int control_kind = 0);
 
+// Formats the one-line notice texts with the limits in force. The driver
+// calls it once the settings are complete, before the first file, so that
+// the texts are then only read.
+void FormatNoticeTexts(RunSettings& G);
+
 // The one-line text of notice n; "Unsupported" outside 1..45. The texts
-// are formatted with the limits in force at the first call.
-std::string GetNoticeStr(int n, RunSettings& G);
+// are those of FormatNoticeTexts; before it, the limits in force are
+// formatted in.
+std::string GetNoticeStr(int n, const RunSettings& G);
 
 // The control keyword named by notice 22 for a control kind; " " when the
 // kind is unknown.

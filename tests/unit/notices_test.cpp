@@ -166,8 +166,12 @@ TEST_F(NoticesTest, PreOperatorsWarnAboutMacrosInsideAMacro) {
 }
 
 TEST_F(NoticesTest, CatalogueTextsAreFormattedOnceWithTheLimits) {
+  // Before the texts are formatted they follow the limits as they stand.
+  G.max_line_length = 120;
+  EXPECT_EQ(GetNoticeStr(1, G), "Physical line length exceeds 120 characters");
   G.max_line_length = 100;
   EXPECT_EQ(GetNoticeStr(1, G), "Physical line length exceeds 100 characters");
+  FormatNoticeTexts(G);
   G.max_line_length = 50;
   EXPECT_EQ(GetNoticeStr(1, G), "Physical line length exceeds 100 characters");
   EXPECT_EQ(GetNoticeStr(16, G), "Function white space less than 10.0%");
