@@ -133,7 +133,7 @@ void MacroHeader(const std::string& name, int line_number, Globals& G) {
     ShowStateLine(G, line_number, "Macro Begin");
     PrintMacroName(name, "", G);
     Out(G, "\n");
-    CenterTitle(G, "~~ Macro Quality Notices ~~");
+    CenterTitle(G, G, "~~ Macro Quality Notices ~~");
   } else {
     PrintMacroName(name, "", G);
     Out(G, "\n");

@@ -271,10 +271,10 @@ void Center_HTML(ReportSink& G, const char* plain, const char* decorated) {
 
 void Center(ReportSink& G, const char* title) { Center_HTML(G, title, title); }
 
-void CenterTitle(Globals& G, const char* title) {
-  if (G.html_flag) Out(G, "<B><FONT COLOR=%s>", G.html_header_color.c_str());
-  Center(G, title);
-  if (G.html_flag) Out(G, "</FONT></B>");
+void CenterTitle(ReportSink& out, const RunSettings& G, const char* title) {
+  if (G.html_flag) Out(out, "<B><FONT COLOR=%s>", G.html_header_color.c_str());
+  Center(out, title);
+  if (G.html_flag) Out(out, "</FONT></B>");
 }
 
 std::string Rule72(char c) { return std::string(72, c); }
@@ -283,9 +283,9 @@ void UnderscoreRule(ReportSink& G) { Out(G, "  %s\n\n", Rule72('_').c_str()); }
 
 void HyphenRule(ReportSink& G) { Out(G, "  %s\n", Rule72('-').c_str()); }
 
-void SectionBanner(Globals& G, const char* title) {
-  Out(G, "\n  %s\n\n", Rule72('-').c_str());
-  CenterTitle(G, title);
+void SectionBanner(ReportSink& out, const RunSettings& G, const char* title) {
+  Out(out, "\n  %s\n\n", Rule72('-').c_str());
+  CenterTitle(out, G, title);
 }
 
 std::string BoldLabel(const char* text, const RunSettings& G) {

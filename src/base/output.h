@@ -103,14 +103,14 @@ void Center(ReportSink& G, const char* title);
 // Centres by the length of `plain` but writes `decorated`.
 void Center_HTML(ReportSink& G, const char* plain, const char* decorated);
 // Centred title, in HTML wrapped in the header colour.
-void CenterTitle(Globals& G, const char* title);
+void CenterTitle(ReportSink& out, const RunSettings& G, const char* title);
 
 // "  " and 72 underscores, then an empty line.
 void UnderscoreRule(ReportSink& G);
 // "  " and 72 hyphens.
 void HyphenRule(ReportSink& G);
 // An empty line, the hyphen rule, an empty line and the centred title.
-void SectionBanner(Globals& G, const char* title);
+void SectionBanner(ReportSink& out, const RunSettings& G, const char* title);
 
 // A report label as written: unchanged in text mode; in HTML mode bold from
 // its first non-blank up to and including its first colon, as in

@@ -112,7 +112,7 @@ void ShowAllSyntax(Globals& G) {
 }
 
 void ShowHelp(Globals& G) {
-  ShowHeader(G, 0);
+  ShowHeader(G, G, 0);
   Center(G, "KLV Manual");
   Out(G, "\n");
   ShowAllSyntax(G);
@@ -133,7 +133,7 @@ void ShowHelp(Globals& G) {
 }
 
 void ShowNotices(Globals& G) {
-  ShowHeader(G, 0);
+  ShowHeader(G, G, 0);
   Center(G, "All KLV Quality Notice Types");
   Out(G, "\n");
   for (int n = 1; n <= 44; ++n) {

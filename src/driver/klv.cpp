@@ -84,7 +84,7 @@ void ProjectReports(Globals& G) {
     } else if (G.inherit_flag) {
       ReportInheritanceTree(G);
     }
-    if (G.notice_flag) ShowQualityProfile(G);
+    if (G.notice_flag) ShowQualityProfile(G, G);
   }
   if (G.verbose_flag) ShowVerbose(G, 1);
   if (G.memory_flag) ShowMemorySummary(G);
@@ -126,7 +126,7 @@ int Run(int argc, char** argv, Globals& G) {
     AbandonOutputFile(G, G);
     return 1;
   }
-  if (!G.csv_mode && !G.print_flag && !G.csv_file_report) ShowHeader(G, 0);
+  if (!G.csv_mode && !G.print_flag && !G.csv_file_report) ShowHeader(G, G, 0);
   ProcessTimer timer;
   if (G.benchmark_flag) Timer(timer, kTimerStart, G);
   int first = 0;

@@ -291,7 +291,7 @@ void CsvFileReportMode(Globals& G) {
   OpenOutputNow(G, {});
   switch (mode) {
     case 's':
-      ShowHeader(G, 0);
+      ShowHeader(G, G, 0);
       Center(G, "KLV Help Syntax");
       Out(G, "\n");
       ShowAllSyntax(G);
@@ -476,7 +476,7 @@ void ShowSyntax(Globals& G, int syntax_error) {
   std::string name = G.program_name;
   const size_t slash = name.rfind('\\');
   if (slash != std::string::npos) name.erase(0, slash + 1);
-  ShowHeader(G, syntax_error);
+  ShowHeader(G, G, syntax_error);
   Out(G,
       "  Syntax: %s <-option -option parameter> filename or wild cards\n"
       "          Frequently used options, or -hs for more options\n"

@@ -16,7 +16,7 @@ struct ReportFile {
   const char* what;
   const std::string& name;
   AtomicFile& file;
-  void (*write)(Globals&, TextSink&);
+  void (*write)(const Globals&, TextSink&);
 };
 
 void SayCannotWrite(const ReportFile& r) {
@@ -46,7 +46,7 @@ bool OpenReportFiles(RunSettings& G, ReportFiles& files) {
   return true;
 }
 
-bool WriteReportFiles(Globals& G, ReportFiles& files) {
+bool WriteReportFiles(const Globals& G, ReportFiles& files) {
   const std::array<ReportFile, 2> reports = Reports(G, files);
   bool ok = true;
   for (const ReportFile& r : reports) {

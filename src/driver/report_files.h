@@ -21,6 +21,6 @@ bool OpenReportFiles(RunSettings& G, ReportFiles& files);
 // on standard error, when one could not be written; the file of that name
 // is then left as it was.
 // Requires: the project reports were written.
-bool WriteReportFiles(Globals& G, ReportFiles& files);
+bool WriteReportFiles(const Globals& G, ReportFiles& files);
 
 #endif  // KLV_DRIVER_REPORT_FILES_H_

@@ -227,14 +227,14 @@ ClassMeasures Measure(bool at_end_of_file, const Globals& G) {
 // The attribute, method, complexity and LOC lines of the closing class.
 void ClassLines(const ClassMeasures& m, Globals& G) {
   const ClassLevel& c = G.parse.cls;
-  DataLine(c.attributes[0], c.attributes[1], c.attributes[2], G);
-  MethodLine(c.methods[0], c.methods[1], c.methods[2], G);
+  DataLine(c.attributes[0], c.attributes[1], c.attributes[2], G, G);
+  MethodLine(c.methods[0], c.methods[1], c.methods[2], G, G);
   if (c.record != nullptr) {
-    ComplexLine(c.record->params, c.record->returns, c.record->cyclo, G);
+    ComplexLine(c.record->params, c.record->returns, c.record->cyclo, G, G);
   } else {
-    ComplexLine(0, 0, 0, G);
+    ComplexLine(0, 0, 0, G, G);
   }
-  LOCLine(m.loc, m.eloc, m.lloc, m.comments, m.lines, G);
+  LOCLine(m.loc, m.eloc, m.lloc, m.comments, m.lines, G, G);
 }
 
 // The notices tested at a class's closing brace, in their order.

@@ -92,8 +92,8 @@ void ShowFunction(int loc, int eloc, int lloc, int comments, int lines,
     return;
   }
   if (G.totals_flag || G.comment_doc_flag) return;
-  ComplexLine(P.func_param_count, P.func_return_count, cyclo, G);
-  LOCLine(loc, eloc, lloc, comments, lines, G);
+  ComplexLine(P.func_param_count, P.func_return_count, cyclo, G, G);
+  LOCLine(loc, eloc, lloc, comments, lines, G, G);
   if (G.notice_flag) {
     ShowStateLine(G, G.metrics.lines, "Function End");
   } else {

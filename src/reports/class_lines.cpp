@@ -21,12 +21,14 @@ void AccessCounts(const char* label, int pub, int prot, int priv,
 
 }  // namespace
 
-void DataLine(int pub, int prot, int priv, Globals& G) {
+void DataLine(int pub, int prot, int priv, ReportSink& out,
+              const RunSettings& G) {
   AccessCounts(G.html_flag ? "  <B>Attributes</B> " : "  Attributes ", pub,
-               prot, priv, G, G);
+               prot, priv, out, G);
 }
 
-void MethodLine(int pub, int prot, int priv, Globals& G) {
+void MethodLine(int pub, int prot, int priv, ReportSink& out,
+                const RunSettings& G) {
   AccessCounts(G.html_flag ? "  <B>Methods</B>    " : "  Methods    ", pub,
-               prot, priv, G, G);
+               prot, priv, out, G);
 }

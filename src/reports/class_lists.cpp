@@ -17,7 +17,7 @@ struct SectionKind {
   const char* banner;
   const char* kind_text;
   bool nested_note;  // the note that parents include their nested classes
-  void (*show)(const NodeData&, Globals&);
+  void (*show)(const NodeData&, ReportSink&, const RunSettings&);
 };
 
 const SectionKind kClassSection = {
@@ -42,7 +42,7 @@ void ShowSection(Llist<NodeData>& list, const SectionKind& kind, Globals& G) {
     Out(G, "Count,%d\n", list.count());
     CSVSummaryClassHeader(G);
   } else {
-    SectionBanner(G, kind.banner);
+    SectionBanner(G, G, kind.banner);
     if (note) Center(G, "Parent LOC Metrics Include Nested LOC Metrics");
     ShowSortMethod(G);
     OutText(G, "\n");
@@ -69,13 +69,13 @@ void LabelledLine(const char* label, const std::string& text, int width,
 }
 
 // The lines every listed class and interface ends with.
-void MeasureLines(const NodeData& r, Globals& G) {
+void MeasureLines(const NodeData& r, ReportSink& out, const RunSettings& G) {
   DataLine(r.public_attributes, r.protected_attributes, r.private_attributes,
-           G);
-  MethodLine(r.public_methods, r.protected_methods, r.private_methods, G);
-  ComplexLine(r.params, r.returns, r.cyclo, G);
-  LOCLine(r.loc, r.eloc, r.lloc, r.comments, r.lines, G);
-  OutText(G, "\n");
+           out, G);
+  MethodLine(r.public_methods, r.protected_methods, r.private_methods, out, G);
+  ComplexLine(r.params, r.returns, r.cyclo, out, G);
+  LOCLine(r.loc, r.eloc, r.lloc, r.comments, r.lines, out, G);
+  OutText(out, "\n");
 }
 
 }  // namespace
@@ -88,10 +88,10 @@ void ShowProjectInterSummary(Globals& G) {
   ShowSection(G.interface_list, kInterfaceSection, G);
 }
 
-void ClassDataShow(const NodeData& r, Globals& G) {
+void ClassDataShow(const NodeData& r, ReportSink& out, const RunSettings& G) {
   if (!StartsLikeName(r.name)) return;
   if (G.csv_mode) {
-    CSVSummaryClassLine(G, r.name, FiguresOf(r));
+    CSVSummaryClassLine(out, r.name, FiguresOf(r));
     return;
   }
   const bool nested = r.nested > 0;
@@ -100,7 +100,7 @@ void ClassDataShow(const NodeData& r, Globals& G) {
   const char* label = nested ? (is_struct ? "Nested Struct" : "Nested Class")
                              : (is_struct ? "Struct" : "Class");
   const int indent = nested ? (is_struct ? 17 : 16) : (is_struct ? 10 : 9);
-  LabelledLine(label, r.name, 74 - indent, indent, G.html_class_color, G, G);
+  LabelledLine(label, r.name, 74 - indent, indent, G.html_class_color, out, G);
   if (!r.sub_name.empty()) {
     // The template header lines up under the name of a top-level record.
     const int sub_indent = is_struct ? 10 : 9;
@@ -108,30 +108,31 @@ void ClassDataShow(const NodeData& r, Globals& G) {
         AdjNameLength(r.sub_name, 74 - sub_indent, sub_indent, G);
     const std::string pad(sub_indent, ' ');
     if (G.html_flag) {
-      Out(G, "%s<FONT COLOR=%s><B>%s</B></FONT>\n", pad.c_str(),
+      Out(out, "%s<FONT COLOR=%s><B>%s</B></FONT>\n", pad.c_str(),
           G.html_blue_color.c_str(), HTML_template(header).c_str());
     } else {
-      Out(G, "%s%s\n", pad.c_str(), header.c_str());
+      Out(out, "%s%s\n", pad.c_str(), header.c_str());
     }
   }
   if (!r.inheritance.empty()) {
-    LabelledLine("Inheritance", r.inheritance, 59, 15, G.html_blue_color, G, G);
+    LabelledLine("Inheritance", r.inheritance, 59, 15, G.html_blue_color, out,
+                 G);
   }
-  MeasureLines(r, G);
+  MeasureLines(r, out, G);
 }
 
-void InterDataShow(const NodeData& r, Globals& G) {
+void InterDataShow(const NodeData& r, ReportSink& out, const RunSettings& G) {
   if (r.name.find("Interface-") == std::string::npos) return;
   if (!StartsLikeName(r.name)) return;
   if (G.csv_mode) {
-    CSVSummaryClassLine(G, r.name, FiguresOf(r));
+    CSVSummaryClassLine(out, r.name, FiguresOf(r));
     return;
   }
   const std::string shown = r.name.substr(r.name.find('-') + 1);
   if (r.nested > 0) {
-    LabelledLine("Nested Interface", shown, 55, 19, G.html_class_color, G, G);
+    LabelledLine("Nested Interface", shown, 55, 19, G.html_class_color, out, G);
   } else {
-    LabelledLine("Interface", shown, 61, 13, G.html_macro_color, G, G);
+    LabelledLine("Interface", shown, 61, 13, G.html_macro_color, out, G);
   }
-  MeasureLines(r, G);
+  MeasureLines(r, out, G);
 }

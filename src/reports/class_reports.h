@@ -14,10 +14,12 @@
 
 // "  Attributes " then the public, protected and private counts and their
 // total.
-void DataLine(int pub, int prot, int priv, Globals& G);
+void DataLine(int pub, int prot, int priv, ReportSink& out,
+              const RunSettings& G);
 // "  Methods    " then the public, protected and private counts and their
 // total.
-void MethodLine(int pub, int prot, int priv, Globals& G);
+void MethodLine(int pub, int prot, int priv, ReportSink& out,
+                const RunSettings& G);
 
 // The project class/struct list ("Project Class/Struct Metrics"),
 // re-sorted by the -k key, followed by its statistics. Nothing without
@@ -28,10 +30,12 @@ void ShowProjectClassSummary(Globals& G);
 void ShowProjectInterSummary(Globals& G);
 // One class or struct of the project list; a record whose name does not
 // begin with a letter, '_' or '~' is left out.
-void ClassDataShow(const NodeData& record, Globals& G);
+void ClassDataShow(const NodeData& record, ReportSink& out,
+                   const RunSettings& G);
 // One interface of the project list, shown by the name after
 // "Interface-"; a record whose stored name lacks that prefix is left out.
-void InterDataShow(const NodeData& record, Globals& G);
+void InterDataShow(const NodeData& record, ReportSink& out,
+                   const RunSettings& G);
 // The statistics over one list: `kind_text` is "Classes/Structs" or
 // "Interfaces" (its first letter picks the titles). Walking the list also
 // hands each record's measures to its namespace or package.

@@ -180,13 +180,13 @@ void TotalsBlock(Globals& G, const ClassStats& s, const char* kind_text) {
   Out(G, shape, kind_text);
   const ClassFigures<int64_t>& t = s.sum;
   DataLine(Saturate32(t.public_attributes), Saturate32(t.protected_attributes),
-           Saturate32(t.private_attributes), G);
+           Saturate32(t.private_attributes), G, G);
   MethodLine(Saturate32(t.public_methods), Saturate32(t.protected_methods),
-             Saturate32(t.private_methods), G);
-  ComplexLine(Saturate32(t.params), Saturate32(t.returns),
-              Saturate32(t.cyclo), G);
+             Saturate32(t.private_methods), G, G);
+  ComplexLine(Saturate32(t.params), Saturate32(t.returns), Saturate32(t.cyclo),
+              G, G);
   LOCLine(Saturate32(t.loc), Saturate32(t.eloc), Saturate32(t.lloc),
-          Saturate32(t.comments), Saturate32(t.lines), G);
+          Saturate32(t.comments), Saturate32(t.lines), G, G);
 }
 
 // The rows of the maxima or of the minima; `kind` is "Max" or "Min".
@@ -273,8 +273,9 @@ void TShowClassInterSummary(Llist<NodeData>& list, const char* kind_text,
   }
   const bool classes = kind_text[0] == 'C';
   TotalsBlock(G, s, kind_text);
-  SectionBanner(G, classes ? "~~ Project Class/Struct Analysis ~~"
-                           : "~~ Project Interface Analysis ~~");
+  SectionBanner(G, G,
+                classes ? "~~ Project Class/Struct Analysis ~~"
+                        : "~~ Project Interface Analysis ~~");
   OutText(G, "\n");
   TextStatistics(G, s, !classes);
 }

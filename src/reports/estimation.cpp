@@ -137,7 +137,7 @@ void FunctionalBasis(ReportSink& out, const RunSettings& G,
 void ShowEstimation(Globals& G) {
   if (G.function_list.empty()) return;
   const FunctionSums s = Sum(G.function_list);
-  SectionBanner(G, "~~ Estimation Analysis ~~");
+  SectionBanner(G, G, "~~ Estimation Analysis ~~");
   SubTitle(G, G, "Functional Basis");
   FunctionalBasis(G, G, s);
   SubTitle(G, G, "LOC Estimation Factors");

@@ -18,7 +18,7 @@ void ShowFileFunctionSummary(Globals& G) {
 
   HyphenRule(G);
   Out(G, "\n");
-  CenterTitle(G, "~~ File Functional Summary ~~");
+  CenterTitle(G, G, "~~ File Functional Summary ~~");
   Out(G, "\n");
   left("  File Function Count ...: ", count);
   StatRight(G, G, "  Total LOC Lines LOC ...: ", P.file_func_loc);

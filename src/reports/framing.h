@@ -10,9 +10,9 @@
 #include "base/name_wrap.h"
 
 // The report header; `syntax_error` adds the command-line error block.
-void ShowHeader(Globals& G, int syntax_error);
+void ShowHeader(ReportSink& out, const RunSettings& G, int syntax_error);
 // The centred titles of the analyses switched on.
-void ShowFMCHeader(Globals& G);
+void ShowFMCHeader(ReportSink& out, const RunSettings& G);
 
 // Writes the block that opens a file's report and records the file's size
 // and modification time.

@@ -21,7 +21,8 @@ void ShowFileFunctionSummary(Globals& G);
 void ShowProjectFunctionSummary(Globals& G);
 // One function of the project list; a record whose name does not begin
 // with a letter, '_' or '~' is left out.
-void FunctionDataShow(const NodeData& record, Globals& G);
+void FunctionDataShow(const NodeData& record, ReportSink& out,
+                      const RunSettings& G);
 // The project statistics ("Project Functional Analysis"). Walking the list
 // also adds each function's measures to its namespace.
 void TShowFunctionSummary(Globals& G);

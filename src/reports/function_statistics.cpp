@@ -159,7 +159,7 @@ void TShowFunctionSummary(Globals& G) {
     return;
   }
   TotalsLine(G, G, s.sum);
-  SectionBanner(G, "~~ Project Functional Analysis ~~");
+  SectionBanner(G, G, "~~ Project Functional Analysis ~~");
   Out(G, "\n");
   TextStatistics(G, s);
 }

@@ -29,48 +29,48 @@ void PageHead(ReportSink& out, const RunSettings& G) {
 
 }  // namespace
 
-void ShowHeader(Globals& G, int syntax_error) {
+void ShowHeader(ReportSink& out, const RunSettings& G, int syntax_error) {
   if (G.html_flag) {
-    PageHead(G, G);
-    Out(G, "\n<FONT COLOR=%s><B>\n", G.html_blue_color.c_str());
-    Center(G, "Tarvelon for C, C++ and Java");
-    Center(G, Fmt("Vistrel Version %s", G.version.c_str()).c_str());
-    Out(G, "</B></FONT>\n");
+    PageHead(out, G);
+    Out(out, "\n<FONT COLOR=%s><B>\n", G.html_blue_color.c_str());
+    Center(out, "Tarvelon for C, C++ and Java");
+    Center(out, Fmt("Vistrel Version %s", G.version.c_str()).c_str());
+    Out(out, "</B></FONT>\n");
   } else {
-    Out(G, "\n");
-    Center(G, "Tarvelon for C, C++ and Java");
-    Center(G, Fmt("Version %s", G.version.c_str()).c_str());
+    Out(out, "\n");
+    Center(out, "Tarvelon for C, C++ and Java");
+    Center(out, Fmt("Version %s", G.version.c_str()).c_str());
   }
   // The run-date label stands in column 41.
   const std::string now = CtimeText(Now());
   if (G.html_flag) {
-    Out(G, "%40s<B>Run Date</B>: %s", "", now.c_str());
+    Out(out, "%40s<B>Run Date</B>: %s", "", now.c_str());
   } else {
-    Out(G, "%40sRun Date: %s", "", now.c_str());
+    Out(out, "%40sRun Date: %s", "", now.c_str());
   }
-  UnderscoreRule(G);
+  UnderscoreRule(out);
   if (syntax_error) {
     if (G.html_flag) {
-      Out(G,
+      Out(out,
           "<FONT COLOR=%s><B>  Command Line Syntax Error, Try -hs for "
           "help...\n</FONT></B>",
           G.html_red_color.c_str());
     } else {
-      Out(G, "  Command Line Syntax Error, Try -hs for help...\n");
+      Out(out, "  Command Line Syntax Error, Try -hs for help...\n");
     }
-    Out(G, "  ");
+    Out(out, "  ");
     for (int k = 0; k < G.arg_count && G.arg_values != nullptr; ++k) {
-      Out(G, "%s ", G.arg_values[k]);
+      Out(out, "%s ", G.arg_values[k]);
     }
-    Out(G, "\n\n");
+    Out(out, "\n\n");
   }
-  ShowFMCHeader(G);
+  ShowFMCHeader(out, G);
 }
 
-void ShowFMCHeader(Globals& G) {
+void ShowFMCHeader(ReportSink& out, const RunSettings& G) {
   if (G.notice_format_visual && G.notice_list_flag) {
-    Center(G, "Visual Studio Code Quality Notices");
-    Out(G,
+    Center(out, "Visual Studio Code Quality Notices");
+    Out(out,
         "\n  Double click any notice in the Visual Studio output window to\n"
         "  jump to the specified line number\n\n");
   }
@@ -92,6 +92,6 @@ void ShowFMCHeader(Globals& G) {
       {G.extract_comments, "~~ Comment Extraction Mode ~~"},
   };
   for (const auto& t : titles) {
-    if (t.on) CenterTitle(G, t.title);
+    if (t.on) CenterTitle(out, G, t.title);
   }
 }

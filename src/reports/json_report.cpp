@@ -113,7 +113,7 @@ const char* LanguageName(int language) {
   }
 }
 
-std::string NoticeJson(const IssuedNotice& notice, RunSettings& G) {
+std::string NoticeJson(const IssuedNotice& notice, const RunSettings& G) {
   const std::string text =
       notice.number == 22
           ? std::string("'") + ControlKeyword(notice.control_kind) +
@@ -259,7 +259,7 @@ void WriteArray(TextSink& out, const char* key, const List& list,
 
 }  // namespace
 
-void WriteJsonReport(Globals& G, TextSink& out) {
+void WriteJsonReport(const Globals& G, TextSink& out) {
   // The issued notices in file order (stable: each file's in the order
   // they were issued); notices of no analysed file come first and are not
   // written.

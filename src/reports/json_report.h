@@ -13,6 +13,6 @@ inline constexpr const char kJsonSchemaVersion[] = "1.0";
 // functions, classes, interfaces and namespaces of the lists, and the
 // project totals. Requires: the run's files analysed and its project
 // reports written (they complete the namespace sums).
-void WriteJsonReport(Globals& G, TextSink& out);
+void WriteJsonReport(const Globals& G, TextSink& out);
 
 #endif  // KLV_REPORTS_JSON_REPORT_H_

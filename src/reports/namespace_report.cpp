@@ -60,7 +60,7 @@ void ShowProjectNamespaceSummary(Globals& G) {
         "Private Methods,Attributes,Public Attributes,Protected Attributes,"
         "Private Attributes\n");
   } else {
-    SectionBanner(G, "~~ Project Namespace/Package Metrics ~~");
+    SectionBanner(G, G, "~~ Project Namespace/Package Metrics ~~");
     ShowSortMethod(G);
     Out(G, "\n");
   }
@@ -86,11 +86,11 @@ void NamespaceDataShow(const NodeData& record, Globals& G) {
   }
   ClassFuncLine(record.nested, row.functions, G, G);
   DataLine(record.public_attributes, record.protected_attributes,
-           record.private_attributes, G);
+           record.private_attributes, G, G);
   MethodLine(record.public_methods, record.protected_methods,
-             record.private_methods, G);
-  ComplexLine(record.params, record.returns, record.cyclo, G);
+             record.private_methods, G, G);
+  ComplexLine(record.params, record.returns, record.cyclo, G, G);
   LOCLine(record.loc, record.eloc, record.lloc, record.comments, record.lines,
-          G);
+          G, G);
   Out(G, "\n");
 }

@@ -41,7 +41,8 @@ void DensityLine(ReportSink& out, const RunSettings& G, const char* label,
 
 }  // namespace
 
-void NoticeDataShow(const NameData& notice, Globals& G) {
+void NoticeDataShow(const NameData& notice, ReportSink& out,
+                    const RunSettings& G) {
   const std::string text = GetNoticeStr(notice.value, G);
   const char* file = notice.name.c_str();
   std::string line;
@@ -64,7 +65,7 @@ void NoticeDataShow(const NameData& notice, Globals& G) {
                notice.line, text.c_str());
   }
   if (line.size() > kMaxNoticeLine) line.resize(kMaxNoticeLine);
-  OutText(G, line);
+  OutText(out, line);
 }
 
 void ShowNoticeSummary(Globals& G) {
@@ -83,17 +84,17 @@ void ShowNoticeSummary(Globals& G) {
     Out(G, "Total Quality Notices: %d\n", count);
   }
   if (G.sort_flag) SortByFileName(G.notice_list);
-  for (const NameData& notice : G.notice_list) NoticeDataShow(notice, G);
+  for (const NameData& notice : G.notice_list) NoticeDataShow(notice, G, G);
 }
 
-void ShowQualityProfile(Globals& G) {
+void ShowQualityProfile(ReportSink& out, const Globals& G) {
   if (G.csv_mode) return;
-  HyphenRule(G);
-  CenterTitle(G, "~~ Project Quality Profile ~~");
-  Out(G, "\n");
-  Out(G, G.html_flag ? "  <B>Type  Count Percent  Quality Notice</B>\n"
-                     : "  Type  Count Percent  Quality Notice\n");
-  UnderscoreRule(G);
+  HyphenRule(out);
+  CenterTitle(out, G, "~~ Project Quality Profile ~~");
+  Out(out, "\n");
+  Out(out, G.html_flag ? "  <B>Type  Count Percent  Quality Notice</B>\n"
+                       : "  Type  Count Percent  Quality Notice\n");
+  UnderscoreRule(out);
   int64_t total = 0;
   for (int n = 1; n <= 45; ++n) total += G.notice_type_count[n];
   const int sum = total > INT32_MAX ? INT32_MAX : static_cast<int>(total);
@@ -103,31 +104,31 @@ void ShowQualityProfile(Globals& G) {
     const double percent = static_cast<double>(count) / sum * 100.0;
     const std::string text = GetNoticeStr(n, G);
     if (G.html_flag) {
-      Out(G,
+      Out(out,
           "  <FONT COLOR=%s><B>%-2d</B></FONT>  <FONT COLOR=%s><B>%7d</B>"
           "</FONT>  <FONT COLOR=%s><B>%6.2f</B></FONT>  <B>%s</B>\n",
-          G.html_notice_color.c_str(), n, G.html_function_color.c_str(),
-          count, G.html_class_color.c_str(), percent, text.c_str());
+          G.html_notice_color.c_str(), n, G.html_function_color.c_str(), count,
+          G.html_class_color.c_str(), percent, text.c_str());
     } else {
-      Out(G, "  %-2d  %7d  %6.2f  %s\n", n, count, percent, text.c_str());
+      Out(out, "  %-2d  %7d  %6.2f  %s\n", n, count, percent, text.c_str());
     }
   }
-  UnderscoreRule(G);
+  UnderscoreRule(out);
   if (G.html_flag) {
-    Out(G,
+    Out(out,
         "      <FONT COLOR=%s><B>%7d</B></FONT>  <FONT COLOR=%s><B>%6.2f</B>"
         "</FONT>  <B>%s</B>\n\n",
-        G.html_function_color.c_str(), sum, G.html_class_color.c_str(),
-        100.0, "<B>Total Quality Notices</B>");
+        G.html_function_color.c_str(), sum, G.html_class_color.c_str(), 100.0,
+        "<B>Total Quality Notices</B>");
   } else {
-    Out(G, "      %7d  %6.2f  %s\n\n", sum, 100.0, "Total Quality Notices");
+    Out(out, "      %7d  %6.2f  %s\n\n", sum, 100.0, "Total Quality Notices");
   }
 
-  CenterTitle(G, "~~ Quality Notice Density ~~");
-  Out(G, "\n");
-  Out(G, "  Basis: 1000 (K)\n\n");
+  CenterTitle(out, G, "~~ Quality Notice Density ~~");
+  Out(out, "\n");
+  Out(out, "  Basis: 1000 (K)\n\n");
   const FileMetrics& M = G.metrics;
-  DensityLine(G, G, "LOC  ", sum, M.loc);
-  DensityLine(G, G, "eLOC ", sum, Eloc(M));
-  DensityLine(G, G, "lLOC ", sum, Lloc(M));
+  DensityLine(out, G, "LOC  ", sum, M.loc);
+  DensityLine(out, G, "eLOC ", sum, Eloc(M));
+  DensityLine(out, G, "lLOC ", sum, Lloc(M));
 }

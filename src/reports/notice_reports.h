@@ -13,9 +13,10 @@ void ShowNoticeSummary(Globals& G);
 // The count and share of each notice type over the run, then the notices
 // per thousand LOC, eLOC and lLOC of the project; nothing in CSV mode.
 // Reads the project counters, so it runs after SetTotal.
-void ShowQualityProfile(Globals& G);
+void ShowQualityProfile(ReportSink& out, const Globals& G);
 
 // One line of the notice summary for a recorded notice.
-void NoticeDataShow(const NameData& notice, Globals& G);
+void NoticeDataShow(const NameData& notice, ReportSink& out,
+                    const RunSettings& G);
 
 #endif  // KLV_REPORTS_NOTICE_REPORTS_H_

@@ -19,7 +19,7 @@ void ShowProjectFunctionSummary(Globals& G) {
     Out(G, "Count,%d\n", list.count());
     CSVSummaryFunctionHeader(G);
   } else {
-    SectionBanner(G, "~~ Project Functional Metrics ~~");
+    SectionBanner(G, G, "~~ Project Functional Metrics ~~");
     ShowSortMethod(G);
     Out(G, "\n");
   }
@@ -29,34 +29,34 @@ void ShowProjectFunctionSummary(Globals& G) {
   TShowFunctionSummary(G);
 }
 
-void FunctionDataShow(const NodeData& record, Globals& G) {
+void FunctionDataShow(const NodeData& record, ReportSink& out,
+                      const RunSettings& G) {
   if (!StartsLikeName(record.name)) return;
   if (G.csv_mode) {
-    CSVSummaryFunctionLine(G, record.name, record.loc, record.eloc,
-                           record.lloc, record.comments,
-                           CommentRatio(record.comments, record.eloc),
-                           record.lines, record.params, record.returns,
-                           record.cyclo);
+    CSVSummaryFunctionLine(
+        out, record.name, record.loc, record.eloc, record.lloc, record.comments,
+        CommentRatio(record.comments, record.eloc), record.lines, record.params,
+        record.returns, record.cyclo);
     return;
   }
   const std::string name = AdjNameLength(record.name, 62, 12, G);
   if (G.html_flag) {
-    Out(G, "  <B>Function</B>: <FONT COLOR=%s><B>%s</B></FONT>\n",
+    Out(out, "  <B>Function</B>: <FONT COLOR=%s><B>%s</B></FONT>\n",
         G.html_function_color.c_str(), HTML_template(name).c_str());
   } else {
-    Out(G, "  Function: %s\n", name.c_str());
+    Out(out, "  Function: %s\n", name.c_str());
   }
   if (!record.sub_name.empty()) {
     const std::string header = AdjNameLength(record.sub_name, 62, 12, G);
     if (G.html_flag) {
-      Out(G, "         <FONT COLOR=%s><B>%s</B></FONT>\n",
+      Out(out, "         <FONT COLOR=%s><B>%s</B></FONT>\n",
           G.html_blue_color.c_str(), HTML_template(header).c_str());
     } else {
-      Out(G, "            %s\n", header.c_str());
+      Out(out, "            %s\n", header.c_str());
     }
   }
-  ComplexLine(record.params, record.returns, record.cyclo, G);
+  ComplexLine(record.params, record.returns, record.cyclo, out, G);
   LOCLine(record.loc, record.eloc, record.lloc, record.comments, record.lines,
-          G);
-  Out(G, "\n");
+          out, G);
+  Out(out, "\n");
 }

@@ -18,13 +18,15 @@ constexpr size_t kLongListing = 1024;
 }  // namespace
 
 void ShowEachRecord(const Llist<NodeData>& list,
-                    void (*show)(const NodeData&, Globals&), Globals& G) {
+                    void (*show)(const NodeData&, ReportSink&,
+                                 const RunSettings&),
+                    Globals& G) {
   const size_t count = static_cast<size_t>(list.count());
   // CSV lines add to the run's row statistics, and a debugging run writes
   // as it goes: both stay on this thread.
   if (G.jobs <= 1 || count < kLongListing || G.csv_mode || G.debug_flag ||
       G.class_debug_flag) {
-    for (const NodeData& record : list) show(record, G);
+    for (const NodeData& record : list) show(record, G, G);
     return;
   }
   std::vector<const NodeData*> records;
@@ -40,7 +42,7 @@ void ShowEachRecord(const Llist<NodeData>& list,
     ForEachOnThreads(threads, blocks, [&](size_t b) {
       ApartOutput held(G.output);
       const size_t end = std::min(last, first + (b + 1) * kBlock);
-      for (size_t k = first + b * kBlock; k < end; ++k) show(*records[k], G);
+      for (size_t k = first + b * kBlock; k < end; ++k) show(*records[k], G, G);
       texts[b] = held.Take();
     });
     for (HeldText& text : texts) OutHeldText(G, text);

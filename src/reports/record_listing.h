@@ -7,9 +7,11 @@
 
 #include "base/globals.h"
 
-// Writes `show(record, G)` for every record of `list`. `show` must only
-// read the run state and write report text.
+// Writes `show(record, G, G)` for every record of `list`: `show` only
+// reads the settings and writes report text.
 void ShowEachRecord(const Llist<NodeData>& list,
-                    void (*show)(const NodeData&, Globals&), Globals& G);
+                    void (*show)(const NodeData&, ReportSink&,
+                                 const RunSettings&),
+                    Globals& G);
 
 #endif  // KLV_REPORTS_RECORD_LISTING_H_

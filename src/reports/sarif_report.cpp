@@ -12,7 +12,7 @@ std::string RuleId(int n) {
 }
 
 // The message a notice shows in the notice lists.
-std::string NoticeMessage(const IssuedNotice& notice, RunSettings& G) {
+std::string NoticeMessage(const IssuedNotice& notice, const RunSettings& G) {
   if (notice.number == 22) {
     return std::string("'") + ControlKeyword(notice.control_kind) +
            "' is not bound with scope braces {}";
@@ -29,7 +29,7 @@ const char* SarifLanguage(int language) {
   }
 }
 
-void WriteRules(RunSettings& G, TextSink& out) {
+void WriteRules(const RunSettings& G, TextSink& out) {
   out.Put("          \"rules\": [");
   for (int n = 1; n <= 44; ++n) {
     const NoticeRule& rule = *NoticeRuleOf(n);
@@ -64,7 +64,7 @@ void WriteArtifacts(const Globals& G, TextSink& out) {
   out.Put(first ? "],\n" : "\n      ],\n");
 }
 
-void WriteResults(Globals& G, TextSink& out) {
+void WriteResults(const Globals& G, TextSink& out) {
   out.Put("      \"results\": [");
   bool first = true;
   for (const IssuedNotice& notice : G.issued_notices) {
@@ -112,7 +112,7 @@ std::string ArtifactLocation(const std::string& path, const RunSettings& G) {
          ", \"uriBaseId\": \"SRCROOT\"}";
 }
 
-void WriteSarifReport(Globals& G, TextSink& out) {
+void WriteSarifReport(const Globals& G, TextSink& out) {
   std::string root = G.current_dir;
   if (root.empty() || root.back() != '/') root += '/';
   out.Put(

@@ -10,7 +10,7 @@
 // Writes the log: one rule per notice number (KLV001..KLV044), every
 // analysed file as an artifact, one result per issued notice.
 // Requires: the run's files analysed and its notices issued.
-void WriteSarifReport(Globals& G, TextSink& out);
+void WriteSarifReport(const Globals& G, TextSink& out);
 
 // Where a source path points, as a SARIF artifact location: a relative URI
 // against the start directory when the path lies under it (uriBaseId

@@ -30,7 +30,7 @@ void ShowTotalSummary(Globals& G, int project) {
       Out(G, "\n");
     }
   }
-  LOCLine(M.loc, Eloc(M), Lloc(M), M.comment_lines, M.lines, G);
+  LOCLine(M.loc, Eloc(M), Lloc(M), M.comment_lines, M.lines, G, G);
   if (G.report_option_flag && !G.summary_flag) Out(G, "\n");
 }
 
@@ -40,7 +40,7 @@ void ShowMemorySummary(Globals& G) {
       M.delete_count <= 0) {
     return;
   }
-  SectionBanner(G, "~~ Memory Allocation/De-allocation Summary ~~");
+  SectionBanner(G, G, "~~ Memory Allocation/De-allocation Summary ~~");
   const bool h = G.html_flag;
   Out(G, "\n%s%10d",
       h ? "  <B>Memory alloc count</B> ....: " : "  Memory alloc count ....: ",
@@ -59,7 +59,7 @@ void ShowMemorySummary(Globals& G) {
 }
 
 void ShowFileSummary(Globals& G) {
-  SectionBanner(G, "~~ File Summary ~~");
+  SectionBanner(G, G, "~~ File Summary ~~");
   const bool h = G.html_flag;
   const int64_t total = int64_t{G.c_source_count} + G.cpp_source_count +
                         G.c_header_count + G.cpp_header_count +

@@ -18,7 +18,7 @@ void ShowTotalReport(Globals& G) {
     ShowProjectInterSummary(G);
     ReportInheritanceTree(G);
     ShowProjectNamespaceSummary(G);
-    ShowQualityProfile(G);
+    ShowQualityProfile(G, G);
     ShowNoticeSummary(G);
     ShowTotalSummary(G, 1);
     return;
@@ -28,7 +28,7 @@ void ShowTotalReport(Globals& G) {
   if (G.totals_interfaces) ShowProjectInterSummary(G);
   if (G.inherit_flag) ReportInheritanceTree(G);
   if (G.totals_namespaces) ShowProjectNamespaceSummary(G);
-  if (G.totals_profile) ShowQualityProfile(G);
+  if (G.totals_profile) ShowQualityProfile(G, G);
   if (G.totals_notices) ShowNoticeSummary(G);
   if (G.totals_summary) ShowTotalSummary(G, 1);
 }

@@ -24,8 +24,9 @@ std::string Heading(const char* dashes_l, const char* word,
 
 void ShowVerbose(Globals& G, int project) {
   const FileMetrics& M = G.metrics;
-  SectionBanner(G, project ? "~~ Project Keywords and Metrics ~~"
-                           : "~~ File Keywords and Metrics ~~");
+  SectionBanner(G, G,
+                project ? "~~ Project Keywords and Metrics ~~"
+                        : "~~ File Keywords and Metrics ~~");
   const int eloc = Eloc(M);
   const int64_t logical = int64_t{M.loc} + M.blank_lines + M.comment_lines;
   const int64_t nonblank = int64_t{M.comment_lines} + M.loc;

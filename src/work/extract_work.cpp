@@ -22,7 +22,7 @@ void Opening(Globals& G, int standalone) {
     Out(G, "Metrics Differential\n");
   } else {
     if (standalone) {
-      ShowHeader(G, 0);
+      ShowHeader(G, G, 0);
     } else {
       Out(G, "  %s\n\n", Rule72('-').c_str());
     }

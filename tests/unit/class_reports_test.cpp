@@ -208,7 +208,7 @@ TEST(ClassDataShow, TitleTemplateIndentAndWrapFollowTheKind) {
   AddClass(c.G.class_list, long_name.c_str(), {});
   AddClass(c.G.class_list, "In", {.nested = 2, .is_struct = 1});
   AddClass(c.G.class_list, long_name.c_str(), {.nested = 1, .is_struct = 1});
-  for (const NodeData& r : c.G.class_list) ClassDataShow(r, c.G);
+  for (const NodeData& r : c.G.class_list) ClassDataShow(r, c.G, c.G);
   const std::string measures =
       "  Attributes   Publ 0        Prot 0        Private 0        "
       "Total        0\n"
@@ -236,7 +236,7 @@ TEST(ClassDataShow, LongInheritanceWrapsUnderItsText) {
   AddClass(c.G.class_list, "D",
            {.params = 2, .returns = 1, .cyclo = 4, .inheritance = ""});
   c.G.class_list.front().inheritance = bases;
-  ClassDataShow(c.G.class_list.front(), c.G);
+  ClassDataShow(c.G.class_list.front(), c.G, c.G);
   EXPECT_EQ(Between(c.Output(), "  Inheritance", "  LOC"),
             "  Inheritance: " + std::string(59, 'b') + "\n" +
                 std::string(15, ' ') +
@@ -259,7 +259,7 @@ TEST(ClassDataShow, HtmlEscapesNameTemplateHeaderAndInheritance) {
   AddClass(c.G.class_list, "Pair<A,B>",
            {.is_struct = 1, .sub_name = "template <class A, class B>"});
   AddClass(c.G.class_list, "Pair<A,B>::Node", {.nested = 1});
-  for (const NodeData& r : c.G.class_list) ClassDataShow(r, c.G);
+  for (const NodeData& r : c.G.class_list) ClassDataShow(r, c.G, c.G);
   const std::string out = c.Output();
   EXPECT_EQ(Between(out, "  <B>Class</B>", "  <B>Attributes"),
             "  <B>Class</B>: <FONT COLOR=PURPLE><B>Box&lt;T&gt;</B></FONT>\n"
@@ -283,9 +283,9 @@ TEST(ClassDataShow, SkipsNamesThatDoNotStartLikeAName) {
   AddClass(c.G.class_list, "1bad", {});
   AddClass(c.G.class_list, "(anon)", {});
   AddClass(c.G.class_list, "", {});
-  for (const NodeData& r : c.G.class_list) ClassDataShow(r, c.G);
+  for (const NodeData& r : c.G.class_list) ClassDataShow(r, c.G, c.G);
   UseCsv(c.G);
-  for (const NodeData& r : c.G.class_list) ClassDataShow(r, c.G);
+  for (const NodeData& r : c.G.class_list) ClassDataShow(r, c.G, c.G);
   EXPECT_EQ(c.Output(), "");
 }
 
@@ -294,7 +294,7 @@ TEST(InterDataShow, ShowsTheNameAfterThePrefix) {
   AddClass(c.G.interface_list, "Interface-Drawable", {.pub_m = 2});
   AddClass(c.G.interface_list, "Interface-Shape.Visitor", {.nested = 1});
   AddClass(c.G.interface_list, "Drawable", {});  // no prefix: left out
-  for (const NodeData& r : c.G.interface_list) InterDataShow(r, c.G);
+  for (const NodeData& r : c.G.interface_list) InterDataShow(r, c.G, c.G);
   const std::string out = c.Output();
   EXPECT_EQ(out.substr(0, out.find("  Attributes")),
             "  Interface: Drawable\n");
@@ -308,7 +308,7 @@ TEST(InterDataShow, HtmlColoursTopLevelAndNestedApart) {
   c.G.html_flag = 1;
   AddClass(c.G.interface_list, "Interface-Cmp<T>", {});
   AddClass(c.G.interface_list, "Interface-Outer.In", {.nested = 1});
-  for (const NodeData& r : c.G.interface_list) InterDataShow(r, c.G);
+  for (const NodeData& r : c.G.interface_list) InterDataShow(r, c.G, c.G);
   const std::string out = c.Output();
   EXPECT_NE(out.find("  <B>Interface</B>: <FONT COLOR=TEAL><B>Cmp&lt;T&gt;"
                      "</B></FONT>\n"),
@@ -389,8 +389,8 @@ TEST(ClassCsv, InterfaceRowKeepsItsStoredNameAndAQuotedNameStaysOneColumn) {
   UseCsv(c.G);
   AddClass(c.G.interface_list, "Interface-Runner", {.pub_m = 1});
   AddClass(c.G.class_list, "Map<K,V>", {});
-  InterDataShow(c.G.interface_list.front(), c.G);
-  ClassDataShow(c.G.class_list.front(), c.G);
+  InterDataShow(c.G.interface_list.front(), c.G, c.G);
+  ClassDataShow(c.G.class_list.front(), c.G, c.G);
   EXPECT_EQ(c.Output(),
             "Class,Interface-Runner,0,0,0,0,0.00,0,0,0,0,0,0,1,1,0,0,0,0,0,0\n"
             "Class,\"Map<K,V>\",0,0,0,0,0.00,0,0,0,0,0,0,0,0,0,0,0,0,0,0\n");

@@ -13,6 +13,8 @@ class NoticeReportsTest : public ::testing::Test {
  protected:
   void SetUp() override { Init_Globals(G); }
 
+  static void QualityProfile(Globals& g) { ShowQualityProfile(g, g); }
+
   template <typename Show>
   std::string Capture(Show show) {
     return ::Capture(G, show);
@@ -91,7 +93,8 @@ TEST_F(NoticeReportsTest, SummaryLinesAreCutAtTheirLimit) {
   const std::string long_name(5000, 'x');
   G.notice_list.push_back(NameData{long_name, "", 30, 1});
   NameData notice{long_name, "", 30, 1};
-  const std::string line = Capture([&](Globals& g) { NoticeDataShow(notice, g); });
+  const std::string line =
+      Capture([&](Globals& g) { NoticeDataShow(notice, g, g); });
   EXPECT_EQ(line.size(), 4094u);
   EXPECT_EQ(line.substr(0, 4), "  xx");
 }
@@ -104,16 +107,18 @@ TEST_F(NoticeReportsTest, ProfileCountsEachTypeAndItsShare) {
   G.metrics.paren_lines = 5;
   G.metrics.statements = 21;
   G.metrics.for_count = 1;
-  EXPECT_EQ(Capture(ShowQualityProfile),
+  EXPECT_EQ(Capture(QualityProfile),
             "  " + kHyphens + "\n" +
                 "                        ~~ Project Quality Profile ~~\n"
                 "\n"
                 "  Type  Count Percent  Quality Notice\n"
-                "  " + kUnderscores + "\n\n" +
+                "  " +
+                kUnderscores + "\n\n" +
                 "  1         1   25.00  Physical line length exceeds 80 "
                 "characters\n"
                 "  30        3   75.00  TAB character has been identified\n"
-                "  " + kUnderscores + "\n\n" +
+                "  " +
+                kUnderscores + "\n\n" +
                 "            4  100.00  Total Quality Notices\n"
                 "\n"
                 "                        ~~ Quality Notice Density ~~\n"
@@ -128,7 +133,7 @@ TEST_F(NoticeReportsTest, ProfileCountsEachTypeAndItsShare) {
 TEST_F(NoticeReportsTest, ProfileWithoutNoticesOrCode) {
   G.metrics.loc = 3;
   G.metrics.brace_lines = 3;
-  const std::string text = Capture(ShowQualityProfile);
+  const std::string text = Capture(QualityProfile);
   EXPECT_NE(text.find("Quality Notice\n  " + kUnderscores + "\n\n  " +
                       kUnderscores + "\n\n            0  100.00  Total "
                                      "Quality Notices\n"),
@@ -139,13 +144,13 @@ TEST_F(NoticeReportsTest, ProfileWithoutNoticesOrCode) {
             "  Quality Notices/K LOC   =        0.0 (  0.00%)\n");
 
   G.csv_mode = 1;
-  EXPECT_EQ(Capture(ShowQualityProfile), "");
+  EXPECT_EQ(Capture(QualityProfile), "");
 }
 
 TEST_F(NoticeReportsTest, HtmlProfileRows) {
   G.html_flag = 1;
   G.notice_type_count[7] = 2;
-  const std::string text = Capture(ShowQualityProfile);
+  const std::string text = Capture(QualityProfile);
   EXPECT_NE(text.find("  <B>Type  Count Percent  Quality Notice</B>\n"),
             std::string::npos);
   EXPECT_NE(text.find("  <FONT COLOR=RED><B>7 </B></FONT>  <FONT COLOR=GREEN>"

@@ -89,7 +89,7 @@ TEST(HtmlTemplate, EscapesTheThreeSpecialCharacters) {
 
 TEST(MetricLines, LocLineColumns) {
   CapturedRun c;
-  LOCLine(12, 10, 8, 3, 15, c.G);
+  LOCLine(12, 10, 8, 3, 15, c.G, c.G);
   EXPECT_EQ(c.Output(),
             "  LOC 12       eLOC 10       lLOC 8        Comment 3        "
             "Lines       15\n");
@@ -97,7 +97,7 @@ TEST(MetricLines, LocLineColumns) {
 
 TEST(MetricLines, NegativeValuesShowAsZeroExceptLines) {
   CapturedRun c;
-  LOCLine(1, -2, -1, -5, -3, c.G);
+  LOCLine(1, -2, -1, -5, -3, c.G, c.G);
   EXPECT_EQ(c.Output(),
             "  LOC 1        eLOC 0        lLOC 0        Comment 0        "
             "Lines       -3\n");
@@ -105,10 +105,10 @@ TEST(MetricLines, NegativeValuesShowAsZeroExceptLines) {
 
 TEST(MetricLines, ComplexityLineOnlyWithComplexityFlag) {
   CapturedRun c;
-  ComplexLine(2, 1, 4, c.G);
+  ComplexLine(2, 1, 4, c.G, c.G);
   EXPECT_EQ(c.Output(), "");
   c.G.complexity_flag = 1;
-  ComplexLine(2, 1, 4, c.G);
+  ComplexLine(2, 1, 4, c.G, c.G);
   EXPECT_EQ(c.Output(),
             "  Complexity   Param 2       Return 1      Cyclo Vg 4       "
             "Total        7\n");
@@ -117,7 +117,7 @@ TEST(MetricLines, ComplexityLineOnlyWithComplexityFlag) {
 TEST(MetricLines, HtmlLabelsAreBold) {
   CapturedRun c;
   c.G.html_flag = 1;
-  LOCLine(1, 1, 1, 0, 2, c.G);
+  LOCLine(1, 1, 1, 0, 2, c.G, c.G);
   EXPECT_EQ(c.Output(),
             "  <B>LOC</B> 1        <B>eLOC</B> 1        <B>lLOC</B> 1      "
             "  <B>Comment</B> 0        <B>Lines</B>        2\n");
@@ -129,7 +129,7 @@ TEST(Header, SectionTitlesInOrder) {
   c.G.function_flag = 1;
   c.G.template_mode_flag = 1;
   c.G.extract_comments = 1;
-  ShowFMCHeader(c.G);
+  ShowFMCHeader(c.G, c.G);
   EXPECT_EQ(c.Output(), std::string(27, ' ') + "~~ Function Metrics ~~\n" +
                           std::string(24, ' ') +
                           "~~ Template Identification ~~\n" +
@@ -142,12 +142,12 @@ TEST(Header, SectionTitlesInOrder) {
 TEST(Header, MacroTitleOnlyWithoutNotices) {
   CapturedRun alone;
   alone.G.macro_flag = 1;
-  ShowFMCHeader(alone.G);
+  ShowFMCHeader(alone.G, alone.G);
   EXPECT_NE(alone.Output().find("~~ Macro Metrics ~~"), std::string::npos);
   CapturedRun with_notices;
   with_notices.G.macro_flag = 1;
   with_notices.G.notice_flag = 1;
-  ShowFMCHeader(with_notices.G);
+  ShowFMCHeader(with_notices.G, with_notices.G);
   EXPECT_EQ(with_notices.Output().find("~~ Macro Metrics ~~"), std::string::npos);
 }
 
@@ -155,7 +155,7 @@ TEST(Header, TotalsOnlyModeWritesNoTitles) {
   CapturedRun c;
   c.G.totals_flag = 1;
   c.G.function_flag = 1;
-  ShowFMCHeader(c.G);
+  ShowFMCHeader(c.G, c.G);
   EXPECT_EQ(c.Output(), "");
 }
 
