@@ -5,8 +5,7 @@
 #include "base/scanner.h"
 #include "analysis/keyword_notices.h"
 
-void RecordControl(int kind, int line_number, Globals& G) {
-  FileState& P = G.parse;
+void RecordControl(int kind, int line_number, FileState& P) {
   P.control_kind = kind;
   P.control_line = line_number;
   P.control_paren = P.local_paren;

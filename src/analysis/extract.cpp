@@ -8,7 +8,7 @@ namespace {
 
 bool IsAlnum(char c) { return isalnum(static_cast<unsigned char>(c)) != 0; }
 
-std::string Escaped(std::string text, Globals& G) {
+std::string Escaped(std::string text, const RunSettings& G) {
   return G.html_flag ? HTML_template(text) : text;
 }
 

@@ -72,7 +72,7 @@ void NoteOldTemporary(const char* path, Globals& G) {
 }  // namespace
 
 std::string ConvertLine(std::string_view line, int* in_string, int* tabs,
-                        const Globals& G) {
+                        const RunSettings& G) {
   std::string s;
   if (G.convert_tabs) {
     Detab_line(line, s, G.tab_width, in_string, tabs);

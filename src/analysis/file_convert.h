@@ -18,6 +18,6 @@ int DeFile(FilePtr in, const char* path, Globals& G);
 // One line through the conversions asked for, in order: TABs, then UNIX or
 // DOS line ends. `in_string` carries the string state of -Dt across lines.
 std::string ConvertLine(std::string_view line, int* in_string, int* tabs,
-                        const Globals& G);
+                        const RunSettings& G);
 
 #endif  // KLV_ANALYSIS_FILE_CONVERT_H_

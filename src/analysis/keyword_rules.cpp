@@ -41,9 +41,9 @@ void ClassHeaderRule(const char* line, int i, ClassKeyword kind, Globals& G) {
     if (!is_struct) P.class_declaration = 1;
     return;
   }
-  if (in_header) DropCandidate(G);
+  if (in_header) DropCandidate(P);
   // A header still waiting for its brace was no header.
-  ClassHeaderCancel(G);
+  ClassHeaderCancel(P);
   P.class_header_pending = 1;
   P.struct_pending = is_struct;
   P.interface_pending = is_interface;
@@ -58,7 +58,7 @@ void ClassHeaderRule(const char* line, int i, ClassKeyword kind, Globals& G) {
   }
 }
 
-void EnumRule(const char* line, int end, Globals& G) {
+void EnumRule(const char* line, int end, FileWork& G) {
   FileState& P = G.parse;
   P.enum_state = 2;
   for (const char* p = line + end; *p != '\0'; ++p) {
@@ -92,7 +92,7 @@ std::string TemplateHeaderText(const char* line) {
   return std::string(line, end);
 }
 
-void TemplateRule(const char* line, int i, Globals& G) {
+void TemplateRule(const char* line, int i, FileWork& G) {
   FileState& P = G.parse;
   const bool counted = KeywordTermin(line, i + 8, nullptr, '<', '<') != 0;
   if (counted) Bump(G.metrics.template_count, 1);
@@ -109,14 +109,15 @@ void TemplateRule(const char* line, int i, Globals& G) {
   Lefttrim(header);
   P.template_header = std::move(header);
   P.template_beg_flag = 1;
-  FunctionTemplateMarker(G);
+  FunctionTemplateMarker(P);
   P.angle_depth = 0;
 }
 
-void StaticRule(const char* line, int end, Globals& G) {
+void StaticRule(const char* line, int end, FileWork& G) {
   const int next = NextChar(line + end);
   if (next == '{') {
-    StaticBlockBegin(G.metrics.openbrace_count - G.metrics.closebrace_count, G);
+    StaticBlockBegin(G.metrics.openbrace_count - G.metrics.closebrace_count,
+                     G.parse);
   } else if (IsLineEnd(static_cast<char>(next))) {
     G.parse.static_brace_wait = 1;
   }
@@ -128,7 +129,7 @@ void NamespaceRule(const char* line, int i, int line_number, Globals& G) {
   // was a macro invoked, and the namespace's brace opens no body.
   if (P.funcname_flag && !P.func_body_open &&
       (P.macro_call_flag || P.param_list_closed)) {
-    DropCandidate(G);
+    DropCandidate(P);
   }
   if (P.using_flag) {
     EmitUsingNamespace(line_number, G);
@@ -168,13 +169,13 @@ void PackageRule(const char* line, int i, int line_number, Globals& G) {
   }
 }
 
-void BaseListRule(const char* line, int i, Globals& G) {
+void BaseListRule(const char* line, int i, FileWork& G) {
   ClassBaseList(line, i, G);
 }
 
 void DoRule(const char* line, int end, int line_number, Globals& G) {
   FileState& P = G.parse;
-  RecordControl(1, line_number, G);
+  RecordControl(1, line_number, P);
   const int next = NextChar(line + end);
   if (next == '{') {
     ClearControl(G);

@@ -328,7 +328,7 @@ bool InSet(char c, const char* set) {
 }
 
 bool Follows(const WordRule& rule, const char* line, int end,
-             const Globals& G) {
+             const LineParserState& P) {
   const char c = line[end];
   switch (rule.follow) {
     case Follow::kSet:
@@ -347,7 +347,7 @@ bool Follows(const WordRule& rule, const char* line, int end,
     case Follow::kOperator:
       return InSet(c, kWhite) || is_operator(static_cast<unsigned char>(c));
     case Follow::kTemplate:
-      return !G.parse.c_file || InSet(c, " \n\r<");
+      return !P.c_file || InSet(c, " \n\r<");
   }
   return false;
 }
@@ -367,7 +367,7 @@ bool WordFollows(const char* line, int end, const char* word) {
 }
 
 // A return point of the current function.
-void ReturnPoint(Globals& G) { ++G.parse.func_return_count; }
+void ReturnPoint(FunctionState& P) { ++P.func_return_count; }
 
 void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
                Globals& G) {
@@ -377,7 +377,7 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
   switch (rule.word) {
     case Word::kAbort:
       Bump(M.abort_count, 1);
-      ReturnPoint(G);
+      ReturnPoint(P);
       break;
     case Word::kAlloc:
     case Word::kCalloc:
@@ -440,14 +440,14 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
     case Word::kElse:
       if (P.preproc_flag) break;
       Bump(M.else_count, 1);
-      RecordControl(2, line_number, G);
+      RecordControl(2, line_number, P);
       break;
     case Word::kEnum:
       EnumRule(line, end, G);
       break;
     case Word::kExit:
       Bump(M.exit_count, 1);
-      ReturnPoint(G);
+      ReturnPoint(P);
       break;
     case Word::kExtends:
       if (P.java_file && P.class_header_pending && !P.inheritance_flag) {
@@ -457,7 +457,7 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
     case Word::kFor:
       Bump(M.for_count, 1);
       ++P.func_for_count;
-      RecordControl(3, line_number, G);
+      RecordControl(3, line_number, P);
       break;
     case Word::kFree:
       Bump(M.free_count, 1);
@@ -472,14 +472,14 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
       EmitGotoNotice(line_number, G);
       ++P.func_goto_count;
       Bump(M.goto_count, 1);
-      if (G.goto_is_return) ReturnPoint(G);
+      if (G.goto_is_return) ReturnPoint(P);
       break;
     case Word::kIf:
       Bump(M.if_count, 1);
       if (P.preproc_flag) break;
       ++P.func_if_count;
       P.if_condition = 1;
-      RecordControl(4, line_number, G);
+      RecordControl(4, line_number, P);
       break;
     case Word::kImport:
       if (P.java_file) Bump(M.import_count, 1);
@@ -487,7 +487,7 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
     case Word::kInline:
       Bump(M.inline_count, 1);
       // 'inline namespace v1 {' declares no inline function.
-      if (!WordFollows(line, end, "namespace")) FunctionInlineMarker(G);
+      if (!WordFollows(line, end, "namespace")) FunctionInlineMarker(P);
       break;
     case Word::kInterface:
       if (P.java_file && !P.template_beg_flag) {
@@ -509,15 +509,15 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
       if (P.java_file) PackageRule(line, i, line_number, G);
       break;
     case Word::kPrivate:
-      if (CppWord(rule, line_number, G)) ClassAccessSection(kPrivateSection, G);
+      if (CppWord(rule, line_number, G)) ClassAccessSection(kPrivateSection, P);
       break;
     case Word::kProtected:
       if (CppWord(rule, line_number, G)) {
-        ClassAccessSection(kProtectedSection, G);
+        ClassAccessSection(kProtectedSection, P);
       }
       break;
     case Word::kPublic:
-      if (CppWord(rule, line_number, G)) ClassAccessSection(kPublicSection, G);
+      if (CppWord(rule, line_number, G)) ClassAccessSection(kPublicSection, P);
       break;
     case Word::kRealloc:
       EmitReallocNotice(line_number, G);
@@ -531,7 +531,7 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
       break;
     case Word::kReturn:
       Bump(M.return_count, 1);
-      ReturnPoint(G);
+      ReturnPoint(P);
       break;
     case Word::kStatic:
       StaticRule(line, end, G);
@@ -551,7 +551,7 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
       break;
     case Word::kThrow:
       if (P.c_file) {
-        ReturnPoint(G);
+        ReturnPoint(P);
         CPP_Symbol(line_number, rule.text, G);
       }
       break;
@@ -574,7 +574,7 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
     case Word::kVirtual:
       if (CppWord(rule, line_number, G) && P.class_flag) {
         Bump(M.virtual_count, 1);
-        ClassVirtualMethod(G);
+        ClassVirtualMethod(P);
       }
       break;
     case Word::kVoid:
@@ -585,11 +585,11 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
       Bump(M.while_count, 1);
       ++P.func_while_count;
       P.while_condition = 1;
-      RecordControl(5, line_number, G);
+      RecordControl(5, line_number, P);
       break;
     case Word::kUnderscoreExit:
       Bump(M._exit_count, 1);
-      ReturnPoint(G);
+      ReturnPoint(P);
       break;
   }
 }
@@ -600,7 +600,7 @@ void ApplyWord(const WordRule& rule, const char* line, int i, int line_number,
                                  Globals& G) {
   for (const WordRule& rule : WordsFor(line[i])) {
     if (!RestMatches(line + i, rule)) continue;
-    if (!Follows(rule, line, i + rule.length, G)) continue;
+    if (!Follows(rule, line, i + rule.length, G.parse)) continue;
     ApplyWord(rule, line, i, line_number, G);
     return;
   }

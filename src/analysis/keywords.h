@@ -37,6 +37,6 @@ void KeywordOpenBrace(Globals& G);
 
 // Records a control statement of `kind` (1 do, 2 else, 3 for, 4 if,
 // 5 while) seen on `line_number`.
-void RecordControl(int kind, int line_number, Globals& G);
+void RecordControl(int kind, int line_number, FileState& P);
 
 #endif  // KLV_ANALYSIS_KEYWORDS_H_

@@ -52,7 +52,7 @@ struct LineScan {
 // alone on it, so the leading blanks are skipped once per line and any
 // later bracket is refused at once.
 void JustBracketTest(LineScan& s, int i, char c, bool& is_noneffective,
-                     Globals& G) {
+                     FileWork& G) {
   if (s.lead < 0) s.lead = SkipBlanks(s.line, 0);
   if (i != s.lead) return;
   if (!SingleChar(s.line + s.lead, static_cast<unsigned char>(c))) return;
@@ -316,7 +316,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       if (!P.preproc_flag && !(P.local_brace < 1 && P.local_paren > 0)) {
         P.assignment_flag = 1;
         if (P.local_brace < 1 && OperatorBefore(s, i)) P.assignment_flag = 0;
-        if (P.assignment_flag) ScopeAssignment(line, i, G);
+        if (P.assignment_flag) ScopeAssignment(line, i, P);
       }
       if (P.if_condition) {
         EmitIfAssignmentNotice(s.number, G);
@@ -341,17 +341,17 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
       }
       break;
     case ',':
-      ScopeComma(line, i, G);
+      ScopeComma(line, i, P);
       break;
     case ':':
       if (next == ':') {
         ++i;  // a "::" pair counts as one character
         break;
       }
-      ScopeColon(line, i, G);
+      ScopeColon(line, i, P);
       break;
     case '~':
-      ScopeTilde(line, i, G);
+      ScopeTilde(line, i, P);
       break;
     default:
       RecogniseWord(line, i, s.number, G);
@@ -737,9 +737,9 @@ class LineScanner {
 
 void SetLineScanFastPaths(bool on) { LineScanner::fast_paths_enabled = on; }
 
-void EndCommentRun(Globals& G) {
-  G.parse.comment_run_open = 0;
-  G.parse.comment_run_lines = 0;
+void EndCommentRun(SharedScopeState& P) {
+  P.comment_run_open = 0;
+  P.comment_run_lines = 0;
 }
 
 void ParseLine(std::string_view text, int line_number, Globals& G) {
@@ -766,7 +766,7 @@ void ParseLine(std::string_view text, int line_number, Globals& G) {
   // line's first code character is its brace.
   if (P.static_brace_wait && NextChar(line) == '{') {
     P.static_brace_wait = 0;
-    StaticBlockBegin(M.openbrace_count - M.closebrace_count, G);
+    StaticBlockBegin(M.openbrace_count - M.closebrace_count, P);
   }
   EmitLineLengthNotice(line_number, n, G);
   ScopeLineStart(line, line_number, G);

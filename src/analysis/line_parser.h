@@ -12,13 +12,13 @@
 void ParseLine(std::string_view line, int line_number, Globals& G);
 
 // Closes the open comment run: no line follows.
-void EndCommentRun(Globals& G);
+void EndCommentRun(SharedScopeState& P);
 
 // The same for a NUL-terminated line. A null line only closes the open
 // comment run.
 inline void ParseLine(const char* line, int line_number, Globals& G) {
   if (line == nullptr) {
-    EndCommentRun(G);
+    EndCommentRun(G.parse);
   } else {
     ParseLine(std::string_view(line), line_number, G);
   }

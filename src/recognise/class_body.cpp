@@ -36,7 +36,7 @@ int32_t Diff(int64_t now, int64_t then) {
 
 // The file's counters when a body opens. A comment block directly above
 // the class counts as its comments.
-void TakeSnapshot(ClassLevel& c, const Globals& G) {
+void TakeSnapshot(ClassLevel& c, const FileWork& G) {
   const FileMetrics& M = G.metrics;
   c.begin_loc = M.loc;
   c.begin_lloc = Lloc(M);
@@ -144,13 +144,13 @@ void OpenClassBody(Globals& G) {
     P.function_template_line.clear();
   }
   if (P.inheritance_flag) {
-    c.inheritance_line = FormatInheritline(P.inheritance_line, G);
+    c.inheritance_line = FormatInheritline(P.inheritance_line, P);
   }
-  RecordBodyOpens(c, G);
-  ClassHeaderCancel(G);
+  RecordBodyOpens(c, P);
+  ClassHeaderCancel(P);
   P.class_flag = 1;
   P.class_name = c.name;
-  ResetMember(G);
+  ResetMember(P);
   OpenRecord(G);
   if (G.debug_flag) {
     Out(G, "\n  Opening %s %s at } - Line %d\n",
@@ -274,9 +274,9 @@ void CloseClassBody(const char* line, int i, bool at_end_of_file,
       ClassEnd(G);
       ClassLines(m, G);
     }
-    Add_Class2Class(m.loc, m.eloc, m.lloc, m.comments, m.blanks, m.lines, G);
+    Add_Class2Class(m.loc, m.eloc, m.lloc, m.comments, m.blanks, m.lines, P);
     if (!G.totals_flag) {
-      ShowStateLine(G, G.metrics.lines, (ClassKindTitle(G) + " End").c_str());
+      ShowStateLine(G, G.metrics.lines, (ClassKindTitle(P) + " End").c_str());
     }
   } else {
     if ((G.object_flag || G.comment_doc_flag) && !G.totals_flag) {
@@ -287,7 +287,7 @@ void CloseClassBody(const char* line, int i, bool at_end_of_file,
         Out(G, "\n");
       }
     }
-    Add_Class2Class(m.loc, m.eloc, m.lloc, m.comments, m.blanks, m.lines, G);
+    Add_Class2Class(m.loc, m.eloc, m.lloc, m.comments, m.blanks, m.lines, P);
   }
   if (P.nested_class_depth > 0) {
     PopNestedClass(G);
@@ -296,7 +296,7 @@ void CloseClassBody(const char* line, int i, bool at_end_of_file,
     P.class_name.clear();
     P.cls = ClassLevel();
   }
-  ResetMember(G);
+  ResetMember(P);
   P.member_body_closed = P.class_flag;
 }
 
@@ -317,9 +317,9 @@ std::string BareClassName(const std::string& name) {
 
 }  // namespace
 
-std::string ClassKindTitle(const Globals& G) {
-  const ClassLevel& c = G.parse.cls;
-  std::string title = G.parse.nested_class_depth > 0 ? "Nested " : "";
+std::string ClassKindTitle(const ClassState& P) {
+  const ClassLevel& c = P.cls;
+  std::string title = P.nested_class_depth > 0 ? "Nested " : "";
   title += c.is_interface ? "Interface" : c.is_struct ? "Struct" : "Class";
   return title;
 }
@@ -356,8 +356,7 @@ int PopNestedClass(Globals& G) {
 }
 
 void Add_Class2Class(int loc, int eloc, int lloc, int comments, int blanks,
-                     int lines, Globals& G) {
-  const FileState& P = G.parse;
+                     int lines, ClassState& P) {
   const ClassLevel& c = P.cls;
   NodeData* r = c.record;
   if (r == nullptr) return;
@@ -434,13 +433,13 @@ void ClassOpenBrace(const char* line, int i, Globals& G) {
 void ClassCloseBrace(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
   // A header reaches no closing brace: it was none.
-  if (P.class_header_pending) ClassHeaderCancel(G);
+  if (P.class_header_pending) ClassHeaderCancel(P);
   if (!P.class_flag) return;
   ClassLevel& c = P.cls;
   --c.scope;
   if (c.scope >= 1) {
     if (c.scope == 1 && !c.inner_init) {
-      ResetMember(G);
+      ResetMember(P);
       P.member_body_closed = 1;
     }
     return;
@@ -450,6 +449,6 @@ void ClassCloseBrace(const char* line, int i, Globals& G) {
 
 void ClassEndOfFile(Globals& G) {
   FileState& P = G.parse;
-  ClassHeaderCancel(G);
+  ClassHeaderCancel(P);
   while (P.class_flag) CloseClassBody("", -1, true, G);
 }

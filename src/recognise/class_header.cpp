@@ -113,8 +113,7 @@ void FormatClassName(std::string& name) {
 }
 
 // Qualifies a bare name with its namespace and enclosing class bodies.
-void Qualify(std::string& name, Globals& G) {
-  const FileState& P = G.parse;
+void Qualify(std::string& name, FileState& P) {
   if (name.find("::") != std::string::npos ||
       name.find('.') != std::string::npos) {
     return;
@@ -132,8 +131,7 @@ void Qualify(std::string& name, Globals& G) {
 
 // Adds the text of `line` from `from` to the base list, up to a '{' (which
 // ends the header), without comments.
-void AppendBaseList(const char* line, int from, Globals& G) {
-  FileState& P = G.parse;
+void AppendBaseList(const char* line, int from, ClassState& P) {
   std::string text = line + from;
   StripCComment(text);
   StripCPPComment(text);
@@ -174,7 +172,7 @@ void GetClassname(const char* line, int pos, Globals& G) {
              {"Internal Error, GetClassname... Aborting",
               std::string("Line: ") + line},
              {.label = "ERROR", .margin = 0, .blank_before = false});
-    ClassHeaderCancel(G);
+    ClassHeaderCancel(P);
     return;
   }
   // Decorations before the name ('class LLVM_ABI Foo', 'struct
@@ -225,13 +223,12 @@ void GetClassname(const char* line, int pos, Globals& G) {
     break;
   }
   P.class_name_pending = 0;
-  Qualify(word, G);
+  Qualify(word, P);
   FormatClassName(word);
   P.header_name = std::move(word);
 }
 
-void ClassHeaderCancel(Globals& G) {
-  FileState& P = G.parse;
+void ClassHeaderCancel(FileState& P) {
   P.class_header_pending = 0;
   P.struct_pending = 0;
   P.interface_pending = 0;
@@ -240,7 +237,7 @@ void ClassHeaderCancel(Globals& G) {
   P.inheritance_flag = 0;
   P.inheritance_line.clear();
   P.base_list_open = 0;
-  RecordHeaderEnds(G);
+  RecordHeaderEnds(P);
 }
 
 void ClassLineStart(const char* line, Globals& G) {
@@ -249,11 +246,11 @@ void ClassLineStart(const char* line, Globals& G) {
   if (P.class_name_pending) {
     GetClassname(line, 0, G);
   } else if (P.base_list_open) {
-    AppendBaseList(line, 0, G);
+    AppendBaseList(line, 0, P);
   }
 }
 
-bool ClassDecorationParen(int i, const Globals& G) {
+bool ClassDecorationParen(int i, const FileWork& G) {
   const FileState& P = G.parse;
   // In the template arguments of a header ('struct Min :
   // std::integral_constant<uintptr_t, (V < Min<Vs...>::value)>').
@@ -261,25 +258,23 @@ bool ClassDecorationParen(int i, const Globals& G) {
   return P.decor_line == G.metrics.lines && i < P.decor_end;
 }
 
-void ClassCloseParen(Globals& G) {
-  FileState& P = G.parse;
+void ClassCloseParen(FileState& P) {
   // 'void f(struct foo *p)': the keyword named a parameter's type.
   if (P.class_header_pending && P.local_paren < P.header_paren) {
-    ClassHeaderCancel(G);
+    ClassHeaderCancel(P);
   }
 }
 
-void ClassColon(const char* line, int i, Globals& G) {
-  FileState& P = G.parse;
+void ClassColon(const char* line, int i, FileState& P) {
   if (!P.class_header_pending || P.class_name_pending || P.java_file ||
       P.inheritance_flag || P.header_name.empty() ||
       P.local_paren > P.header_paren) {
     return;
   }
-  AppendBaseList(line, i + 1, G);
+  AppendBaseList(line, i + 1, P);
 }
 
-void ClassBaseList(const char* line, int i, Globals& G) {
+void ClassBaseList(const char* line, int i, FileWork& G) {
   FileState& P = G.parse;
   // 'class Box<T extends Shape> extends Base': the first "extends" bounds
   // a type parameter.
@@ -291,12 +286,12 @@ void ClassBaseList(const char* line, int i, Globals& G) {
   }
   if (depth > 0) return;
   P.inheritance_line.clear();
-  AppendBaseList(line, i, G);
+  AppendBaseList(line, i, P);
 }
 
-std::string FormatInheritline(const std::string& text, Globals& G) {
+std::string FormatInheritline(const std::string& text, LineParserState& P) {
   std::string s = text;
-  if (G.parse.java_file) {
+  if (P.java_file) {
     StripImplements(s);
     // A sealed class's permitted subclasses are no bases.
     for (size_t at = s.find("permits"); at != std::string::npos;

@@ -16,9 +16,9 @@ struct NameLayout {
   int indent;
 };
 
-NameLayout LayoutOf(const Globals& G) {
-  const ClassLevel& c = G.parse.cls;
-  const bool nested = G.parse.nested_class_depth > 0;
+NameLayout LayoutOf(const ClassState& P) {
+  const ClassLevel& c = P.cls;
+  const bool nested = P.nested_class_depth > 0;
   if (c.is_interface) return nested ? NameLayout{54, 20} : NameLayout{61, 13};
   if (c.is_struct) return nested ? NameLayout{57, 17} : NameLayout{64, 10};
   return nested ? NameLayout{58, 16} : NameLayout{65, 9};
@@ -41,8 +41,8 @@ std::string Shown(std::string_view text, int width, int indent, Globals& G) {
 // `template_indent` blanks when there is one.
 void NameLine(const char* lead, int template_indent, Globals& G) {
   const ClassLevel& c = G.parse.cls;
-  const NameLayout layout = LayoutOf(G);
-  const std::string kind = ClassKindTitle(G);
+  const NameLayout layout = LayoutOf(G.parse);
+  const std::string kind = ClassKindTitle(G.parse);
   const std::string name = Shown(c.name, layout.width, layout.indent, G);
   if (G.html_flag) {
     Out(G, c.is_interface ? "%s  <B>%s</B>: <FONT COLOR=%s><B>%-46s</B></FONT>\n"
@@ -68,9 +68,10 @@ void NameLine(const char* lead, int template_indent, Globals& G) {
 void ClassBegin(Globals& G) {
   if (G.totals_flag) return;
   if (G.notice_flag) {
-    ShowStateLine(G, G.metrics.lines, (ClassKindTitle(G) + " Begin").c_str());
+    ShowStateLine(G, G.metrics.lines,
+                  (ClassKindTitle(G.parse) + " Begin").c_str());
   }
-  NameLine("", LayoutOf(G).indent, G);
+  NameLine("", LayoutOf(G.parse).indent, G);
 }
 
 void EmitClass(Globals& G) {

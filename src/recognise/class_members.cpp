@@ -68,8 +68,7 @@ std::string NameBefore(const char* line, int pos) {
 
 }  // namespace
 
-void ResetMember(Globals& G) {
-  FileState& P = G.parse;
+void ResetMember(FileState& P) {
   P.method_pending = 0;
   P.method_counted = 0;
   P.declarator_commas = 0;
@@ -104,20 +103,17 @@ void ClassAttribute(const char* line, Globals& G) {
   if (P.pointer_marker) EmitClassPointerNotice(not_class, G);
 }
 
-void ClassAccessSection(AccessSection section, Globals& G) {
-  FileState& P = G.parse;
+void ClassAccessSection(AccessSection section, FileState& P) {
   if (InBody(P)) P.cls.access = section;
 }
 
-void ClassVirtualMethod(Globals& G) {
-  FileState& P = G.parse;
+void ClassVirtualMethod(FileState& P) {
   if (!InBody(P)) return;
   P.cls.virtual_seen = 1;
   P.decl_virtual = 1;
 }
 
-void ClassTilde(Globals& G) {
-  FileState& P = G.parse;
+void ClassTilde(FileState& P) {
   if (InBody(P) && P.decl_virtual) P.cls.virtual_destructor_seen = 1;
 }
 
@@ -126,8 +122,7 @@ void FriendClassDeclared(const char* line, int pos, int line_number,
   EmitFriendClassNotice(line_number, NameBefore(line, pos), G);
 }
 
-void ClassOpenParen(const char* line, int i, Globals& G) {
-  FileState& P = G.parse;
+void ClassOpenParen(const char* line, int i, FileState& P) {
   if (!InBody(P) || P.local_paren != 1 || P.decl_assigned ||
       P.method_pending) {
     return;
@@ -141,19 +136,17 @@ void ClassOpenParen(const char* line, int i, Globals& G) {
   P.method_pending = 1;
 }
 
-void ClassComma(Globals& G) {
-  FileState& P = G.parse;
+void ClassComma(FileState& P) {
   if (InBody(P) && P.local_paren == 0 && P.angle_depth <= 0 &&
       !P.method_pending) {
     ++P.declarator_commas;
   }
 }
 
-void ClassAssignment(Globals& G) {
-  FileState& P = G.parse;
+void ClassAssignment(FileState& P) {
   // 'struct foo x =': the keyword named a variable's type.
   if (P.class_header_pending && P.local_paren <= P.header_paren) {
-    ClassHeaderCancel(G);
+    ClassHeaderCancel(P);
   }
   if (InBody(P)) P.decl_assigned = 1;
 }
@@ -161,7 +154,7 @@ void ClassAssignment(Globals& G) {
 void ClassDeclarationEnd(const char* line, int i, Globals& G) {
   FileState& P = G.parse;
   if (P.class_header_pending && P.local_paren <= P.header_paren) {
-    ClassHeaderCancel(G);
+    ClassHeaderCancel(P);
   }
   const bool declared_ahead = P.class_declaration != 0;
   P.class_declaration = 0;
@@ -176,5 +169,5 @@ void ClassDeclarationEnd(const char* line, int i, Globals& G) {
       ClassAttribute(line, G);
     }
   }
-  ResetMember(G);
+  ResetMember(P);
 }

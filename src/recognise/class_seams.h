@@ -8,7 +8,7 @@
 
 // A '(' that may name a function: a class or struct header still waiting
 // for its brace was a return type ('struct node *next_node(void)').
-void ClassHeaderCancel(Globals& G);
+void ClassHeaderCancel(FileState& P);
 
 // A method of the open class is declared (at its ';') or defined (at its
 // body's brace) on `line`: counted once, in the current access section.

@@ -20,7 +20,7 @@ constexpr int kMaxNestedClasses = 32;
 // A base list as the reports show it: the Java "implements" clause dropped,
 // the words public, protected, private, virtual and extends removed, blanks,
 // line ends, braces and ';' removed; at most 4,095 characters.
-std::string FormatInheritline(const std::string& text, Globals& G);
+std::string FormatInheritline(const std::string& text, LineParserState& P);
 // 1 plus the commas outside '<...>' and '(...)'; 0 for an empty list.
 int CountParents(const std::string& text);
 // 1 when the formatted base list names more than one base.
@@ -39,7 +39,7 @@ int PopNestedClass(Globals& G);
 // Adds the closing class body's line measures and member counts to its
 // record.
 void Add_Class2Class(int loc, int eloc, int lloc, int comments, int blanks,
-                     int lines, Globals& G);
+                     int lines, ClassState& P);
 
 // ---- Header lines of the per-file class report.
 
@@ -56,17 +56,17 @@ void ClassLineStart(const char* line, Globals& G);
 // True when the '(' or ')' at index i belongs to a header decoration
 // ('alignas(8)') or to template arguments in a header, and names no
 // function.
-bool ClassDecorationParen(int i, const Globals& G);
-void ClassOpenParen(const char* line, int i, Globals& G);
-void ClassCloseParen(Globals& G);
+bool ClassDecorationParen(int i, const FileWork& G);
+void ClassOpenParen(const char* line, int i, FileState& P);
+void ClassCloseParen(FileState& P);
 void ClassOpenBrace(const char* line, int i, Globals& G);
 void ClassCloseBrace(const char* line, int i, Globals& G);
 // A ';', before the line parser clears the flags of the statement.
 void ClassDeclarationEnd(const char* line, int i, Globals& G);
-void ClassAssignment(Globals& G);
-void ClassComma(Globals& G);
-void ClassColon(const char* line, int i, Globals& G);
-void ClassTilde(Globals& G);
+void ClassAssignment(FileState& P);
+void ClassComma(FileState& P);
+void ClassColon(const char* line, int i, FileState& P);
+void ClassTilde(FileState& P);
 
 // Requires: the file's last line was parsed. Closes the class bodies
 // still open, as if their braces closed on the last line.
@@ -76,9 +76,9 @@ void ClassEndOfFile(Globals& G);
 
 // "Class", "Struct" or "Interface" for the open class body, with
 // "Nested " before it when it is nested.
-std::string ClassKindTitle(const Globals& G);
+std::string ClassKindTitle(const ClassState& P);
 // Forgets the member declaration being read; in Java the access goes back
 // to the class's default.
-void ResetMember(Globals& G);
+void ResetMember(FileState& P);
 
 #endif  // KLV_RECOGNISE_CLASSES_H_

@@ -153,7 +153,7 @@ bool AddRecord(const FunctionMeasures& m, Globals& G) {
 // back to the state between functions.
 void CloseFunction(Globals& G) {
   FileState& P = G.parse;
-  DropCandidate(G);
+  DropCandidate(P);
   P.func_body_open = 0;
   P.local_brace = 0;
   P.typedef_flag = 0;
@@ -165,7 +165,7 @@ void CloseFunction(Globals& G) {
 
 }  // namespace
 
-bool FunctionMetricsWanted(const Globals& G) {
+bool FunctionMetricsWanted(const RunSettings& G) {
   return G.function_flag || G.complexity_flag || G.estimate_flag ||
          G.csv_mode || G.comment_doc_flag;
 }

@@ -32,7 +32,7 @@ int LineCommentBefore(const char* line, int limit) {
 // Index of the first "operator" of the line that stands as a word of its
 // own, when it lies before `limit`; -1 otherwise. What was searched of the
 // line is kept: a line with many '(' asks again for each.
-int OperatorWordBefore(const char* line, int limit, Globals& G) {
+int OperatorWordBefore(const char* line, int limit, FileWork& G) {
   FileState& P = G.parse;
   if (P.operator_scan_text != line || P.operator_scan_line != G.metrics.lines) {
     P.operator_scan_text = line;
@@ -189,8 +189,7 @@ bool StartsLikeName(const std::string& name) {
 }
 
 // The name inside a namespace: its scope prefix.
-void PrefixNamespace(Globals& G) {
-  FileState& P = G.parse;
+void PrefixNamespace(FileState& P) {
   if (!P.namespace_flag || !StartsLikeName(P.namespace_name)) return;
   std::string& name = P.func_name;
   const size_t colon = name.find(':');
@@ -357,7 +356,7 @@ int GetFunction(const char* line, int paren_pos, Globals& G) {
   P.func_param_count = 0;
   P.func_return_count = 0;
   ClearPrototypeState(P);
-  PrefixNamespace(G);
+  PrefixNamespace(P);
   return paren_pos;
 }
 

@@ -47,7 +47,7 @@ void PrefixClass(FileState& P) {
 // Counts the first parameter of the list whose '(' is at `paren`: a token
 // after it decides; a '(' that ends its line leaves the decision to the
 // next line.
-void StartParameterList(const char* line, int paren, Globals& G) {
+void StartParameterList(const char* line, int paren, FileWork& G) {
   FileState& P = G.parse;
   P.param_paren_depth = P.local_paren;
   P.param_list_open_at = paren;
@@ -162,8 +162,7 @@ void ClearPrototypeState(FileState& P) {
   P.knr_declarations = 0;
 }
 
-void DropCandidate(Globals& G) {
-  FileState& P = G.parse;
+void DropCandidate(FileState& P) {
   P.funcname_flag = 0;
   P.param_scan_flag = 0;
   P.param_pending = 0;
@@ -176,8 +175,7 @@ void DropCandidate(Globals& G) {
   ClearMarkers(P);
 }
 
-void FunctionLineStart(const char* line, Globals& G) {
-  FileState& P = G.parse;
+void FunctionLineStart(const char* line, FileState& P) {
   P.param_list_start = -1;  // a position on the line before
   if (!P.param_pending || !InHeader(P)) return;
   const int first = FirstParameter(line, 0);
@@ -204,7 +202,7 @@ void FunctionOpenParen(const char* line, int i, Globals& G) {
         P.local_paren - 1 >= 1) {
       return;
     }
-    DropCandidate(G);
+    DropCandidate(P);
   }
   // A name stands before a '(' outside any parenthesis: the '(' of
   // '__attribute__((x))' or of a parameter 'long (*fill)(void)' names no
@@ -221,7 +219,7 @@ void FunctionOpenParen(const char* line, int i, Globals& G) {
   // decltype, sizeof, __attribute__ and the like holds no parameters.
   if (!P.java_file && AfterOperandWord(line, i)) return;
   // 'struct node *next_node(void)' is a function, not a struct.
-  ClassHeaderCancel(G);
+  ClassHeaderCancel(P);
 
   int list = i;
   if (NextCodeIndex(line, 0) == i && NextChar(line + i + 1) != '*') {
@@ -245,7 +243,7 @@ void FunctionOpenParen(const char* line, int i, Globals& G) {
   StartParameterList(line, i, G);
 }
 
-void FunctionCloseParen(Globals& G) {
+void FunctionCloseParen(FileWork& G) {
   FileState& P = G.parse;
   if (!InHeader(P) || P.param_list_closed || P.param_list_start >= 0) return;
   if (P.local_paren < P.param_paren_depth) {
@@ -254,8 +252,7 @@ void FunctionCloseParen(Globals& G) {
   }
 }
 
-void FunctionComma(const char* line, int i, Globals& G) {
-  FileState& P = G.parse;
+void FunctionComma(const char* line, int i, FileState& P) {
   if (!InHeader(P) || P.param_list_start >= 0) return;
   if (!P.param_list_closed) {
     if (P.param_scan_flag && P.local_paren == P.param_paren_depth &&
@@ -270,26 +267,24 @@ void FunctionComma(const char* line, int i, Globals& G) {
   if (P.local_paren == 0 && !P.instantiate_colon_flag &&
       P.angle_depth <= P.param_angle_depth &&
       PreviousCodeChar(line, i) == ')') {
-    DropCandidate(G);
+    DropCandidate(P);
   }
 }
 
-void FunctionColon(Globals& G) {
-  FileState& P = G.parse;
+void FunctionColon(FileState& P) {
   // A constructor's initialiser list follows: its calls name no function.
   if (InHeader(P) && P.param_list_closed) P.instantiate_colon_flag = 1;
 }
 
-void FunctionAssignment(Globals& G) {
-  FileState& P = G.parse;
+void FunctionAssignment(FileState& P) {
   // 'MACRO(x) int table[] = {': an initialised declaration follows what
   // looked like a header ('= 0', '= default' end a declaration as well).
   if (InHeader(P) && P.param_list_closed && P.local_paren == 0) {
-    DropCandidate(G);
+    DropCandidate(P);
   }
 }
 
-void FunctionSemicolon(const char* line, int i, Globals& G) {
+void FunctionSemicolon(const char* line, int i, FileWork& G) {
   FileState& P = G.parse;
   if (!P.funcname_flag) {
     if (P.local_brace <= 0) ClearMarkers(P);
@@ -313,7 +308,7 @@ void FunctionSemicolon(const char* line, int i, Globals& G) {
     P.knr_declarations = 1;
     return;
   }
-  DropCandidate(G);
+  DropCandidate(P);
 }
 
 void FunctionOpenBrace(const char* line, int i, Globals& G) {
@@ -349,7 +344,7 @@ bool FunctionCloseBrace(Globals& G) {
       --P.init_brace_depth;
     } else if (P.local_paren <= 0) {
       // 'int a[] = { f(1), 2 };': a brace closes before any body opened.
-      DropCandidate(G);
+      DropCandidate(P);
     }
     return true;
   }
@@ -361,10 +356,9 @@ bool FunctionCloseBrace(Globals& G) {
   return EndFunctionBody(G);
 }
 
-void FunctionInlineMarker(Globals& G) { G.parse.inline_function_flag = 1; }
+void FunctionInlineMarker(FunctionState& P) { P.inline_function_flag = 1; }
 
-void FunctionTemplateMarker(Globals& G) {
-  FileState& P = G.parse;
+void FunctionTemplateMarker(FileState& P) {
   P.function_template_flag = 1;
   P.function_template_line = P.template_header;
   FormatTemplateLine(P.function_template_line);

@@ -40,16 +40,16 @@ std::string GetInterface(const std::string& name);
 
 // Start of a line: a parameter list whose '(' ended the previous line
 // gets its first parameter from this line's first token.
-void FunctionLineStart(const char* line, Globals& G);
+void FunctionLineStart(const char* line, FileState& P);
 // At a '(' (already counted in local_paren), a ')' (already taken off),
 // a ',', a single ':', an assigning '=', a ';', a '{' and a '}' (already
 // taken off local_brace).
 void FunctionOpenParen(const char* line, int i, Globals& G);
-void FunctionCloseParen(Globals& G);
-void FunctionComma(const char* line, int i, Globals& G);
-void FunctionColon(Globals& G);
-void FunctionAssignment(Globals& G);
-void FunctionSemicolon(const char* line, int i, Globals& G);
+void FunctionCloseParen(FileWork& G);
+void FunctionComma(const char* line, int i, FileState& P);
+void FunctionColon(FileState& P);
+void FunctionAssignment(FileState& P);
+void FunctionSemicolon(const char* line, int i, FileWork& G);
 void FunctionOpenBrace(const char* line, int i, Globals& G);
 // Returns false when the rest of the line is to be abandoned (the function
 // record could not be stored).
@@ -59,7 +59,7 @@ bool FunctionCloseBrace(Globals& G);
 // new candidate starts, or the old one ends.
 void ClearPrototypeState(FileState& P);
 // Forgets the candidate and everything gathered for it.
-void DropCandidate(Globals& G);
+void DropCandidate(FileState& P);
 
 // The candidate's body opens at a '{' of `line`: its measures start.
 void BeginFunctionBody(const char* line, Globals& G);
@@ -73,7 +73,7 @@ bool EndFunctionBody(Globals& G);
 // 1 + if + while + ?: + goto + case + || + && (+ for when configured).
 int GetCycloComplexity(const Globals& G);
 // The function measures are wanted (-f, -c, -e, -A, -C).
-bool FunctionMetricsWanted(const Globals& G);
+bool FunctionMetricsWanted(const RunSettings& G);
 
 // The header lines of a function: at its body's start with -n
 // (FunctionBegin), at its end with -n (FunctionEnd), or once otherwise

@@ -39,8 +39,7 @@ bool RecordHeaderFollows(const char* line, int end) {
   return line[k] == '(';
 }
 
-bool RecordOpenParen(const char* line, int i, Globals& G) {
-  FileState& P = G.parse;
+bool RecordOpenParen(const char* line, int i, FileState& P) {
   if (!P.record_pending || !P.class_header_pending) return false;
   if (P.record_list_open) return true;  // an annotation's arguments
   if (P.local_paren != P.header_paren + 1) return false;
@@ -50,15 +49,13 @@ bool RecordOpenParen(const char* line, int i, Globals& G) {
   return true;
 }
 
-bool RecordCloseParen(Globals& G) {
-  FileState& P = G.parse;
+bool RecordCloseParen(FileState& P) {
   if (!InComponents(P)) return false;
   if (P.local_paren <= P.header_paren) P.record_list_open = 0;
   return true;
 }
 
-bool RecordComma(Globals& G) {
-  FileState& P = G.parse;
+bool RecordComma(FileState& P) {
   if (!InComponents(P)) return false;
   if (P.local_paren == P.header_paren + 1 &&
       P.angle_depth <= P.record_angle_depth) {
@@ -67,8 +64,7 @@ bool RecordComma(Globals& G) {
   return true;
 }
 
-void RecordBeforeBrace(const char* line, int i, Globals& G) {
-  FileState& P = G.parse;
+void RecordBeforeBrace(const char* line, int i, FileState& P) {
   if (!P.class_flag || !P.cls.is_record || P.cls.scope != 1 ||
       P.method_pending || P.decl_assigned || P.class_header_pending) {
     return;
@@ -83,16 +79,14 @@ void RecordBeforeBrace(const char* line, int i, Globals& G) {
   if (!word.empty() && word == BareName(P.cls.name)) P.method_pending = 1;
 }
 
-void RecordBodyOpens(ClassLevel& c, Globals& G) {
-  FileState& P = G.parse;
+void RecordBodyOpens(ClassLevel& c, FileState& P) {
   if (!P.record_pending) return;
   c.is_record = 1;
   // The components are private final fields.
   Bump(c.attributes[2], P.record_components);
 }
 
-void RecordHeaderEnds(Globals& G) {
-  FileState& P = G.parse;
+void RecordHeaderEnds(FileState& P) {
   P.record_pending = 0;
   P.record_list_open = 0;
   P.record_components = 0;

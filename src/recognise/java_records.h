@@ -13,17 +13,17 @@ bool RecordHeaderFollows(const char* line, int end);
 // The scope characters while a record header is read. Each returns true
 // when the character belongs to the component list, which names no
 // function and no member.
-bool RecordOpenParen(const char* line, int i, Globals& G);
-bool RecordCloseParen(Globals& G);
-bool RecordComma(Globals& G);
+bool RecordOpenParen(const char* line, int i, FileState& P);
+bool RecordCloseParen(FileState& P);
+bool RecordComma(FileState& P);
 
 // At a '{', before the class recogniser sees it: the compact constructor
 // of the open record is marked as a method.
-void RecordBeforeBrace(const char* line, int i, Globals& G);
+void RecordBeforeBrace(const char* line, int i, FileState& P);
 // The body that class `c` opens: a record's components become
 // its private attributes. Requires: the header was not yet cancelled.
-void RecordBodyOpens(ClassLevel& c, Globals& G);
+void RecordBodyOpens(ClassLevel& c, FileState& P);
 // The class header ends (its body opened, or it was none).
-void RecordHeaderEnds(Globals& G);
+void RecordHeaderEnds(FileState& P);
 
 #endif  // KLV_RECOGNISE_JAVA_RECORDS_H_

@@ -14,25 +14,25 @@ enum AccessSection { kPrivateSection = 1, kProtectedSection, kPublicSection };
 // `pos` of `line`.
 void GetClassname(const char* line, int pos, Globals& G);
 // Java "extends" at index i of a class header: the base list starts.
-void ClassBaseList(const char* line, int i, Globals& G);
+void ClassBaseList(const char* line, int i, FileWork& G);
 // Counts a data member declaration of the open class: its declarators.
 void ClassAttribute(const char* line, Globals& G);
 // The access section of the open class changes.
-void ClassAccessSection(AccessSection section, Globals& G);
+void ClassAccessSection(AccessSection section, FileState& P);
 // A virtual method is declared in the open class.
-void ClassVirtualMethod(Globals& G);
+void ClassVirtualMethod(FileState& P);
 // A Java static initialiser block opens; `brace_balance` is the file's
 // '{' count minus its '}' count before its brace.
-void StaticBlockBegin(int brace_balance, Globals& G);
+void StaticBlockBegin(int brace_balance, FunctionState& P);
 // A friend class declaration ends at the ';' at index `pos`.
 void FriendClassDeclared(const char* line, int pos, int line_number,
                          Globals& G);
 
 // The function being declared is inline.
-void FunctionInlineMarker(Globals& G);
+void FunctionInlineMarker(FunctionState& P);
 // A template header was read (its text is in `template_header`): the
 // function or class that follows is a template.
-void FunctionTemplateMarker(Globals& G);
+void FunctionTemplateMarker(FileState& P);
 // The word "void" at index `pos`: a parameter list may be just "void".
 void FunctionVoidWord(const char* line, int pos, Globals& G);
 

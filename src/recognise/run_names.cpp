@@ -73,7 +73,7 @@ NodeData* FindInterfaceRecord(const std::string& stored, Globals& G) {
 
 bool ApartAnswersHold(const ApartLog& apart,
                       const std::vector<uint64_t>& scan_misses,
-                      const Globals& G) {
+                      const RunTotals& G) {
   for (const uint64_t hash : scan_misses) {
     if (apart.macro_names.MayContain(hash)) return false;
   }

@@ -31,7 +31,7 @@ NodeData* FindInterfaceRecord(const std::string& stored, Globals& G);
 // files merged so far: the only names whose answer may be wrong.
 bool ApartAnswersHold(const ApartLog& apart,
                       const std::vector<uint64_t>& scan_misses,
-                      const Globals& G);
+                      const RunTotals& G);
 // Adds what the file analysed apart recorded (`from`) to the run, in the
 // order it recorded it: functions, classes, interfaces and namespaces. The
 // lists of `from` are emptied. Its macro names are left to the caller,

@@ -12,27 +12,27 @@
 
 void ScopeLineStart(const char* line, int, Globals& G) {
   ClassLineStart(line, G);
-  FunctionLineStart(line, G);
+  FunctionLineStart(line, G.parse);
 }
 
 void ScopeOpenParen(const char* line, int& i, Globals& G) {
   // The parentheses of 'struct alignas(8) Foo' name no function.
   if (ClassDecorationParen(i, G)) return;
   // The components of 'record Point(int x, int y)' are no parameters.
-  if (RecordOpenParen(line, i, G)) return;
-  ClassOpenParen(line, i, G);
+  if (RecordOpenParen(line, i, G.parse)) return;
+  ClassOpenParen(line, i, G.parse);
   FunctionOpenParen(line, i, G);
 }
 
-void ScopeCloseParen(const char*, int& i, Globals& G) {
+void ScopeCloseParen(const char*, int& i, FileWork& G) {
   if (ClassDecorationParen(i, G)) return;
-  if (RecordCloseParen(G)) return;
+  if (RecordCloseParen(G.parse)) return;
   FunctionCloseParen(G);
-  ClassCloseParen(G);
+  ClassCloseParen(G.parse);
 }
 
 void ScopeOpenBrace(const char* line, int& i, Globals& G) {
-  RecordBeforeBrace(line, i, G);
+  RecordBeforeBrace(line, i, G.parse);
   FunctionOpenBrace(line, i, G);
   ClassOpenBrace(line, i, G);
 }
@@ -49,24 +49,24 @@ void ScopeDeclarationEnd(const char* line, int& i, Globals& G) {
   ClassDeclarationEnd(line, i, G);
 }
 
-void ScopeSemicolon(const char* line, int& i, Globals& G) {
+void ScopeSemicolon(const char* line, int& i, FileWork& G) {
   FunctionSemicolon(line, i, G);
 }
 
-void ScopeAssignment(const char*, int&, Globals& G) {
-  FunctionAssignment(G);
-  ClassAssignment(G);
+void ScopeAssignment(const char*, int&, FileState& P) {
+  FunctionAssignment(P);
+  ClassAssignment(P);
 }
 
-void ScopeComma(const char* line, int& i, Globals& G) {
-  if (RecordComma(G)) return;
-  FunctionComma(line, i, G);
-  ClassComma(G);
+void ScopeComma(const char* line, int& i, FileState& P) {
+  if (RecordComma(P)) return;
+  FunctionComma(line, i, P);
+  ClassComma(P);
 }
 
-void ScopeColon(const char* line, int& i, Globals& G) {
-  FunctionColon(G);
-  ClassColon(line, i, G);
+void ScopeColon(const char* line, int& i, FileState& P) {
+  FunctionColon(P);
+  ClassColon(line, i, P);
 }
 
-void ScopeTilde(const char*, int&, Globals& G) { ClassTilde(G); }
+void ScopeTilde(const char*, int&, FileState& P) { ClassTilde(P); }

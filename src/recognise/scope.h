@@ -12,17 +12,17 @@
 void ScopeLineStart(const char* line, int line_number, Globals& G);
 
 void ScopeOpenParen(const char* line, int& i, Globals& G);
-void ScopeCloseParen(const char* line, int& i, Globals& G);
+void ScopeCloseParen(const char* line, int& i, FileWork& G);
 void ScopeOpenBrace(const char* line, int& i, Globals& G);
 void ScopeCloseBrace(const char* line, int& i, Globals& G);
 // A ';', before the line parser clears the flags of the statement.
 void ScopeDeclarationEnd(const char* line, int& i, Globals& G);
-void ScopeSemicolon(const char* line, int& i, Globals& G);
+void ScopeSemicolon(const char* line, int& i, FileWork& G);
 // An '=' that assigns (not part of a comparison or an operator's name).
-void ScopeAssignment(const char* line, int& i, Globals& G);
-void ScopeComma(const char* line, int& i, Globals& G);
-void ScopeColon(const char* line, int& i, Globals& G);
-void ScopeTilde(const char* line, int& i, Globals& G);
+void ScopeAssignment(const char* line, int& i, FileState& P);
+void ScopeComma(const char* line, int& i, FileState& P);
+void ScopeColon(const char* line, int& i, FileState& P);
+void ScopeTilde(const char* line, int& i, FileState& P);
 
 // Prints the header of the last known function (end of file with its body
 // still open).

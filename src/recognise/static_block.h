@@ -8,6 +8,6 @@
 
 // At a '}' (already counted in closebrace_count): the brace that matches
 // the block's opening brace closes the block.
-void StaticBlockCloseBrace(Globals& G);
+void StaticBlockCloseBrace(FileWork& G);
 
 #endif  // KLV_RECOGNISE_STATIC_BLOCK_H_

@@ -369,7 +369,7 @@ TEST(ClassRecognition, NoticesAtHeadersMembersAndClosingBraces) {
 
 TEST(ClassRecognition, BaseListHelpers) {
   Globals G;
-  EXPECT_EQ(FormatInheritline(" public Base1, protected Base2 {", G),
+  EXPECT_EQ(FormatInheritline(" public Base1, protected Base2 {", G.parse),
             "Base1,Base2");
   EXPECT_EQ(CountParents("std::map<int,int>"), 1);
   EXPECT_EQ(CountParents("A<int>,B"), 2);
@@ -377,7 +377,8 @@ TEST(ClassRecognition, BaseListHelpers) {
   EXPECT_EQ(CheckMultipleInheritance("A<int>,B"), 1);
   EXPECT_EQ(CheckMultipleInheritance("std::map<int,int>"), 0);
   G.parse.java_file = 1;
-  EXPECT_EQ(FormatInheritline("extends Shape implements A, B {", G), "Shape");
+  EXPECT_EQ(FormatInheritline("extends Shape implements A, B {", G.parse),
+            "Shape");
 }
 
 }  // namespace
