@@ -289,7 +289,7 @@ void ClassBaseList(const char* line, int i, FileWork& G) {
   AppendBaseList(line, i, P);
 }
 
-std::string FormatInheritline(const std::string& text, LineParserState& P) {
+std::string FormatInheritline(const std::string& text, const LineParserState& P) {
   std::string s = text;
   if (P.java_file) {
     StripImplements(s);

@@ -20,7 +20,7 @@ constexpr int kMaxNestedClasses = 32;
 // A base list as the reports show it: the Java "implements" clause dropped,
 // the words public, protected, private, virtual and extends removed, blanks,
 // line ends, braces and ';' removed; at most 4,095 characters.
-std::string FormatInheritline(const std::string& text, LineParserState& P);
+std::string FormatInheritline(const std::string& text, const LineParserState& P);
 // 1 plus the commas outside '<...>' and '(...)'; 0 for an empty list.
 int CountParents(const std::string& text);
 // 1 when the formatted base list names more than one base.

@@ -79,7 +79,7 @@ void RecordBeforeBrace(const char* line, int i, FileState& P) {
   if (!word.empty() && word == BareName(P.cls.name)) P.method_pending = 1;
 }
 
-void RecordBodyOpens(ClassLevel& c, FileState& P) {
+void RecordBodyOpens(ClassLevel& c, const FileState& P) {
   if (!P.record_pending) return;
   c.is_record = 1;
   // The components are private final fields.

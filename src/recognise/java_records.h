@@ -22,7 +22,7 @@ bool RecordComma(FileState& P);
 void RecordBeforeBrace(const char* line, int i, FileState& P);
 // The body that class `c` opens: a record's components become
 // its private attributes. Requires: the header was not yet cancelled.
-void RecordBodyOpens(ClassLevel& c, FileState& P);
+void RecordBodyOpens(ClassLevel& c, const FileState& P);
 // The class header ends (its body opened, or it was none).
 void RecordHeaderEnds(FileState& P);
 
