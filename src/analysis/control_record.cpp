@@ -11,7 +11,7 @@ void RecordControl(int kind, int line_number, FileState& P) {
   P.control_paren = P.local_paren;
 }
 
-void KeywordCloseParen(const char* line, int i, int line_number, Globals& G) {
+void KeywordCloseParen(const char* line, int i, int line_number, FileWork& G) {
   FileState& P = G.parse;
   P.catch_flag = 0;
   if (P.local_paren == 0) {
@@ -30,7 +30,7 @@ void KeywordCloseParen(const char* line, int i, int line_number, Globals& G) {
   P.control_body_line = P.local_paren == P.control_paren ? line_number : 0;
 }
 
-void KeywordOpenBrace(Globals& G) {
+void KeywordOpenBrace(FileWork& G) {
   FileState& P = G.parse;
   ClearControl(G);
   if (P.enum_state == 2) {

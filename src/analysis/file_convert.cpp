@@ -43,7 +43,7 @@ void ToDos(std::string& s) {
 
 // The message of a conversion that did not take place; the file keeps its
 // text.
-int Unchanged(const char* path, const std::string& why, Globals& G) {
+int Unchanged(const char* path, const std::string& why, ReportSink& G) {
   OutError(G,
            {std::string("Failure to update source file ") + path, why,
             "The file is unchanged."},
@@ -58,7 +58,7 @@ std::string Because(const char* what, int error) {
 // An earlier version wrote the converted text to the file's name with
 // ".tmp" appended and could leave it behind; it is no longer used, so it
 // neither blocks the conversion nor is touched by it.
-void NoteOldTemporary(const char* path, Globals& G) {
+void NoteOldTemporary(const char* path, ReportSink& G) {
   const std::string old = std::string(path) + ".tmp";
   struct stat st {};
   if (lstat(old.c_str(), &st) != 0) return;

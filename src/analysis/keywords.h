@@ -32,8 +32,8 @@ inline bool MayBeWord(unsigned char first, int length) {
 void CheckControlScope(const char* line, int i, int line_number, Globals& G);
 
 // The steps at ')' (after the parenthesis depth went down) and at '{'.
-void KeywordCloseParen(const char* line, int i, int line_number, Globals& G);
-void KeywordOpenBrace(Globals& G);
+void KeywordCloseParen(const char* line, int i, int line_number, FileWork& G);
+void KeywordOpenBrace(FileWork& G);
 
 // Records a control statement of `kind` (1 do, 2 else, 3 for, 4 if,
 // 5 while) seen on `line_number`.

@@ -117,26 +117,28 @@ void TraceBrace(bool open, Globals& G) {
   Out(G, "*** local_brace       = %d ***\n", P.local_brace);
 }
 
-void PrintMacroName(const std::string& name, const char* lead, Globals& G) {
+void PrintMacroName(const std::string& name, const char* lead, ReportSink& out,
+                    const RunSettings& G) {
   if (G.html_flag) {
-    Out(G, "%s  <B>Macro</B>: <FONT COLOR=%s><B>%s</B></FONT>\n", lead,
+    Out(out, "%s  <B>Macro</B>: <FONT COLOR=%s><B>%s</B></FONT>\n", lead,
         G.html_macro_color.c_str(), name.c_str());
   } else {
-    Out(G, "%s  Macro: %s\n", lead, name.c_str());
+    Out(out, "%s  Macro: %s\n", lead, name.c_str());
   }
 }
 
 // The header printed when a function-like macro is defined.
-void MacroHeader(const std::string& name, int line_number, Globals& G) {
+void MacroHeader(const std::string& name, int line_number, ReportSink& out,
+                 const RunSettings& G) {
   if (!G.macro_flag || G.totals_flag) return;
   if (G.notice_flag) {
-    ShowStateLine(G, line_number, "Macro Begin");
-    PrintMacroName(name, "", G);
-    Out(G, "\n");
-    CenterTitle(G, G, "~~ Macro Quality Notices ~~");
+    ShowStateLine(out, line_number, "Macro Begin");
+    PrintMacroName(name, "", out, G);
+    Out(out, "\n");
+    CenterTitle(out, G, "~~ Macro Quality Notices ~~");
   } else {
-    PrintMacroName(name, "", G);
-    Out(G, "\n");
+    PrintMacroName(name, "", out, G);
+    Out(out, "\n");
   }
 }
 
@@ -165,7 +167,7 @@ void HandleHash(const LineScan& s, int& i, Globals& G) {
     if (line[k] == '(') {
       P.function_macro = 1;
       Bump(G.metrics.macro_count, 1);
-      MacroHeader(mname, s.number, G);
+      MacroHeader(mname, s.number, G, G);
     }
     G.macro_list.Add(mname, s.number);
     P.macro_name = std::move(mname);
@@ -360,7 +362,7 @@ void CodeCharacter(LineScan& s, int& i, bool& is_noneffective, Globals& G) {
 }
 
 // One line of -E or -C output.
-void PrintExtract(const std::string& text, int line_number, Globals& G) {
+void PrintExtract(const std::string& text, int line_number, ReportSink& G) {
   if (!text.empty()) Out(G, "  %6d: %s\n", line_number, text.c_str());
 }
 
@@ -826,7 +828,7 @@ void ParseLine(std::string_view text, int line_number, Globals& G) {
     if (P.function_macro) {
       P.function_macro = 0;
       if (G.macro_flag && G.notice_flag && !G.totals_flag) {
-        PrintMacroName(P.macro_name, "\n", G);
+        PrintMacroName(P.macro_name, "\n", G, G);
         ShowStateLine(G, line_number, "Macro End");
       }
     }

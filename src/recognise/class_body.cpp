@@ -202,7 +202,7 @@ struct ClassMeasures {
   double whitespace_percent = 0;
 };
 
-ClassMeasures Measure(bool at_end_of_file, const Globals& G) {
+ClassMeasures Measure(bool at_end_of_file, const FileWork& G) {
   const ClassLevel& c = G.parse.cls;
   const FileMetrics& M = G.metrics;
   ClassMeasures m;

@@ -151,7 +151,7 @@ bool AddRecord(const FunctionMeasures& m, Globals& G) {
 
 // Closes the candidate after its body: the parser state it touched goes
 // back to the state between functions.
-void CloseFunction(Globals& G) {
+void CloseFunction(FileWork& G) {
   FileState& P = G.parse;
   DropCandidate(P);
   P.func_body_open = 0;
