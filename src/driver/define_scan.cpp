@@ -129,8 +129,9 @@ class BlockComments {
 };
 
 // Scans the line of `text` (`length` bytes) whose first non-blank is at
-// `at`, when it is one outside block comments; the line is ended with a
-// NUL for the scan, and then restored.
+// `at`, when it is one, and keeps what it defines when it lies outside
+// block comments; the line is ended with a NUL for the scan, and then
+// restored.
 void ScanLineAt(std::string& text, size_t length, size_t at,
                 BlockComments& comments, FileDefines& defines) {
   size_t start = at;
@@ -138,7 +139,6 @@ void ScanLineAt(std::string& text, size_t length, size_t at,
     --start;
   }
   if (start > 0 && text[start - 1] != '\n') return;
-  if (comments.Inside(start)) return;
   const void* newline = memchr(text.data() + at, '\n', length - at);
   const size_t end = newline != nullptr
                          ? static_cast<size_t>(static_cast<const char*>(newline) -
@@ -146,8 +146,18 @@ void ScanLineAt(std::string& text, size_t length, size_t at,
                          : length;
   const char kept = text[end];
   text[end] = '\0';
+  const size_t macros = defines.macros.size();
+  const size_t namespaces = defines.namespaces.size();
   ScanDefineLine(text.c_str() + start, defines);
   text[end] = kept;
+  // Most candidate lines define nothing; only a line that does is worth
+  // finding the comments before it.
+  if ((defines.macros.size() != macros ||
+       defines.namespaces.size() != namespaces) &&
+      comments.Inside(start)) {
+    defines.macros.resize(macros);
+    defines.namespaces.resize(namespaces);
+  }
 }
 
 // Scans each line on which `word` is the first non-blank.
