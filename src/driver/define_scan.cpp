@@ -79,11 +79,61 @@ bool ReadAll(FILE* in, std::string& text, size_t& length) {
   }
 }
 
+// Where block comments are, found on demand as a scan moves forward
+// through a file: a directive line inside one is no directive. Line
+// comments are stepped over, so that a "/*" in one opens nothing; string
+// literals are not, which at worst makes the scan miss a name.
+class BlockComments {
+ public:
+  explicit BlockComments(std::string_view text) : text_(text) {}
+  // True when offset `at` lies inside a block comment. Offsets asked
+  // about must not decrease.
+  bool Inside(size_t at) {
+    while (pos_ < at) {
+      if (in_comment_) {
+        // The comment ends at the first "*/" after its "/*".
+        const size_t slash = text_.find('/', pos_);
+        if (slash == std::string_view::npos || slash >= at) {
+          pos_ = at;  // no "/" before `at`: the comment is open there
+          break;
+        }
+        pos_ = slash + 1;
+        if (slash >= opened_ + 3 && text_[slash - 1] == '*') in_comment_ = false;
+        continue;
+      }
+      const size_t slash = text_.find('/', pos_);
+      if (slash == std::string_view::npos || slash >= at) {
+        pos_ = at;
+        break;
+      }
+      const char next = slash + 1 < text_.size() ? text_[slash + 1] : '\0';
+      if (next == '*') {
+        in_comment_ = true;
+        opened_ = slash;
+        pos_ = slash + 2;
+      } else if (next == '/') {
+        const size_t newline = text_.find('\n', slash);
+        pos_ = newline == std::string_view::npos ? text_.size() : newline;
+      } else {
+        pos_ = slash + 1;
+      }
+    }
+    return in_comment_;
+  }
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;     // the text before this is read
+  size_t opened_ = 0;  // where the open comment began
+  bool in_comment_ = false;
+};
+
 // Scans the line of `text` (`length` bytes) whose first non-blank is at
-// `at`, when it is one; the line is ended with a NUL for the scan, and
-// then restored.
+// `at`, when it is one, and keeps what it defines when it lies outside
+// block comments; the line is ended with a NUL for the scan, and then
+// restored.
 void ScanLineAt(std::string& text, size_t length, size_t at,
-                FileDefines& defines) {
+                BlockComments& comments, FileDefines& defines) {
   size_t start = at;
   while (start > 0 && (text[start - 1] == ' ' || text[start - 1] == '\t')) {
     --start;
@@ -96,19 +146,30 @@ void ScanLineAt(std::string& text, size_t length, size_t at,
                          : length;
   const char kept = text[end];
   text[end] = '\0';
+  const size_t macros = defines.macros.size();
+  const size_t namespaces = defines.namespaces.size();
   ScanDefineLine(text.c_str() + start, defines);
   text[end] = kept;
+  // Most candidate lines define nothing; only a line that does is worth
+  // finding the comments before it.
+  if ((defines.macros.size() != macros ||
+       defines.namespaces.size() != namespaces) &&
+      comments.Inside(start)) {
+    defines.macros.resize(macros);
+    defines.namespaces.resize(namespaces);
+  }
 }
 
 // Scans each line on which `word` is the first non-blank.
 void ScanLinesStarting(std::string& text, size_t length, std::string_view word,
                        FileDefines& defines) {
+  BlockComments comments(std::string_view(text.data(), length));
   size_t from = 0;
   while (const void* found = memmem(text.data() + from, length - from,
                                     word.data(), word.size())) {
     const size_t at = static_cast<size_t>(static_cast<const char*>(found) -
                                           text.data());
-    ScanLineAt(text, length, at, defines);
+    ScanLineAt(text, length, at, comments, defines);
     from = at + word.size();
   }
 }
@@ -131,11 +192,13 @@ FileDefines ScanDefines(const std::string& name) {
   const std::string_view extension = dot != nullptr ? dot + 1 : "";
   const char* const begin = text.data();
   const char* const end = begin + length;
+  BlockComments comments(std::string_view(begin, length));
   for (const char* at = static_cast<const char*>(memchr(begin, '#', length));
        at != nullptr;
        at = static_cast<const char*>(
            memchr(at + 1, '#', static_cast<size_t>(end - at - 1)))) {
-    ScanLineAt(text, length, static_cast<size_t>(at - begin), defines);
+    ScanLineAt(text, length, static_cast<size_t>(at - begin), comments,
+               defines);
   }
   if (extension != "c") ScanLinesStarting(text, length, "namespace", defines);
   if (!extension.empty() && (extension[0] == 'j' || extension[0] == 'J')) {

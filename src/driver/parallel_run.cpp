@@ -298,9 +298,10 @@ void ProcessFilesParallel(Globals& G) {
   // The main thread merges the files in list order and, while the file it
   // needs next is not ready, analyses files too; the other threads only
   // analyse. Files are claimed at most `window` ahead of the merge, which
-  // bounds the report text held in memory.
+  // bounds the report text held in memory; 16 files a thread keep a worker
+  // from waiting while the main thread analyses a long file of its own.
   Schedule schedule(count);
-  schedule.window = static_cast<size_t>(threads) * 8;
+  schedule.window = static_cast<size_t>(threads) * 16;
   auto analyse = [&] {
     Analyst analyst(settings, output);
     std::vector<std::unique_ptr<ApartFile>> to_free;

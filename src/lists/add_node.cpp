@@ -21,8 +21,17 @@ int AddNameNode(std::string_view name, std::string_view extra, int value,
 
 int AddListNode(int key, NodeData record, Llist<NodeData>& list) {
   try {
-    auto rec = std::make_unique<NodeData>(std::move(record));
-    return LlistAdd(list, std::move(rec), NodeOrderForKey(key)) != nullptr
+    return AddListNode(key, std::make_unique<NodeData>(std::move(record)),
+                       list);
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+}
+
+int AddListNode(int key, std::unique_ptr<NodeData> record,
+                Llist<NodeData>& list) {
+  try {
+    return LlistAdd(list, std::move(record), NodeOrderForKey(key)) != nullptr
                ? 1
                : 0;
   } catch (const std::bad_alloc&) {

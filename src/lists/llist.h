@@ -149,6 +149,8 @@ T* LlistFind(Llist<T>& list, const T& probe,
              const std::type_identity_t<ListOrder<T>>& order);
 template <class T>
 void LlistConcat(Llist<T>& list, Llist<T>& other);
+template <class T>
+std::vector<std::unique_ptr<T>> LlistTakeAll(Llist<T>& list);
 
 template <class T>
 class Llist {
@@ -282,6 +284,7 @@ class Llist {
   friend void LlistOrderChanged<T>(Llist&);
   friend T* LlistFind<T>(Llist&, const T&, const ListOrder<T>&);
   friend void LlistConcat<T>(Llist&, Llist&);
+  friend std::vector<std::unique_ptr<T>> LlistTakeAll<T>(Llist&);
 
   static SortValue ValueOf(const ListOrder<T>& order, const T& rec) {
     SortValue v;
@@ -696,6 +699,18 @@ void LlistConcat(Llist<T>& list, Llist<T>& other) {
   list.ForgetOrder();
   other.ForgetOrder();
   list.slots_.splice(list.slots_.end(), other.slots_);
+}
+
+// Hands every record of `list` over, in list order; the list is left
+// empty. The records themselves stay where they are.
+template <class T>
+std::vector<std::unique_ptr<T>> LlistTakeAll(Llist<T>& list) {
+  list.Settle();
+  std::vector<std::unique_ptr<T>> records;
+  records.reserve(list.slots_.size());
+  for (auto& slot : list.slots_) records.push_back(std::move(slot.data));
+  list.Clear();
+  return records;
 }
 
 #endif  // KLV_LISTS_LLIST_H_

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "lists/add_node.h"
+#include "lists/compare.h"
 #include "lists/name_hash.h"
 
 namespace {
@@ -15,22 +16,15 @@ NodeData* FindIn(const std::unordered_map<std::string, NodeData*>& index,
   return it == index.end() ? nullptr : it->second;
 }
 
-// Moves the records of a class or interface list to the run's list, in
-// list order, and carries their index entries over.
+// Moves the records of a class or interface list to the end of the run's
+// list, in list order, and carries their index entries over: the records
+// stay where they are, so the entries still point at them.
 void MoveRecords(Llist<NodeData>& from,
                  std::unordered_map<std::string, NodeData*>& from_index,
                  Llist<NodeData>& to,
                  std::unordered_map<std::string, NodeData*>& to_index) {
-  std::unordered_map<const NodeData*, NodeData*> moved;
-  for (NodeData& record : from) {
-    NodeData* added =
-        LlistAdd(to, std::make_unique<NodeData>(std::move(record)));
-    if (added != nullptr) moved.emplace(&record, added);
-  }
-  for (const auto& [name, record] : from_index) {
-    const auto it = moved.find(record);
-    if (it != moved.end()) to_index.emplace(name, it->second);
-  }
+  LlistConcat(to, from);
+  for (const auto& [name, record] : from_index) to_index.emplace(name, record);
   from_index.clear();
 }
 
@@ -90,14 +84,19 @@ bool ApartAnswersHold(const ApartLog& apart,
 }
 
 void MergeApartRecords(RunTotals& W, Globals& G) {
-  for (NodeData& record : W.function_list) {
-    AddListNode(G.sort_key, std::move(record), G.function_list);
+  if (NodeOrderForKey(G.sort_key) == nullptr) {
+    // Appended, as the file's own list was: its records go on as they are.
+    LlistConcat(G.function_list, W.function_list);
+  } else {
+    for (std::unique_ptr<NodeData>& record : LlistTakeAll(W.function_list)) {
+      AddListNode(G.sort_key, std::move(record), G.function_list);
+    }
   }
   MoveRecords(W.class_list, W.class_index, G.class_list, G.class_index);
   MoveRecords(W.interface_list, W.interface_index, G.interface_list,
               G.interface_index);
-  for (NodeData& record : W.namespace_list) {
-    G.namespace_names.insert(record.name);
+  for (std::unique_ptr<NodeData>& record : LlistTakeAll(W.namespace_list)) {
+    G.namespace_names.insert(record->name);
     AddListNode(1, std::move(record), G.namespace_list);
   }
   if (W.nested_seen) G.nested_seen = 1;

@@ -113,6 +113,28 @@ TEST(DefineScanTest, FindsDefineNamespaceAndPackageLines) {
   }
 }
 
+// A directive in a block comment defines nothing for the analysis, so the
+// scan must not find it either: every later file asking about the name
+// would be analysed twice.
+TEST(DefineScanTest, SkipsDirectivesInsideBlockComments) {
+  ScratchDir dir;
+  dir.Write("c.c",
+            "/*\n#define IN_COMMENT 1\n*/\n"
+            "#define AFTER 1\n"
+            "/* one line */ int x;\n#define AFTER_ONE_LINE 1\n"
+            "// a line comment /* opens nothing\n#define AFTER_LINE 1\n"
+            "/*/ still open\n#define IN_SLASH_STAR 1\n*/\n"
+            "/**/\n#define AFTER_EMPTY 1\n"
+            "/*\n * #define STARRED 1\n\t#\tdefine TABBED 1 */\n");
+  const FileDefines found = ScanDefines(dir.Path("c.c"));
+  EXPECT_EQ(found.macros,
+            (std::vector<std::string>{"AFTER", "AFTER_ONE_LINE", "AFTER_LINE",
+                                      "AFTER_EMPTY"}));
+  dir.Write("n.cpp", "/*\nnamespace hidden {\n*/\nnamespace shown {\n");
+  EXPECT_EQ(ScanDefines(dir.Path("n.cpp")).namespaces,
+            std::vector<std::string>{"shown"});
+}
+
 class ParallelRunTest : public ::testing::Test {
  protected:
   // The run date is fixed, so runs a second apart print the same header.
