@@ -9,8 +9,10 @@
 #include <string>
 
 #include "base/globals.h"
+#include "base/saturate.h"
 #include "lists/llist.h"
 #include "lists/node_data.h"
+#include "reports/metric_lines.h"
 
 // "  Attributes " then the public, protected and private counts and their
 // total.
@@ -20,6 +22,20 @@ void DataLine(int pub, int prot, int priv, ReportSink& out,
 // total.
 void MethodLine(int pub, int prot, int priv, ReportSink& out,
                 const RunSettings& G);
+
+// The attribute, method, complexity and LOC lines of a sum over records,
+// each figure held at the 32-bit limits.
+template <class Sum>
+void SumMeasureLines(const Sum& t, ReportSink& out, const RunSettings& G) {
+  DataLine(Saturate32(t.public_attributes), Saturate32(t.protected_attributes),
+           Saturate32(t.private_attributes), out, G);
+  MethodLine(Saturate32(t.public_methods), Saturate32(t.protected_methods),
+             Saturate32(t.private_methods), out, G);
+  ComplexLine(Saturate32(t.params), Saturate32(t.returns), Saturate32(t.cyclo),
+              out, G);
+  LOCLine(Saturate32(t.loc), Saturate32(t.eloc), Saturate32(t.lloc),
+          Saturate32(t.comments), Saturate32(t.lines), out, G);
+}
 
 // The project class/struct list ("Project Class/Struct Metrics"),
 // re-sorted by the -k key, followed by its statistics. Nothing without

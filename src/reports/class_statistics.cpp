@@ -179,14 +179,7 @@ void TotalsBlock(Globals& G, const ClassStats& s, const char* kind_text) {
                          : "  Total: All %s\n");
   Out(G, shape, kind_text);
   const ClassFigures<int64_t>& t = s.sum;
-  DataLine(Saturate32(t.public_attributes), Saturate32(t.protected_attributes),
-           Saturate32(t.private_attributes), G, G);
-  MethodLine(Saturate32(t.public_methods), Saturate32(t.protected_methods),
-             Saturate32(t.private_methods), G, G);
-  ComplexLine(Saturate32(t.params), Saturate32(t.returns), Saturate32(t.cyclo),
-              G, G);
-  LOCLine(Saturate32(t.loc), Saturate32(t.eloc), Saturate32(t.lloc),
-          Saturate32(t.comments), Saturate32(t.lines), G, G);
+  SumMeasureLines(t, G, G);
 }
 
 // The rows of the maxima or of the minima; `kind` is "Max" or "Min".

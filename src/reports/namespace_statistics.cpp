@@ -171,14 +171,7 @@ void TShowNamespaceSummary(Globals& G) {
   Out(G, G.html_flag ? "  <B>Total</B>: <B>All Namespaces/Packages</B>\n"
                      : "  Total: All Namespaces/Packages\n");
   ClassFuncLine(Saturate32(t.classes), Saturate32(t.functions), G, G);
-  DataLine(Saturate32(t.public_attributes), Saturate32(t.protected_attributes),
-           Saturate32(t.private_attributes), G, G);
-  MethodLine(Saturate32(t.public_methods), Saturate32(t.protected_methods),
-             Saturate32(t.private_methods), G, G);
-  ComplexLine(Saturate32(t.params), Saturate32(t.returns), Saturate32(t.cyclo),
-              G, G);
-  LOCLine(Saturate32(t.loc), Saturate32(t.eloc), Saturate32(t.lloc),
-          Saturate32(t.comments), Saturate32(t.lines), G, G);
+  SumMeasureLines(t, G, G);
   SectionBanner(G, G, "~~ Project Namespace/Package Analysis ~~");
   Out(G, "\n");
   TextStatistics(G, s);
