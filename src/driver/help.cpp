@@ -97,47 +97,47 @@ constexpr struct {
 
 }  // namespace
 
-void ShowAllSyntax(Globals& G) {
-  Out(G, "  Syntax: %s <-option -option parameter> filename or wild cards\n",
+void ShowAllSyntax(ReportSink& out, const RunSettings& G) {
+  Out(out, "  Syntax: %s <-option -option parameter> filename or wild cards\n",
       G.program_name.c_str());
   for (const auto& row : kSyntaxRows) {
-    Out(G, "%*s%s\n", row.indent, "", row.text);
+    Out(out, "%*s%s\n", row.indent, "", row.text);
   }
-  Out(G, "          -y Display configuration parameters, export %s\n",
+  Out(out, "          -y Display configuration parameters, export %s\n",
       kConfigFileName);
-  Out(G,
+  Out(out,
       "          --json=FILE   Every figure of the run as a JSON document\n"
       "          --sarif=FILE  Quality notices as a SARIF 2.1.0 log\n");
-  Out(G, "\n          filename or *.c *.h ../src/*.c etc.\n");
+  Out(out, "\n          filename or *.c *.h ../src/*.c etc.\n");
 }
 
-void ShowHelp(Globals& G) {
-  ShowHeader(G, G, 0);
-  Center(G, "KLV Manual");
-  Out(G, "\n");
-  ShowAllSyntax(G);
-  Out(G, "\n\n");
+void ShowHelp(ReportSink& out, const RunSettings& G) {
+  ShowHeader(out, G, 0);
+  Center(out, "KLV Manual");
+  Out(out, "\n");
+  ShowAllSyntax(out, G);
+  Out(out, "\n\n");
   for (const HelpChapter& chapter : kHelpChapters) {
-    Center(G, chapter.title);
-    Out(G, "\n");
-    OutText(G, chapter.text);
-    Out(G, "\n");
+    Center(out, chapter.title);
+    Out(out, "\n");
+    OutText(out, chapter.text);
+    Out(out, "\n");
   }
   for (const HelpSection& section : kHelpSections) {
-    Out(G, "%s\n", section.title);
-    HyphenRule(G);
-    Out(G, "%s\n\n", section.syntax);
-    OutText(G, section.text);
-    Out(G, "\n");
+    Out(out, "%s\n", section.title);
+    HyphenRule(out);
+    Out(out, "%s\n\n", section.syntax);
+    OutText(out, section.text);
+    Out(out, "\n");
   }
 }
 
-void ShowNotices(Globals& G) {
-  ShowHeader(G, G, 0);
-  Center(G, "All KLV Quality Notice Types");
-  Out(G, "\n");
+void ShowNotices(ReportSink& out, const RunSettings& G) {
+  ShowHeader(out, G, 0);
+  Center(out, "All KLV Quality Notice Types");
+  Out(out, "\n");
   for (int n = 1; n <= 44; ++n) {
-    Out(G, "  Notice %-2d: %s\n", n, GetNoticeStr(n, G).c_str());
+    Out(out, "  Notice %-2d: %s\n", n, GetNoticeStr(n, G).c_str());
   }
-  HyphenRule(G);
+  HyphenRule(out);
 }

@@ -6,12 +6,12 @@
 #include "base/globals.h"
 
 // The full syntax text of -hs (also the start of the help document).
-void ShowAllSyntax(Globals& G);
+void ShowAllSyntax(ReportSink& out, const RunSettings& G);
 // The full help document: header, syntax text, chapters, one section per
 // option.
-void ShowHelp(Globals& G);
+void ShowHelp(ReportSink& out, const RunSettings& G);
 // The list of quality notice types of -hn.
-void ShowNotices(Globals& G);
+void ShowNotices(ReportSink& out, const RunSettings& G);
 
 // One chapter of the help document: a centred title and its paragraphs.
 struct HelpChapter {

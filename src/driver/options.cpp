@@ -294,20 +294,20 @@ void CsvFileReportMode(Globals& G) {
       ShowHeader(G, G, 0);
       Center(G, "KLV Help Syntax");
       Out(G, "\n");
-      ShowAllSyntax(G);
+      ShowAllSyntax(G, G);
       break;
     case 'c':
       ShowCfg(G.output, G);
       break;
     case 'n':
-      ShowNotices(G);
+      ShowNotices(G, G);
       break;
     case 'p':
       G.pause_flag = 1;
       ShowSyntax(G, 0);
       break;
     default:
-      ShowHelp(G);
+      ShowHelp(G, G);
       break;
   }
   throw ExitRequest{0};

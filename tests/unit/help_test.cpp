@@ -23,7 +23,7 @@ class HelpTest : public ::testing::Test {
 };
 
 TEST_F(HelpTest, SyntaxTextHasItsRowsWithTheProgramNameUnchanged) {
-  const std::string text = Capture(G, ShowAllSyntax);
+  const std::string text = Capture(G, [](Globals& g) { ShowAllSyntax(g, g); });
   int rows = 0;
   for (char c : text) rows += c == '\n';
   EXPECT_EQ(rows, 87);  // with -j and the two long options
@@ -47,15 +47,16 @@ TEST_F(HelpTest, SyntaxTextHasItsRowsWithTheProgramNameUnchanged) {
 }
 
 TEST_F(HelpTest, HelpDocumentStartsWithTheSyntaxText) {
-  const std::string syntax = Capture(G, ShowAllSyntax);
-  const std::string help = Capture(G, ShowHelp);
+  const std::string syntax =
+      Capture(G, [](Globals& g) { ShowAllSyntax(g, g); });
+  const std::string help = Capture(G, [](Globals& g) { ShowHelp(g, g); });
   const std::string manual =
       "                                 KLV Manual\n\n" + syntax + "\n\n";
   EXPECT_NE(help.find(manual), std::string::npos);
 }
 
 TEST_F(HelpTest, HelpDocumentHasItsChaptersAndSectionsInOrder) {
-  const std::string help = Capture(G, ShowHelp);
+  const std::string help = Capture(G, [](Globals& g) { ShowHelp(g, g); });
   const std::string rule = "\n  " + std::string(72, '-') + "\n";
   const std::vector<std::string> chapters = {
       "~ KLV - Tarvelon ~\n\n"
@@ -198,7 +199,7 @@ TEST_F(HelpTest, HelpDocumentHasItsChaptersAndSectionsInOrder) {
 }
 
 TEST_F(HelpTest, NoticeListShowsEveryNumberedNotice) {
-  const std::string text = Capture(G, ShowNotices);
+  const std::string text = Capture(G, [](Globals& g) { ShowNotices(g, g); });
   EXPECT_NE(text.find("                        All KLV Quality Notice Types\n"
                       "\n"
                       "  Notice 1 : Physical line length exceeds 80 "
