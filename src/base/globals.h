@@ -25,6 +25,7 @@
 #include "lists/name_data.h"
 #include "lists/name_filter.h"
 #include "lists/node_data.h"
+#include "lists/shared_names.h"
 #include "base/tree_node.h"
 
 // The line, keyword and symbol counters of one file (or, summed, of the
@@ -600,6 +601,10 @@ struct ApartLog {
   // records.
   std::vector<std::string> class_names;
   std::vector<std::string> interface_names;
+  // The class and interface names (an interface's as stored) of the files
+  // merged so far: a file that looks one of them up will be analysed again
+  // at its merge, so its analysis apart stops there.
+  const SharedNames* merged_records = nullptr;
   // Progress text for standard output, shown when the file is merged.
   std::string progress;
   // The values of the file's CSV file rows, for the run's statistics.

@@ -45,16 +45,17 @@ struct ApartFile {
 };
 
 // The names the files of the run define: as the scan found them in each
-// file, and indexed by the first file defining each.
+// file, and indexed by the first file defining each; and the class and
+// interface names of the files merged so far.
 struct RunDefines {
   std::vector<FileDefines> found;
   DefineIndex macros;
   DefineIndex namespaces;
+  SharedNames merged_records;
 };
 
-RunDefines ScanRunDefines(const std::vector<std::string>& names, int threads,
-                          const Globals& G) {
-  RunDefines defines;
+void ScanRunDefines(const std::vector<std::string>& names, int threads,
+                    const Globals& G, RunDefines& defines) {
   defines.found.resize(names.size());
   ForEachOnThreads(threads, names.size(), [&](size_t k) {
     defines.found[k] = ScanDefines(names[k]);
@@ -80,7 +81,6 @@ RunDefines ScanRunDefines(const std::vector<std::string>& names, int threads,
       defines.namespaces.AddDefined(name, k);
     }
   }
-  return defines;
 }
 
 // The state one thread analyses files in: a run record with a copy of the
@@ -117,6 +117,7 @@ std::unique_ptr<ApartFile> AnalyseApart(const std::string& name, size_t k,
   W.apart.file_index = k;
   W.apart.macros_before = &defines.macros;
   W.apart.namespaces_before = &defines.namespaces;
+  W.apart.merged_records = &defines.merged_records;
   char* work_buffer = nullptr;
   size_t work_size = 0;
   if (work_file) W.work_file.reset(open_memstream(&work_buffer, &work_size));
@@ -125,6 +126,8 @@ std::unique_ptr<ApartFile> AnalyseApart(const std::string& name, size_t k,
     try {
       AnalyseListedFile(name, W);
     } catch (...) {
+      // ApartAnswerWrong among others: the file is analysed again at its
+      // merge.
       done.failed = true;
     }
     done.text = held.Take();
@@ -151,7 +154,7 @@ std::unique_ptr<ApartFile> AnalyseApart(const std::string& name, size_t k,
 // Adds a file analysed apart to the run, as the serial run would have
 // added it: its report text, its progress, its counters, its records and
 // its work file lines.
-void MergeApart(ApartFile& done, Globals& G) {
+void MergeApart(ApartFile& done, SharedNames& merged_records, Globals& G) {
   RunTotals& W = done.results;
   G.file_name = done.file_name;
   G.file_size = done.file_size;
@@ -183,6 +186,8 @@ void MergeApart(ApartFile& done, Globals& G) {
   for (FileFigures& figures : W.file_figures) {
     G.file_figures.push_back(std::move(figures));
   }
+  for (const auto& entry : W.class_index) merged_records.Add(entry.first);
+  for (const auto& entry : W.interface_index) merged_records.Add(entry.first);
   MergeApartRecords(W, G);
   if (G.work_file != nullptr && !done.work_text.empty()) {
     fwrite(done.work_text.data(), 1, done.work_text.size(), G.work_file.get());
@@ -289,7 +294,8 @@ void ProcessFilesParallel(Globals& G) {
   const size_t count = names.size();
   const int threads =
       static_cast<int>(std::min<size_t>(static_cast<size_t>(G.jobs), count));
-  RunDefines defines = ScanRunDefines(names, threads, G);
+  RunDefines defines;
+  ScanRunDefines(names, threads, G, defines);
   GetNoticeStr(1, G);  // the notice texts are formatted once, here
   const RunSettings settings = G;
   FILE* const output = G.output;
@@ -367,7 +373,7 @@ void ProcessFilesParallel(Globals& G) {
         schedule.merge_waits_for = SIZE_MAX;
       }
       if (Mergeable(*done, misses, G)) {
-        MergeApart(*done, G);
+        MergeApart(*done, defines.merged_records, G);
         misses.Add(done->scan_misses);
         unadded_macros.Keep(done->results.macro_list);
       } else {

@@ -51,16 +51,32 @@ bool IsNamespaceName(const std::string& name, Globals& G) {
   return answer;
 }
 
+namespace {
+
+// Logs a record lookup of a file analysed apart that its own records did
+// not answer; stops the analysis when the run already has the record.
+void LogRecordMiss(const std::string& name, std::vector<std::string>& log,
+                   const ApartLog& apart) {
+  if (apart.merged_records != nullptr && apart.merged_records->Contains(name)) {
+    throw ApartAnswerWrong{};
+  }
+  log.push_back(name);
+}
+
+}  // namespace
+
 NodeData* FindClassRecord(const std::string& name, Globals& G) {
   NodeData* found = FindIn(G.class_index, name);
-  if (found == nullptr && G.apart.active) G.apart.class_names.push_back(name);
+  if (found == nullptr && G.apart.active) {
+    LogRecordMiss(name, G.apart.class_names, G.apart);
+  }
   return found;
 }
 
 NodeData* FindInterfaceRecord(const std::string& stored, Globals& G) {
   NodeData* found = FindIn(G.interface_index, stored);
   if (found == nullptr && G.apart.active) {
-    G.apart.interface_names.push_back(stored);
+    LogRecordMiss(stored, G.apart.interface_names, G.apart);
   }
   return found;
 }

@@ -20,8 +20,15 @@
 bool IsMacroName(std::string_view name, Globals& G);
 // True when `name` is the name of a namespace or package seen before.
 bool IsNamespaceName(const std::string& name, Globals& G);
+// Thrown by a lookup of a file analysed apart whose answer the run is
+// already known to give otherwise: the file will be analysed again at its
+// merge, so the rest of its analysis apart would be wasted.
+struct ApartAnswerWrong {};
+
 // The record of a class or struct, or of an interface (by its stored
-// name, "Interface-" + name); null when there is none yet.
+// name, "Interface-" + name); null when there is none yet. In a file
+// analysed apart, a name the run has merged a record for throws
+// ApartAnswerWrong.
 NodeData* FindClassRecord(const std::string& name, Globals& G);
 NodeData* FindInterfaceRecord(const std::string& stored, Globals& G);
 
