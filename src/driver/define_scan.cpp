@@ -160,16 +160,19 @@ void ScanLineAt(std::string& text, size_t length, size_t at,
   }
 }
 
-// Scans each line on which `word` is the first non-blank.
+// Scans each line on which `word` is the first non-blank; with
+// `first_only`, up to the first that defines a name.
 void ScanLinesStarting(std::string& text, size_t length, std::string_view word,
-                       FileDefines& defines) {
+                       bool first_only, FileDefines& defines) {
   BlockComments comments(std::string_view(text.data(), length));
+  const size_t found_before = defines.namespaces.size();
   size_t from = 0;
   while (const void* found = memmem(text.data() + from, length - from,
                                     word.data(), word.size())) {
     const size_t at = static_cast<size_t>(static_cast<const char*>(found) -
                                           text.data());
     ScanLineAt(text, length, at, comments, defines);
+    if (first_only && defines.namespaces.size() != found_before) return;
     from = at + word.size();
   }
 }
@@ -200,9 +203,15 @@ FileDefines ScanDefines(const std::string& name) {
     ScanLineAt(text, length, static_cast<size_t>(at - begin), comments,
                defines);
   }
-  if (extension != "c") ScanLinesStarting(text, length, "namespace", defines);
-  if (!extension.empty() && (extension[0] == 'j' || extension[0] == 'J')) {
-    ScanLinesStarting(text, length, "package", defines);
+  // A Java source declares its package once, before its classes, and has
+  // no namespaces: searching the rest of a long source would cost more
+  // than the rare name it could find (which the merge's check catches).
+  const bool java =
+      !extension.empty() && (extension[0] == 'j' || extension[0] == 'J');
+  if (java) {
+    ScanLinesStarting(text, length, "package", true, defines);
+  } else if (extension != "c") {
+    ScanLinesStarting(text, length, "namespace", false, defines);
   }
   return defines;
 }
