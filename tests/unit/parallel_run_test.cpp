@@ -147,6 +147,12 @@ TEST(DefineScanTest, FindsTheJavaPackageAndEveryCppNamespace) {
             "public class A {\n  #define NOT_JAVA 1\n}\n");
   const FileDefines java = ScanDefines(dir.Path("A.java"));
   EXPECT_EQ(java.namespaces, std::vector<std::string>{"com.example.app"});
+  // A package line after a long licence text is found all the same.
+  std::string licence = "/*\n";
+  for (int k = 0; k < 400; ++k) licence += " * Licence text, line.\n";
+  dir.Write("B.java", licence + " */\npackage com.late;\nclass B {}\n");
+  EXPECT_EQ(ScanDefines(dir.Path("B.java")).namespaces,
+            std::vector<std::string>{"com.late"});
   dir.Write("b.hpp",
             "namespace outer {\n  namespace inner {\n  }\n}\n"
             "namespace alias = outer::inner;\n");
