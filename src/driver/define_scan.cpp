@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -62,21 +63,23 @@ void ScanDefineLine(const char* line, FileDefines& defines) {
 
 namespace {
 
-// Reads the whole of an open file into `text`, whose room is kept from
-// file to file: the file is its first `length` bytes, and a byte of room
-// always follows them. False when it cannot be read.
-bool ReadAll(FILE* in, std::string& text, size_t& length) {
+// Reads an open file on into `text`, whose room is kept from file to file,
+// until its end or until `length` reaches `limit`: what is read so far is
+// the first `length` bytes, and a byte of room always follows them. False
+// when it cannot be read.
+bool ReadUpTo(FILE* in, std::string& text, size_t& length, size_t limit) {
   const int fd = fileno(in);
-  length = 0;
-  for (;;) {
+  while (length < limit) {
     if (text.size() - length < (1 << 16)) {
       text.resize(std::max(text.size() * 2, length + (1 << 17)));
     }
-    const ssize_t got = read(fd, text.data() + length, text.size() - length - 1);
+    const size_t room = std::min(text.size() - length - 1, limit - length);
+    const ssize_t got = read(fd, text.data() + length, room);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return got == 0;
     length += static_cast<size_t>(got);
   }
+  return true;
 }
 
 // Where block comments are, found on demand as a scan moves forward
@@ -160,36 +163,35 @@ void ScanLineAt(std::string& text, size_t length, size_t at,
   }
 }
 
-// Scans each line on which `word` is the first non-blank.
+// Scans each line on which `word` is the first non-blank; with
+// `first_only`, up to the first that defines a name.
 void ScanLinesStarting(std::string& text, size_t length, std::string_view word,
-                       FileDefines& defines) {
+                       bool first_only, FileDefines& defines) {
   BlockComments comments(std::string_view(text.data(), length));
+  const size_t found_before = defines.namespaces.size();
   size_t from = 0;
   while (const void* found = memmem(text.data() + from, length - from,
                                     word.data(), word.size())) {
     const size_t at = static_cast<size_t>(static_cast<const char*>(found) -
                                           text.data());
     ScanLineAt(text, length, at, comments, defines);
+    if (first_only && defines.namespaces.size() != found_before) return;
     from = at + word.size();
   }
 }
 
 }  // namespace
 
-FileDefines ScanDefines(const std::string& name) {
-  FileDefines defines;
-  std::string why;
-  FilePtr in = OpenRegularFile(name, false, why);
-  if (in == nullptr) return defines;
-  thread_local std::string text;
-  size_t length = 0;
-  if (!ReadAll(in.get(), text, length)) return defines;
-  // Only the lines whose first non-blank begins "#", "namespace" or
-  // "package" can define a name; they are found by searching the text for
-  // these, far faster than reading it line by line. A C source has no
-  // namespaces, and only a Java source has packages.
-  const char* dot = ExtensionDot(name.c_str());
-  const std::string_view extension = dot != nullptr ? dot + 1 : "";
+namespace {
+
+// Scans the first `length` bytes of `text`, a source of kind `java` or
+// `c_source`, for the lines that can define a name: those whose first
+// non-blank begins "#", "namespace" or "package". They are found by
+// searching the text for these, far faster than reading it line by line.
+// A C source has no namespaces; a Java source has none either, and
+// declares its package once, before its classes.
+void ScanText(std::string& text, size_t length, bool java, bool c_source,
+              FileDefines& defines) {
   const char* const begin = text.data();
   const char* const end = begin + length;
   BlockComments comments(std::string_view(begin, length));
@@ -200,10 +202,42 @@ FileDefines ScanDefines(const std::string& name) {
     ScanLineAt(text, length, static_cast<size_t>(at - begin), comments,
                defines);
   }
-  if (extension != "c") ScanLinesStarting(text, length, "namespace", defines);
-  if (!extension.empty() && (extension[0] == 'j' || extension[0] == 'J')) {
-    ScanLinesStarting(text, length, "package", defines);
+  if (java) {
+    ScanLinesStarting(text, length, "package", true, defines);
+  } else if (!c_source) {
+    ScanLinesStarting(text, length, "namespace", false, defines);
   }
+}
+
+// The part of a Java source read first: its package line stands within
+// it, after the licence text.
+constexpr size_t kJavaHead = 8192;
+
+}  // namespace
+
+FileDefines ScanDefines(const std::string& name) {
+  FileDefines defines;
+  std::string why;
+  FilePtr in = OpenRegularFile(name, false, why);
+  if (in == nullptr) return defines;
+  const char* dot = ExtensionDot(name.c_str());
+  const std::string_view extension = dot != nullptr ? dot + 1 : "";
+  const bool java =
+      !extension.empty() && (extension[0] == 'j' || extension[0] == 'J');
+  const bool c_source = extension == "c";
+  thread_local std::string text;
+  size_t length = 0;
+  if (java) {
+    // The rest of a Java source can only hold a stray "#define", which the
+    // merge's check catches: it is read only when the head names no
+    // package.
+    if (!ReadUpTo(in.get(), text, length, kJavaHead)) return defines;
+    ScanText(text, length, true, false, defines);
+    if (!defines.namespaces.empty() || length < kJavaHead) return defines;
+    defines = FileDefines();
+  }
+  if (!ReadUpTo(in.get(), text, length, SIZE_MAX)) return defines;
+  ScanText(text, length, java, c_source, defines);
   return defines;
 }
 

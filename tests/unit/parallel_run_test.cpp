@@ -137,6 +137,29 @@ TEST(DefineScanTest, SkipsDirectivesInsideBlockComments) {
             std::vector<std::string>{"shown"});
 }
 
+// A Java source is searched for its package, before its classes; the
+// names of a C++ source's namespaces are all found, nested ones too.
+TEST(DefineScanTest, FindsTheJavaPackageAndEveryCppNamespace) {
+  ScratchDir dir;
+  dir.Write("A.java",
+            "/* package com.comment; */\n"
+            "package com.example.app;\n\nimport java.util.List;\n"
+            "public class A {\n  #define NOT_JAVA 1\n}\n");
+  const FileDefines java = ScanDefines(dir.Path("A.java"));
+  EXPECT_EQ(java.namespaces, std::vector<std::string>{"com.example.app"});
+  // A package line after a long licence text is found all the same.
+  std::string licence = "/*\n";
+  for (int k = 0; k < 400; ++k) licence += " * Licence text, line.\n";
+  dir.Write("B.java", licence + " */\npackage com.late;\nclass B {}\n");
+  EXPECT_EQ(ScanDefines(dir.Path("B.java")).namespaces,
+            std::vector<std::string>{"com.late"});
+  dir.Write("b.hpp",
+            "namespace outer {\n  namespace inner {\n  }\n}\n"
+            "namespace alias = outer::inner;\n");
+  EXPECT_EQ(ScanDefines(dir.Path("b.hpp")).namespaces,
+            (std::vector<std::string>{"outer", "inner"}));
+}
+
 // A file analysed apart stops at a lookup the run already answers with a
 // record, and logs the others for its merge; a file analysed in the run
 // itself never stops.
