@@ -296,7 +296,6 @@ void ProcessFilesParallel(Globals& G) {
       static_cast<int>(std::min<size_t>(static_cast<size_t>(G.jobs), count));
   RunDefines defines;
   ScanRunDefines(names, threads, G, defines);
-  GetNoticeStr(1, G);  // the notice texts are formatted once, here
   const RunSettings settings = G;
   FILE* const output = G.output;
   const bool work_file = G.work_file != nullptr;
