@@ -9,6 +9,7 @@
 // and help screens (which may pause) are left out.
 //
 // Once the program takes -j, every command line also runs on two threads
+// (KLVJOBS=2, so that its words stay its own)
 // from the same starting directory, and the report, the files left behind
 // and the exit status must be those of the serial run.
 #include <dirent.h>
@@ -136,20 +137,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     klv(static_cast<int>(args.size()), argv.data());
     return 0;
   }
-  const fuzz::RunResult serial =
-      fuzz::AsSerial(fuzz::RunCaught(fuzz::WithJobs(words, "1"), capture));
+  // The thread count comes from the environment, so that the command line
+  // is the input's own on both runs.
+  const fuzz::RunResult serial = fuzz::AsSerial(
+      fuzz::RunWithJobsFromEnvironment(words, "1", capture));
   prepare();
-  const std::vector<std::string> parallel_words = fuzz::WithJobs(words, "2");
-  const fuzz::RunResult parallel =
-      fuzz::AsSerial(fuzz::RunCaught(parallel_words, capture));
+  const fuzz::RunResult parallel = fuzz::AsSerial(
+      fuzz::RunWithJobsFromEnvironment(words, "2", capture));
   if (!(serial == parallel)) {
     // The serial run again: a command line whose serial runs already
     // differ (state an earlier input left in this process) says nothing
     // about the threads; one that repeats its serial result does.
     prepare();
-    const fuzz::RunResult again =
-        fuzz::AsSerial(fuzz::RunCaught(fuzz::WithJobs(words, "1"), capture));
-    if (again == serial) fuzz::ReportMismatch(parallel_words, serial, parallel);
+    const fuzz::RunResult again = fuzz::AsSerial(
+        fuzz::RunWithJobsFromEnvironment(words, "1", capture));
+    if (again == serial) {
+      std::vector<std::string> shown = words;
+      shown.insert(shown.begin(), "KLVJOBS=2");
+      fuzz::ReportMismatch(shown, serial, parallel);
+    }
   }
   return 0;
 }

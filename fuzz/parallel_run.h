@@ -118,6 +118,18 @@ inline std::vector<std::string> WithJobs(std::vector<std::string> args,
   return args;
 }
 
+// Runs `args` in this process with KLVJOBS set to `jobs`: the thread count
+// reaches the program without a word added to its command line, where an
+// option reading words by position (-wx takes the last two) would see it.
+inline RunResult RunWithJobsFromEnvironment(const std::vector<std::string>& args,
+                                            const char* jobs,
+                                            const std::string& capture) {
+  setenv("KLVJOBS", jobs, 1);
+  RunResult run = RunCaught(args, capture);
+  unsetenv("KLVJOBS");
+  return run;
+}
+
 // Whether this klv takes -j: a serial run of a small source with it ends
 // with status 0 (without it, the option is refused with status 1).
 inline bool JobsAccepted(const std::string& program,

@@ -91,7 +91,7 @@ void TotalsLine(ReportSink& out, const RunSettings& G, const FunctionSums& s) {
   const bool h = G.html_flag;
   Out(out,
       h ? "  <B>Total</B>: <B>Functions  </B>\n" : "  Total: Functions  \n");
-  auto piece = [&out, &G](const char* label, int64_t value) {
+  auto piece = [&out](const char* label, int64_t value) {
     Out(out, "%s%-7lld", label, static_cast<long long>(value));
   };
   piece(h ? "  <B>LOC</B> " : "  LOC ", s.loc);
