@@ -101,13 +101,19 @@ void GiveBlockRoom(std::string room) {
   }
 }
 
+// Moves the text of the current block, when there is any, to the sealed
+// blocks; the current block is then empty and has no room.
+void SealBlock(PendingReport& p) {
+  if (p.used == 0) return;
+  p.sealed.push_back({std::move(p.text), p.used});
+  p.text = std::string();
+  p.used = 0;
+}
+
 void MakeRoom(PendingReport& p, size_t n) {
   if (p.held) {
-    if (p.used > 0) p.sealed.push_back({std::move(p.text), p.used});
-    if (p.used > 0 || p.text.empty()) {
-      p.text = TakeBlockRoom();
-      p.used = 0;
-    }
+    SealBlock(p);
+    if (p.text.empty()) p.text = TakeBlockRoom();
     if (p.text.size() >= n) return;
   }
   p.text.resize(std::max(p.text.size() * 2, p.used + n + 4096));
@@ -167,11 +173,7 @@ ApartOutput::~ApartOutput() {
 }
 
 HeldText ApartOutput::Take() {
-  if (pending.used > 0) {
-    pending.sealed.push_back({std::move(pending.text), pending.used});
-    pending.text = std::string();
-    pending.used = 0;
-  }
+  SealBlock(pending);
   HeldText held{std::move(pending.sealed)};
   pending.sealed = std::vector<TextBlock>();
   return held;

@@ -180,10 +180,6 @@ void ScanLinesStarting(std::string& text, size_t length, std::string_view word,
   }
 }
 
-}  // namespace
-
-namespace {
-
 // Scans the first `length` bytes of `text`, a source of kind `java` or
 // `c_source`, for the lines that can define a name: those whose first
 // non-blank begins "#", "namespace" or "package". They are found by
