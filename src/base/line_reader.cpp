@@ -6,11 +6,16 @@
 #include "base/char_classes.h"
 
 bool LineReader::Fill() {
-  if (eof_) return false;
+  if (eof_ || in_ == nullptr) {
+    // A text held in memory is all there is.
+    eof_ = true;
+    len_ = pos_ = 0;
+    return false;
+  }
   errno = 0;
-  len_ = fread(buffer_.get(), 1, kBufferSize, in_);
+  len_ = fread(data_, 1, kBufferSize, in_);
   pos_ = 0;
-  memset(buffer_.get() + len_, 0, kPad);
+  memset(data_ + len_, 0, kPad);
   if (len_ == 0) {
     if (ferror(in_)) error_ = errno != 0 ? errno : EIO;
     eof_ = true;
@@ -24,7 +29,7 @@ bool LineReader::Next(std::string& line, bool& at_end) {
   at_end = false;
   // Most lines lie whole in the buffer: one search and one copy.
   if (pos_ < len_) {
-    const char* start = buffer_.get() + pos_;
+    const char* start = data_ + pos_;
     const size_t avail = len_ - pos_;
     const size_t span = avail < kMaxPiece ? avail : kMaxPiece;
     if (const void* nl = memchr(start, '\n', span); nl != nullptr) {
@@ -44,7 +49,7 @@ bool LineReader::Next(std::string& line, bool& at_end) {
     const size_t want = kMaxPiece - line.size();
     const size_t avail = len_ - pos_;
     const size_t span = want < avail ? want : avail;
-    const char* start = buffer_.get() + pos_;
+    const char* start = data_ + pos_;
     const void* nl = memchr(start, '\n', span);
     if (nl != nullptr) {
       const size_t take = static_cast<size_t>(static_cast<const char*>(nl) - start) + 1;
@@ -74,7 +79,7 @@ bool LineReader::NextView(std::string_view& line) {
     // The first line feed or NUL, eight characters at a time: the zeros
     // after the data stop the search there.
     using namespace bytes8;
-    char* start = buffer_.get() + pos_;
+    char* start = data_ + pos_;
     const size_t avail = len_ - pos_;
     const size_t span = avail < kMaxPiece ? avail : kMaxPiece;
     size_t end = span;

@@ -4,6 +4,7 @@
 #define KLV_BASE_LINE_READER_H_
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,13 +12,24 @@
 class LineReader {
  public:
   static constexpr size_t kMaxPiece = 4094;
+  // Zeros after the data read: eight characters are tested at a time, and
+  // a view's terminator may fall just past the data.
+  static constexpr size_t kPad = 8;
 
   // The reader buffers the stream itself, so the stream's own buffer is
   // switched off before the first read.
   explicit LineReader(FILE* in)
       : in_(in),
-        buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize + kPad)) {
+        buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize + kPad)),
+        data_(buffer_.get()) {
     setvbuf(in_, nullptr, _IONBF, 0);
+  }
+  // Reads the `length` bytes at `text`, which has room for kPad more after
+  // them; the reader writes there and, while reading, into the text
+  // itself, restoring it as it goes.
+  LineReader(char* text, size_t length)
+      : in_(nullptr), data_(text), len_(length) {
+    memset(data_ + len_, 0, kPad);
   }
 
   // Reads the next piece into `line` (cleared first). Returns false when
@@ -53,11 +65,9 @@ class LineReader {
 
   FILE* in_;
   static constexpr size_t kBufferSize = 1 << 15;
-  // Zeros after the data read: eight characters are tested at a time, and
-  // a view's terminator may fall just past the data.
-  static constexpr size_t kPad = 8;
   // Filled by reads before use, so not cleared on allocation.
   std::unique_ptr<char[]> buffer_;
+  char* data_;  // the buffer, or the text held in memory
   size_t pos_ = 0;
   size_t len_ = 0;
   bool eof_ = false;

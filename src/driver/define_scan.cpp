@@ -1,10 +1,7 @@
 #include "driver/define_scan.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -16,7 +13,6 @@
 #include "base/scanner.h"
 #include "base/file_type.h"
 #include "base/globals.h"
-#include "files/regular_file.h"
 
 namespace {
 
@@ -62,25 +58,6 @@ void ScanDefineLine(const char* line, FileDefines& defines) {
 }
 
 namespace {
-
-// Reads an open file on into `text`, whose room is kept from file to file,
-// until its end or until `length` reaches `limit`: what is read so far is
-// the first `length` bytes, and a byte of room always follows them. False
-// when it cannot be read.
-bool ReadUpTo(FILE* in, std::string& text, size_t& length, size_t limit) {
-  const int fd = fileno(in);
-  while (length < limit) {
-    if (text.size() - length < (1 << 16)) {
-      text.resize(std::max(text.size() * 2, length + (1 << 17)));
-    }
-    const size_t room = std::min(text.size() - length - 1, limit - length);
-    const ssize_t got = read(fd, text.data() + length, room);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return got == 0;
-    length += static_cast<size_t>(got);
-  }
-  return true;
-}
 
 // Where block comments are, found on demand as a scan moves forward
 // through a file: a directive line inside one is no directive. Line
@@ -211,30 +188,30 @@ constexpr size_t kJavaHead = 8192;
 
 }  // namespace
 
-FileDefines ScanDefines(const std::string& name) {
+FileDefines ScanSourceText(const std::string& name, SourceText& source) {
   FileDefines defines;
-  std::string why;
-  FilePtr in = OpenRegularFile(name, false, why);
-  if (in == nullptr) return defines;
+  if (!source.held) return defines;
   const char* dot = ExtensionDot(name.c_str());
   const std::string_view extension = dot != nullptr ? dot + 1 : "";
   const bool java =
       !extension.empty() && (extension[0] == 'j' || extension[0] == 'J');
   const bool c_source = extension == "c";
-  thread_local std::string text;
-  size_t length = 0;
-  if (java) {
+  if (java && source.length > kJavaHead) {
     // The rest of a Java source can only hold a stray "#define", which the
-    // merge's check catches: it is read only when the head names no
+    // merge's check catches: it is scanned only when the head names no
     // package.
-    if (!ReadUpTo(in.get(), text, length, kJavaHead)) return defines;
-    ScanText(text, length, true, false, defines);
-    if (!defines.namespaces.empty() || length < kJavaHead) return defines;
+    ScanText(source.room, kJavaHead, true, false, defines);
+    if (!defines.namespaces.empty()) return defines;
     defines = FileDefines();
   }
-  if (!ReadUpTo(in.get(), text, length, SIZE_MAX)) return defines;
-  ScanText(text, length, java, c_source, defines);
+  ScanText(source.room, source.length, java, c_source, defines);
   return defines;
+}
+
+FileDefines ScanDefines(const std::string& name) {
+  SourceText source;
+  ReadSourceText(name, source);
+  return ScanSourceText(name, source);
 }
 
 std::vector<std::string> ScanMisses(const std::vector<std::string>& scanned,

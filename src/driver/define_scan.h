@@ -1,5 +1,5 @@
-// A quick scan of a source file for the names it defines, run over the
-// files of a parallel run before they are analysed: the names of its
+// A quick scan of a source file for the names it defines, run over each
+// file of a parallel run before it is analysed: the names of its
 // #define lines and of its namespace and package lines. It reads lines
 // only, without the analysis's lexical state; a name it gets wrong costs a
 // file analysed again, never a wrong report (see recognise/run_names.h).
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "files/source_text.h"
 #include "lists/macro_names.h"
 
 struct FileDefines {
@@ -16,7 +17,10 @@ struct FileDefines {
   std::vector<std::string> namespaces;
 };
 
-// The names file `name` defines, in the order written; none when it cannot
+// The names the source `name`, held in `source`, defines, in the order
+// written; none when it is not held. The text is left as it was.
+FileDefines ScanSourceText(const std::string& name, SourceText& source);
+// The same for the file `name`, read for the purpose; none when it cannot
 // be read.
 FileDefines ScanDefines(const std::string& name);
 // The names one line defines, added to `defines`.

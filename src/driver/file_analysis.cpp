@@ -86,7 +86,7 @@ struct RunCounts {
 // raises the file notices and writes the file's report sections. False
 // when it could not be read to its end: it is reported and left out of the
 // run's counts, and nothing of it goes into the totals or the work file.
-bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
+bool AnalyseFile(LineReader& reader, const std::string& name, Globals& G) {
   const RunCounts before(G);
   Progress(G, ".");
   EmitFilename(name, G);
@@ -94,7 +94,6 @@ bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
   WhichFile(name.c_str(), G);
   ++G.files_processed;
 
-  LineReader reader(in);
   // Each line is read in place in the reader's buffer, with its length.
   std::string_view line;
   while (reader.NextView(line)) {
@@ -127,11 +126,19 @@ bool AnalyseFile(FILE* in, const std::string& name, Globals& G) {
 
 }  // namespace
 
-void AnalyseListedFile(const std::string& name, Globals& G) {
+void AnalyseListedFile(const std::string& name, Globals& G,
+                       SourceText* source) {
   G.file_name = name;
   // Every name the system accepts is read: one that begins with a blank
   // or a byte of 128 or more is as good as any other.
   if (name.empty() || name == ".") return;
+  if (source != nullptr && source->held && !G.print_flag && !G.convert_flag &&
+      !G.convert_tabs && !G.convert_unix && !G.convert_dos) {
+    LineReader reader(source->data(), source->length);
+    if (AnalyseFile(reader, name, G)) AddTotal(G);
+    ResetState(G);
+    return;
+  }
   // Conversion rewrites the file, so it must be writable from the start.
   std::string why;
   FilePtr in = OpenRegularFile(name, G.convert_flag != 0, why);
@@ -152,6 +159,7 @@ void AnalyseListedFile(const std::string& name, Globals& G) {
     ++G.files_processed;
     return;
   }
-  if (AnalyseFile(in.get(), name, G)) AddTotal(G);
+  LineReader reader(in.get());
+  if (AnalyseFile(reader, name, G)) AddTotal(G);
   ResetState(G);
 }

@@ -6,12 +6,15 @@
 #include <string>
 
 #include "base/globals.h"
+#include "files/source_text.h"
 
 // Opens the listed file `name` (an error in the report when it cannot be)
 // and lists, converts or analyses it as the run's mode says: reads it
 // through the line parser, raises the file notices and writes its report
 // sections, adds its counters to the run's totals when it was read to its
-// end, and clears the file's state.
-void AnalyseListedFile(const std::string& name, Globals& G);
+// end, and clears the file's state. When `source` holds the file's text,
+// read whole a moment before, the analysis reads that instead of the file.
+void AnalyseListedFile(const std::string& name, Globals& G,
+                       SourceText* source = nullptr);
 
 #endif  // KLV_DRIVER_FILE_ANALYSIS_H_

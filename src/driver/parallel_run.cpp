@@ -3,6 +3,7 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
@@ -45,42 +46,85 @@ struct ApartFile {
 };
 
 // The names the files of the run define: as the scan found them in each
-// file, and indexed by the first file defining each; and the class and
-// interface names of the files merged so far.
-struct RunDefines {
-  std::vector<FileDefines> found;
+// file, and indexed by the first file defining each as far as every file
+// before has been scanned; and the class and interface names of the files
+// merged so far. Each file is scanned by the thread that takes it up,
+// just before its analysis, from the same reading of the file.
+class RunDefines {
+ public:
+  RunDefines(size_t count, const Globals& G) : found(count), scanned_(count, 0) {
+    for (size_t k = 0; k < G.macro_list.size(); ++k) {
+      macros.AddKnown(G.macro_list.Name(k));
+    }
+    for (const std::string& name : G.namespace_names) {
+      namespaces.AddKnown(name);
+    }
+  }
+
+  // Reads file `k` whole into `source` and scans it; what it defines goes
+  // into the indexes once every file before it is in them.
+  void Scan(const std::string& name, size_t k, SourceText& source);
+  // Waits until the names of every file before `k` are in the indexes.
+  // False when they never will be: the file must be analysed at its merge.
+  bool WaitFor(size_t k);
+
+  std::vector<FileDefines> found;  // found[k] is written by k's scanner
   DefineIndex macros;
   DefineIndex namespaces;
   SharedNames merged_records;
+
+ private:
+  std::mutex mutex_;  // orders the additions to the indexes
+  std::condition_variable indexed_;
+  std::vector<char> scanned_;  // under mutex_
+  // The files whose names are in the indexes: 0 up to this one.
+  std::atomic<size_t> frontier_{0};
+  int waiting_ = 0;      // under mutex_
+  bool broken_ = false;  // under mutex_: the indexes could not grow
 };
 
-void ScanRunDefines(const std::vector<std::string>& names, int threads,
-                    const Globals& G, RunDefines& defines) {
-  defines.found.resize(names.size());
-  ForEachOnThreads(threads, names.size(), [&](size_t k) {
-    defines.found[k] = ScanDefines(names[k]);
+void RunDefines::Scan(const std::string& name, size_t k, SourceText& source) {
+  try {
+    ReadSourceText(name, source);
+    found[k] = ScanSourceText(name, source);
+  } catch (...) {
+    // A scan that misses names costs files analysed again, never a wrong
+    // report; a reading that failed is left to the analysis to report.
+    found[k] = FileDefines();
+    source.held = false;
+  }
+  std::lock_guard<std::mutex> lock(mutex_);
+  scanned_[k] = 1;
+  size_t next = frontier_.load(std::memory_order_relaxed);
+  // The thread that scans the file at the frontier adds it, and every
+  // file after it that is scanned already.
+  if (next != k || broken_) return;
+  try {
+    while (next < scanned_.size() && scanned_[next] != 0) {
+      for (const std::string& defined : found[next].macros) {
+        macros.AddDefined(defined, next);
+      }
+      for (const std::string& defined : found[next].namespaces) {
+        namespaces.AddDefined(defined, next);
+      }
+      ++next;
+    }
+  } catch (...) {
+    broken_ = true;
+  }
+  frontier_.store(next, std::memory_order_release);
+  if (waiting_ > 0) indexed_.notify_all();
+}
+
+bool RunDefines::WaitFor(size_t k) {
+  if (frontier_.load(std::memory_order_acquire) >= k) return true;
+  std::unique_lock<std::mutex> lock(mutex_);
+  ++waiting_;
+  indexed_.wait(lock, [&] {
+    return broken_ || frontier_.load(std::memory_order_relaxed) >= k;
   });
-  size_t macro_count = G.macro_list.size();
-  size_t bytes = 0;
-  for (const FileDefines& found : defines.found) {
-    macro_count += found.macros.size();
-    for (const std::string& name : found.macros) bytes += name.size();
-  }
-  defines.macros.Reserve(macro_count, bytes);
-  for (size_t k = 0; k < G.macro_list.size(); ++k) {
-    defines.macros.AddKnown(G.macro_list.Name(k));
-  }
-  for (const std::string& name : G.namespace_names) {
-    defines.namespaces.AddKnown(name);
-  }
-  for (size_t k = 0; k < defines.found.size(); ++k) {
-    for (const std::string& name : defines.found[k].macros) {
-      defines.macros.AddDefined(name, k);
-    }
-    for (const std::string& name : defines.found[k].namespaces) {
-      defines.namespaces.AddDefined(name, k);
-    }
-  }
+  --waiting_;
+  return frontier_.load(std::memory_order_relaxed) >= k;
 }
 
 // The state one thread analyses files in: a run record with a copy of the
@@ -92,6 +136,7 @@ class Analyst {
     Renew(output);
   }
   Globals& state() { return *state_; }
+  SourceText& source() { return source_; }
   // A fresh record, after an analysis that ended in an exception.
   void Renew(FILE* output) {
     state_ = std::make_unique<Globals>();
@@ -102,15 +147,21 @@ class Analyst {
  private:
   const RunSettings& settings_;
   std::unique_ptr<Globals> state_;
+  SourceText source_;  // the file taken up, read whole; its room is kept
 };
 
-// Analyses file `k` apart in `analyst`'s record; its report text, work
-// file lines and results are taken out with it.
+// Reads and scans file `k`, then analyses it apart in `analyst`'s record;
+// its report text, work file lines and results are taken out with it.
 std::unique_ptr<ApartFile> AnalyseApart(const std::string& name, size_t k,
                                         Analyst& analyst, bool work_file,
-                                        const RunDefines& defines) {
+                                        RunDefines& defines) {
   auto apart = std::make_unique<ApartFile>();
   ApartFile& done = *apart;
+  defines.Scan(name, k, analyst.source());
+  if (!defines.WaitFor(k)) {
+    done.failed = true;
+    return apart;
+  }
   Globals& W = analyst.state();
   // W.apart is fresh: the last file's log was swapped out with a new one.
   W.apart.active = true;
@@ -124,7 +175,7 @@ std::unique_ptr<ApartFile> AnalyseApart(const std::string& name, size_t k,
   {
     ApartOutput held(W.output);
     try {
-      AnalyseListedFile(name, W);
+      AnalyseListedFile(name, W, &analyst.source());
     } catch (...) {
       // ApartAnswerWrong among others: the file is analysed again at its
       // merge.
@@ -294,8 +345,7 @@ void ProcessFilesParallel(Globals& G) {
   const size_t count = names.size();
   const int threads =
       static_cast<int>(std::min<size_t>(static_cast<size_t>(G.jobs), count));
-  RunDefines defines;
-  ScanRunDefines(names, threads, G, defines);
+  RunDefines defines(count, G);
   const RunSettings settings = G;
   FILE* const output = G.output;
   const bool work_file = G.work_file != nullptr;

@@ -22,32 +22,42 @@ std::string NotRegular(mode_t mode) {
 
 }  // namespace
 
-FilePtr OpenRegularFile(const std::string& path, bool update,
-                        std::string& why) {
+int OpenRegularDescriptor(const std::string& path, bool update,
+                          std::string& why) {
   // Looked at before it is opened, as opening some devices acts on them;
   // and again after, in case the name changed hands in between.
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) {
     why = strerror(errno);
-    return nullptr;
+    return -1;
   }
   why = NotRegular(st.st_mode);
-  if (!why.empty()) return nullptr;
+  if (!why.empty()) return -1;
   const int flags = (update ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY |
                     O_CLOEXEC;
   const int fd = open(path.c_str(), flags);
   if (fd < 0) {
     why = strerror(errno);
-    return nullptr;
+    return -1;
   }
   if (fstat(fd, &st) != 0) {
     why = strerror(errno);
   } else {
     why = NotRegular(st.st_mode);
   }
-  if (why.empty() && fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-    why = strerror(errno);
+  if (!why.empty()) {
+    close(fd);
+    return -1;
   }
+  return fd;
+}
+
+FilePtr OpenRegularFile(const std::string& path, bool update,
+                        std::string& why) {
+  const int fd = OpenRegularDescriptor(path, update, why);
+  if (fd < 0) return nullptr;
+  const int flags = update ? O_RDWR : O_RDONLY;
+  if (fcntl(fd, F_SETFL, flags) != 0) why = strerror(errno);
   FILE* f = why.empty() ? fdopen(fd, update ? "r+b" : "rb") : nullptr;
   if (f == nullptr) {
     if (why.empty()) why = strerror(errno);

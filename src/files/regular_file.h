@@ -7,6 +7,11 @@
 
 #include "base/globals.h"
 
+// Opens `path` as OpenRegularFile does, but leaves the descriptor in its
+// non-blocking mode (reads of a regular file never wait): -1 otherwise,
+// with the reason in `why`. The caller closes it.
+int OpenRegularDescriptor(const std::string& path, bool update,
+                          std::string& why);
 // Opens `path` for reading (for reading and writing with `update`) when it
 // is a regular file, without waiting on the way. Null otherwise, with the
 // reason (the system's, or what kind of file it is) in `why`.

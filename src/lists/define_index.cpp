@@ -1,58 +1,112 @@
 #include "lists/define_index.h"
 
-size_t DefineIndex::Find(std::string_view name, uint64_t hash) const {
-  const size_t mask = slots_.size() - 1;
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+constexpr size_t kFirstSize = 1024;
+constexpr size_t kTextBlock = 1 << 16;
+
+}  // namespace
+
+DefineIndex::Table::Table(size_t size)
+    : mask(size - 1),
+      slots(std::make_unique<std::atomic<uint64_t>[]>(size)),
+      // Four filter bits per slot, so at least eight per name: two of them
+      // set per name keeps false hits to a few in a hundred.
+      filter(std::make_unique<std::atomic<uint64_t>[]>(size / 16)),
+      filter_mask(size / 16 - 1) {}
+
+DefineIndex::DefineIndex()
+    : entry_blocks_(std::make_unique<std::unique_ptr<Entry[]>[]>(kEntryBlocks)) {
+  tables_.push_back(std::make_unique<Table>(kFirstSize));
+  table_.store(tables_.back().get(), std::memory_order_release);
+}
+
+DefineIndex::~DefineIndex() = default;
+
+size_t DefineIndex::Find(const Table& table, std::string_view name,
+                         uint64_t hash) const {
   const auto tag = static_cast<uint32_t>(hash);
-  for (size_t at = hash & mask;; at = (at + 1) & mask) {
-    const uint64_t slot = slots_[at];
+  for (size_t at = hash & table.mask;; at = (at + 1) & table.mask) {
+    // Acquire: a slot published since the reader's file began names an
+    // entry written before it.
+    const uint64_t slot = table.slots[at].load(std::memory_order_acquire);
     if (slot == 0) return at;
     if (static_cast<uint32_t>(slot >> 32) == tag) {
-      const Entry& entry = entries_[static_cast<uint32_t>(slot) - 1];
-      if (std::string_view(text_).substr(entry.start, entry.length) == name) {
-        return at;
-      }
+      const Entry& entry = EntryAt(static_cast<uint32_t>(slot) - 1);
+      if (std::string_view(entry.name, entry.length) == name) return at;
     }
   }
 }
 
-void DefineIndex::Rebuild(size_t size) {
-  slots_.assign(size, 0);
-  // Four filter bits per slot, so at least eight per name: two of them
-  // set per name keeps false hits to a few in a hundred.
-  filter_.assign(size / 16, 0);
-  const size_t mask = size - 1;
-  for (size_t k = 0; k < entries_.size(); ++k) {
-    const uint64_t hash = entries_[k].hash;
-    size_t at = hash & mask;
-    while (slots_[at] != 0) at = (at + 1) & mask;
-    slots_[at] = (hash << 32) | (k + 1);
-    filter_[FilterWord(hash)] |= FilterMask(hash);
+void DefineIndex::Place(Table& table, uint32_t number) {
+  const uint64_t hash = EntryAt(number).hash;
+  size_t at = hash & table.mask;
+  while (table.slots[at].load(std::memory_order_relaxed) != 0) {
+    at = (at + 1) & table.mask;
   }
+  std::atomic<uint64_t>& word = table.filter[FilterWord(table, hash)];
+  word.store(word.load(std::memory_order_relaxed) | FilterMask(hash),
+             std::memory_order_relaxed);
+  table.slots[at].store((hash << 32) | (uint64_t{number} + 1),
+                        std::memory_order_release);
 }
 
-void DefineIndex::Reserve(size_t names, size_t bytes) {
-  entries_.reserve(names);
-  text_.reserve(bytes);
-  size_t size = 1024;
-  while (size < names * 2) size *= 2;
-  if (size > slots_.size()) Rebuild(size);
+const char* DefineIndex::KeepName(std::string_view name) {
+  if (name.size() > text_room_) {
+    const size_t size = std::max(kTextBlock, name.size());
+    text_blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+    text_free_ = text_blocks_.back().get();
+    text_room_ = size;
+  }
+  char* kept = text_free_;
+  if (!name.empty()) memcpy(kept, name.data(), name.size());
+  text_free_ += name.size();
+  text_room_ -= name.size();
+  return kept;
 }
 
 void DefineIndex::Add(std::string_view name, size_t first, bool replace) {
-  // Kept at most half full, so that a miss ends after a probe or two.
-  if ((entries_.size() + 1) * 2 > slots_.size()) {
-    Rebuild(slots_.empty() ? 1024 : slots_.size() * 2);
-  }
+  Table& current = *tables_.back();
   const uint64_t hash = HashName64(name);
-  const size_t at = Find(name, hash);
-  if (slots_[at] != 0) {
-    if (replace) entries_[static_cast<uint32_t>(slots_[at]) - 1].first = first;
+  const size_t at = Find(current, name, hash);
+  const uint64_t slot = current.slots[at].load(std::memory_order_relaxed);
+  if (slot != 0) {
+    if (replace) {
+      const uint32_t number = static_cast<uint32_t>(slot) - 1;
+      entry_blocks_[number >> kEntryBlockBits]
+                   [number & ((size_t{1} << kEntryBlockBits) - 1)]
+                       .first = first;
+    }
     return;
   }
-  entries_.push_back(Entry{hash, text_.size(), name.size(), first});
-  text_.append(name);
-  slots_[at] = (hash << 32) | entries_.size();
-  filter_[FilterWord(hash)] |= FilterMask(hash);
+  if (entry_count_ >= (kEntryBlocks << kEntryBlockBits) - 1) {
+    throw std::length_error("too many names defined");
+  }
+  const auto number = static_cast<uint32_t>(entry_count_);
+  const size_t block = number >> kEntryBlockBits;
+  if (entry_blocks_[block] == nullptr) {
+    entry_blocks_[block] =
+        std::make_unique_for_overwrite<Entry[]>(size_t{1} << kEntryBlockBits);
+  }
+  entry_blocks_[block][number & ((size_t{1} << kEntryBlockBits) - 1)] =
+      Entry{hash, KeepName(name), name.size(), first};
+  ++entry_count_;
+  // Kept at most half full, so that a miss ends after a probe or two; a
+  // grown table is filled before it is published.
+  if (entry_count_ * 2 > current.mask + 1) {
+    auto grown = std::make_unique<Table>((current.mask + 1) * 2);
+    for (size_t k = 0; k < entry_count_; ++k) {
+      Place(*grown, static_cast<uint32_t>(k));
+    }
+    tables_.push_back(std::move(grown));
+    table_.store(tables_.back().get(), std::memory_order_release);
+    return;
+  }
+  Place(current, number);
 }
 
 void DefineIndex::AddKnown(std::string_view name) { Add(name, 0, true); }
@@ -63,9 +117,13 @@ void DefineIndex::AddDefined(std::string_view name, size_t file) {
 
 bool DefineIndex::DefinedBefore(std::string_view name, uint64_t hash,
                                 size_t file) const {
-  if (slots_.empty()) return false;
+  const Table& table = *table_.load(std::memory_order_acquire);
   const uint64_t bits = FilterMask(hash);
-  if ((filter_[FilterWord(hash)] & bits) != bits) return false;
-  const uint64_t slot = slots_[Find(name, hash)];
-  return slot != 0 && entries_[static_cast<uint32_t>(slot) - 1].first <= file;
+  if ((table.filter[FilterWord(table, hash)].load(std::memory_order_relaxed) &
+       bits) != bits) {
+    return false;
+  }
+  const uint64_t slot =
+      table.slots[Find(table, name, hash)].load(std::memory_order_relaxed);
+  return slot != 0 && EntryAt(static_cast<uint32_t>(slot) - 1).first <= file;
 }

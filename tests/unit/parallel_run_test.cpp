@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "driver/define_scan.h"
@@ -57,20 +59,50 @@ TEST(DefineIndexTest, ANameCountsFromTheFileAfterItsFirstDefinition) {
 // The index grows many times over on a tree of headers; every name keeps
 // its first file through the growth, and near misses stay misses.
 TEST(DefineIndexTest, ThousandsOfNamesKeepTheirFirstFile) {
-  DefineIndex grown;
-  DefineIndex reserved;
-  reserved.Reserve(20000, 20000 * 8);
-  for (DefineIndex* index : {&grown, &reserved}) {
-    for (size_t k = 0; k < 20000; ++k) {
-      index->AddDefined("NAME_" + std::to_string(k), k / 10);
-    }
-    for (size_t k = 0; k < 20000; k += 997) {
-      const std::string name = "NAME_" + std::to_string(k);
-      EXPECT_FALSE(index->DefinedBefore(name, k / 10)) << name;
-      EXPECT_TRUE(index->DefinedBefore(name, k / 10 + 1)) << name;
-      EXPECT_FALSE(index->DefinedBefore(name + "_", 1u << 30)) << name;
-    }
+  DefineIndex index;
+  for (size_t k = 0; k < 20000; ++k) {
+    index.AddDefined("NAME_" + std::to_string(k), k / 10);
   }
+  for (size_t k = 0; k < 20000; k += 997) {
+    const std::string name = "NAME_" + std::to_string(k);
+    EXPECT_FALSE(index.DefinedBefore(name, k / 10)) << name;
+    EXPECT_TRUE(index.DefinedBefore(name, k / 10 + 1)) << name;
+    EXPECT_FALSE(index.DefinedBefore(name + "_", 1u << 30)) << name;
+  }
+}
+
+// In a parallel run the names of each file are added while other threads
+// ask about the files added before: every answer must be the one the
+// finished index gives, though the table grows many times under them.
+TEST(DefineIndexTest, ReadersAskWhileLaterFilesAreAdded) {
+  constexpr size_t kFiles = 300;
+  constexpr size_t kPerFile = 40;
+  auto name = [](size_t file, size_t k) {
+    return "F" + std::to_string(file) + "_" + std::to_string(k);
+  };
+  DefineIndex index;
+  index.AddKnown("KNOWN");
+  std::atomic<size_t> added{0};  // files 0 up to this one are in
+  std::atomic<int> wrong{0};
+  auto ask = [&](size_t seed) {
+    size_t round = 0;
+    while (added.load(std::memory_order_acquire) < kFiles || round < 1000) {
+      const size_t upto = added.load(std::memory_order_acquire);
+      const size_t file = (seed * 7919 + round * 104729) % kFiles;
+      const std::string asked = name(file, round % kPerFile);
+      if (index.DefinedBefore(asked, upto) != (file < upto)) ++wrong;
+      if (!index.DefinedBefore("KNOWN", 0)) ++wrong;
+      ++round;
+    }
+  };
+  std::vector<std::thread> readers;
+  for (size_t seed = 1; seed <= 2; ++seed) readers.emplace_back(ask, seed);
+  for (size_t file = 0; file < kFiles; ++file) {
+    for (size_t k = 0; k < kPerFile; ++k) index.AddDefined(name(file, k), file);
+    added.store(file + 1, std::memory_order_release);
+  }
+  for (std::thread& reader : readers) reader.join();
+  EXPECT_EQ(wrong.load(), 0);
 }
 
 TEST(DefineScanTest, MissesAreTheNamesScanAndAnalysisDisagreeOn) {

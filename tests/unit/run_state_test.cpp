@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/file_type.h"
@@ -229,25 +230,51 @@ std::vector<std::string> CStrings(const std::string& bytes) {
   return out;
 }
 
-TEST(LineIntake, ViewsGiveTheCStringsOfThePieces) {
+// Texts whose pieces are worth checking: line ends at every kind of
+// boundary, NUL bytes, long and unterminated lines.
+std::vector<std::string> PieceCases() {
+  using namespace std::string_view_literals;
   std::string many;
   for (int k = 0; k < 20000; ++k) many += std::string(k % 97, 'a' + k % 26) + "\n";
-  const std::string cases[] = {
+  return {
       "",
       "a\nb\n",
       "a\nlast",
       "a\n\tlast",
       "a\n\xe9t",
-      "x\n\0starts with NUL\n",
-      "ab\0cd\nef\0\n\0",
+      std::string("x\n\0starts with NUL\n"sv),
+      std::string("ab\0cd\nef\0\n\0"sv),
       std::string(5000, 'x') + "\n" + std::string(4094, 'y') + "\nz\n",
       std::string(3000, 'q') + "\r\n" + std::string(8000, 'r'),
       many,  // lines across many refills of the buffer
       many + "tail",
   };
-  for (const std::string& bytes : cases) {
+}
+
+TEST(LineIntake, ViewsGiveTheCStringsOfThePieces) {
+  for (const std::string& bytes : PieceCases()) {
     SCOPED_TRACE(bytes.substr(0, 20));
     EXPECT_EQ(Views(bytes), CStrings(bytes));
+  }
+}
+
+// A file read whole into memory is analysed from there: its pieces are
+// the stream's, and the text reads as before once the reader is done.
+TEST(LineIntake, TextHeldInMemoryGivesTheStreamsViews) {
+  for (const std::string& bytes : PieceCases()) {
+    SCOPED_TRACE(bytes.substr(0, 20));
+    std::string room = bytes + std::string(LineReader::kPad, '#');
+    std::vector<std::string> views;
+    {
+      LineReader reader(room.data(), bytes.size());
+      std::string_view line;
+      while (reader.NextView(line)) {
+        EXPECT_EQ(line.data()[line.size()], '\0');
+        views.emplace_back(line);
+      }
+    }
+    EXPECT_EQ(views, Views(bytes));
+    EXPECT_EQ(room.substr(0, bytes.size()), bytes);
   }
 }
 
