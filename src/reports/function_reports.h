@@ -11,6 +11,8 @@
 #include "base/globals.h"
 #include "lists/node_data.h"
 
+struct FunctionStats;
+
 // The "File Functional Summary" of the current file, from the function sums
 // and maxima the recogniser keeps in G.parse and the file's function count.
 void ShowFileFunctionSummary(Globals& G);
@@ -23,9 +25,10 @@ void ShowProjectFunctionSummary(Globals& G);
 // with a letter, '_' or '~' is left out.
 void FunctionDataShow(const NodeData& record, ReportSink& out,
                       const RunSettings& G);
-// The project statistics ("Project Functional Analysis"). Walking the list
-// also adds each function's measures to its namespace.
-void TShowFunctionSummary(Globals& G);
+// The project statistics ("Project Functional Analysis"): those gathered
+// over the list already, or else gathered now. Walking the list also adds
+// each function's measures to its namespace.
+void TShowFunctionSummary(Globals& G, const FunctionStats* gathered = nullptr);
 
 // The CSV lines of the project function sections. The interface and total
 // complexity columns are computed from the parameters, returns and

@@ -1,3 +1,5 @@
+#include "reports/function_stats.h"
+
 #include <cstdint>
 #include <string>
 
@@ -9,57 +11,40 @@
 #include "reports/stat_rows.h"
 #include "base/saturate.h"
 
-namespace {
+void GatherFunction(const NodeData& r, FunctionStats& s, RunTotals& G) {
+  AddFunctionSums(s.sum, r);
+  Add_Func2namespace(r.name, r.loc, r.lloc, r.eloc, r.comments, r.blanks,
+                     r.lines, r.cyclo, r.params, r.returns, G);
+  // The first function sets every minimum; a minimum below 0 becomes 0.
+  const int first = s.sum.count == 1 ? 1 : 0;
+  MinMax_int(r.lines, &s.min.lines, &s.max.lines, first);
+  MinMax_int(r.loc, &s.min.loc, &s.max.loc, first);
+  MinMax_int(r.eloc, &s.min.eloc, &s.max.eloc, first);
+  MinMax_int(r.lloc, &s.min.lloc, &s.max.lloc, first);
+  MinMax_int(r.comments, &s.min.comments, &s.max.comments, first);
+  MinMax_int(r.cyclo, &s.min.cyclo, &s.max.cyclo, first);
+  MinMax_int(r.blanks, &s.min.blanks, &s.max.blanks, first);
+  MinMax_int(r.params, &s.min.params, &s.max.params, first);
+  MinMax_int(r.returns, &s.min.returns, &s.max.returns, first);
+  MinMax_int(Saturate32(int64_t{r.params} + r.returns), &s.min.inter,
+             &s.max.inter, first);
+  MinMax_double(CommentRatio(r.comments, r.eloc), &s.min.ratio, &s.max.ratio,
+                first);
+}
 
-// The largest or smallest value of each measure over the functions.
-struct Extremes {
-  int lines = 0;
-  int loc = 0;
-  int eloc = 0;
-  int lloc = 0;
-  int comments = 0;
-  int cyclo = 0;
-  int blanks = 0;
-  int params = 0;
-  int returns = 0;
-  int inter = 0;  // parameters + returns of one function
-  double ratio = 0.0;
-};
-
-// Sums, maxima and minima over the project's functions.
-struct FunctionStats {
-  FunctionSums sum;
-  Extremes max;
-  Extremes min;
-};
-
-// One pass over the function list in its present order. Each function's
-// measures also go to its namespace.
-FunctionStats Gather(RunTotals& G) {
-  FunctionStats s;
-  for (const NodeData& r : G.function_list) {
-    AddFunctionSums(s.sum, r);
-    Add_Func2namespace(r.name, r.loc, r.lloc, r.eloc, r.comments, r.blanks,
-                       r.lines, r.cyclo, r.params, r.returns, G);
-    // The first function sets every minimum; a minimum below 0 becomes 0.
-    const int first = s.sum.count == 1 ? 1 : 0;
-    MinMax_int(r.lines, &s.min.lines, &s.max.lines, first);
-    MinMax_int(r.loc, &s.min.loc, &s.max.loc, first);
-    MinMax_int(r.eloc, &s.min.eloc, &s.max.eloc, first);
-    MinMax_int(r.lloc, &s.min.lloc, &s.max.lloc, first);
-    MinMax_int(r.comments, &s.min.comments, &s.max.comments, first);
-    MinMax_int(r.cyclo, &s.min.cyclo, &s.max.cyclo, first);
-    MinMax_int(r.blanks, &s.min.blanks, &s.max.blanks, first);
-    MinMax_int(r.params, &s.min.params, &s.max.params, first);
-    MinMax_int(r.returns, &s.min.returns, &s.max.returns, first);
-    MinMax_int(Saturate32(int64_t{r.params} + r.returns), &s.min.inter,
-               &s.max.inter, first);
-    MinMax_double(CommentRatio(r.comments, r.eloc), &s.min.ratio,
-                  &s.max.ratio, first);
-  }
+void EndFunctionGathering(RunTotals& G) {
   // The namespace sums changed in place.
   LlistOrderChanged(G.namespace_list);
   G.namespace_functions_added = 1;
+}
+
+namespace {
+
+// One pass over the function list in its present order.
+FunctionStats Gather(RunTotals& G) {
+  FunctionStats s;
+  for (const NodeData& r : G.function_list) GatherFunction(r, s, G);
+  EndFunctionGathering(G);
   return s;
 }
 
@@ -151,9 +136,9 @@ void TextStatistics(Globals& G, const FunctionStats& stats) {
 
 }  // namespace
 
-void TShowFunctionSummary(Globals& G) {
+void TShowFunctionSummary(Globals& G, const FunctionStats* gathered) {
   if (G.function_list.empty()) return;
-  const FunctionStats s = Gather(G);
+  const FunctionStats s = gathered != nullptr ? *gathered : Gather(G);
   if (G.csv_mode) {
     CsvStatistics(G, s);
     return;

@@ -4,6 +4,7 @@
 #include "reports/sort_method.h"
 #include "reports/framing.h"
 #include "reports/function_reports.h"
+#include "reports/function_stats.h"
 #include "reports/metric_lines.h"
 #include "reports/name_start.h"
 #include "reports/record_listing.h"
@@ -23,10 +24,18 @@ void ShowProjectFunctionSummary(Globals& G) {
     ShowSortMethod(G);
     Out(G, "\n");
   }
-  if (!G.totals_no_listing) {
-    ShowEachRecord(list, FunctionDataShow, G);
+  if (G.totals_no_listing) {
+    TShowFunctionSummary(G);
+    return;
   }
-  TShowFunctionSummary(G);
+  // The statistics are gathered in the walk of the list that the listing
+  // makes anyway.
+  FunctionStats stats;
+  ShowEachRecord(list, FunctionDataShow, G, [&](const NodeData& record) {
+    GatherFunction(record, stats, G);
+  });
+  EndFunctionGathering(G);
+  TShowFunctionSummary(G, &stats);
 }
 
 void FunctionDataShow(const NodeData& record, ReportSink& out,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/globals.h"
 #include "base/output.h"
@@ -15,21 +16,29 @@
 
 namespace {
 
-// The listing of `list` on `jobs` threads.
+// The listing of `list` on `jobs` threads; every record must be visited
+// once, in list order.
 std::string Listing(const Llist<NodeData> &list, int jobs, int html) {
   Globals G;
   G.jobs = jobs;
   G.html_flag = html;
-  return Capture(
-      G, [&](Globals &g) { ShowEachRecord(list, FunctionDataShow, g); });
+  std::vector<const NodeData *> visited;
+  std::string text = Capture(G, [&](Globals &g) {
+    ShowEachRecord(list, FunctionDataShow, g,
+                   [&](const NodeData &record) { visited.push_back(&record); });
+  });
+  std::vector<const NodeData *> expected;
+  for (const NodeData &record : list) expected.push_back(&record);
+  EXPECT_TRUE(visited == expected) << jobs << " threads";
+  return text;
 }
 
-TEST(RecordListing, ThreadsWriteTheSerialListing) {
+// The serial listing of `count` records against the listing on several
+// threads, in text and HTML.
+void ExpectThreadsWriteTheSerialListing(int count) {
+  SCOPED_TRACE(count);
   Llist<NodeData> list;
-  // Enough records for several blocks and more than one wave of blocks,
-  // with names of every length, so that a block written out of place or
-  // twice shows.
-  for (int k = 0; k < 9000; ++k) {
+  for (int k = 0; k < count; ++k) {
     auto record = std::make_unique<NodeData>();
     record->name = "f" + std::to_string(k) + std::string(k % 90, 'x') + "()";
     if (k % 7 == 0)
@@ -41,7 +50,7 @@ TEST(RecordListing, ThreadsWriteTheSerialListing) {
   }
   for (int html : {0, 1}) {
     const std::string serial = Listing(list, 1, html);
-    ASSERT_NE(serial.find("f8999"), std::string::npos);
+    ASSERT_NE(serial.find("f" + std::to_string(count - 1)), std::string::npos);
     for (int jobs : {2, 5}) {
       // Compared whole, but only the first difference is shown: a diff of
       // two megabytes helps nobody.
@@ -54,6 +63,15 @@ TEST(RecordListing, ThreadsWriteTheSerialListing) {
           << serial.substr(diverge.first - serial.begin(), 60) << "\"";
     }
   }
+}
+
+TEST(RecordListing, ThreadsWriteTheSerialListing) {
+  // Enough records for many blocks, more than are formatted ahead of the
+  // writing, with names of every length, so that a block written out of
+  // place or twice shows; and listings of whole blocks only.
+  ExpectThreadsWriteTheSerialListing(9000);
+  ExpectThreadsWriteTheSerialListing(1024);
+  ExpectThreadsWriteTheSerialListing(1536);
 }
 
 } // namespace
