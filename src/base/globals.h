@@ -26,6 +26,7 @@
 #include "lists/name_filter.h"
 #include "lists/node_data.h"
 #include "lists/shared_names.h"
+#include "lists/shared_records.h"
 #include "base/tree_node.h"
 
 // The line, keyword and symbol counters of one file (or, summed, of the
@@ -597,14 +598,29 @@ struct ApartLog {
   NameFilter macro_names;
   // Namespace names the file had not defined itself, with the answer given.
   std::vector<std::pair<std::string, bool>> namespace_names;
-  // Class and interface names looked up and not found in the file's own
-  // records.
+  // Class and interface names looked up and found neither in the file's
+  // own records nor among the run's.
   std::vector<std::string> class_names;
   std::vector<std::string> interface_names;
-  // The class and interface names (an interface's as stored) of the files
-  // merged so far: a file that looks one of them up will be analysed again
-  // at its merge, so its analysis apart stops there.
+  // The interface names (as stored) of the files merged so far: a file
+  // that looks one of them up will be analysed again at its merge, so its
+  // analysis apart stops there.
   const SharedNames* merged_records = nullptr;
+  // The run's class records as merged so far. A class the file finds
+  // there is worked on in a copy, listed in the file's index under the
+  // name it was found by; the merge puts the copy in the record's place
+  // when the record is still what it was when copied.
+  const SharedRecords* run_classes = nullptr;
+  struct BorrowedRecord {
+    std::string name;
+    NodeData* run_record;  // the run's, not to be touched apart
+    NodeData before;       // the run's record when copied
+    std::unique_ptr<NodeData> copy;
+  };
+  std::vector<BorrowedRecord> borrowed;
+  // The names of copies the file took out of its index again, as the run
+  // would have taken them out of its own: no longer the run's to find.
+  std::vector<std::string> unlisted;
   // Progress text for standard output, shown when the file is merged.
   std::string progress;
   // The values of the file's CSV file rows, for the run's statistics.

@@ -48,11 +48,12 @@ struct ApartFile {
 // The names the files of the run define: as the scan found them in each
 // file, and indexed by the first file defining each as far as every file
 // before has been scanned; and the class and interface names of the files
-// merged so far. Each file is scanned by the thread that takes it up,
+// merged so far, and the run's class records. Each file is scanned by the thread that takes it up,
 // just before its analysis, from the same reading of the file.
 class RunDefines {
  public:
-  RunDefines(size_t count, const Globals& G) : found(count), scanned_(count, 0) {
+  RunDefines(size_t count, const Globals& G)
+      : found(count), run_classes(G.class_index), scanned_(count, 0) {
     for (size_t k = 0; k < G.macro_list.size(); ++k) {
       macros.AddKnown(G.macro_list.Name(k));
     }
@@ -71,7 +72,10 @@ class RunDefines {
   std::vector<FileDefines> found;  // found[k] is written by k's scanner
   DefineIndex macros;
   DefineIndex namespaces;
-  SharedNames merged_records;
+  SharedNames merged_records;  // interface names
+  // The main thread holds its lock while it changes the run's class
+  // records: at a merge, and while it analyses a file again.
+  SharedRecords run_classes;
 
  private:
   std::mutex mutex_;  // orders the additions to the indexes
@@ -169,6 +173,7 @@ std::unique_ptr<ApartFile> AnalyseApart(const std::string& name, size_t k,
   W.apart.macros_before = &defines.macros;
   W.apart.namespaces_before = &defines.namespaces;
   W.apart.merged_records = &defines.merged_records;
+  W.apart.run_classes = &defines.run_classes;
   char* work_buffer = nullptr;
   size_t work_size = 0;
   if (work_file) W.work_file.reset(open_memstream(&work_buffer, &work_size));
@@ -205,7 +210,7 @@ std::unique_ptr<ApartFile> AnalyseApart(const std::string& name, size_t k,
 // Adds a file analysed apart to the run, as the serial run would have
 // added it: its report text, its progress, its counters, its records and
 // its work file lines.
-void MergeApart(ApartFile& done, SharedNames& merged_records, Globals& G) {
+void MergeApart(ApartFile& done, RunDefines& defines, Globals& G) {
   RunTotals& W = done.results;
   G.file_name = done.file_name;
   G.file_size = done.file_size;
@@ -237,9 +242,13 @@ void MergeApart(ApartFile& done, SharedNames& merged_records, Globals& G) {
   for (FileFigures& figures : W.file_figures) {
     G.file_figures.push_back(std::move(figures));
   }
-  for (const auto& entry : W.class_index) merged_records.Add(entry.first);
-  for (const auto& entry : W.interface_index) merged_records.Add(entry.first);
-  MergeApartRecords(W, G);
+  for (const auto& entry : W.interface_index) {
+    defines.merged_records.Add(entry.first);
+  }
+  {
+    std::lock_guard<std::mutex> lock(defines.run_classes.mutex());
+    MergeApartRecords(W, done.log, G);
+  }
   if (G.work_file != nullptr && !done.work_text.empty()) {
     fwrite(done.work_text.data(), 1, done.work_text.size(), G.work_file.get());
   }
@@ -422,7 +431,7 @@ void ProcessFilesParallel(Globals& G) {
         schedule.merge_waits_for = SIZE_MAX;
       }
       if (Mergeable(*done, misses, G)) {
-        MergeApart(*done, defines.merged_records, G);
+        MergeApart(*done, defines, G);
         misses.Add(done->scan_misses);
         unadded_macros.Keep(done->results.macro_list);
       } else {
@@ -430,7 +439,10 @@ void ProcessFilesParallel(Globals& G) {
         // the serial run's analysis of the file.
         unadded_macros.AddTo(G.macro_list);
         const size_t defined_before = G.macro_list.size();
-        AnalyseListedFile(names[k], G);
+        {
+          std::lock_guard<std::mutex> lock(defines.run_classes.mutex());
+          AnalyseListedFile(names[k], G);
+        }
         misses.Add(ScanMisses(defines.found[k].macros, G.macro_list,
                               defined_before));
       }

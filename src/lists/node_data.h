@@ -61,6 +61,9 @@ struct NodeData {
   // 1 removed, 2 equal, 3 modified, 4 new (5 matched, 6 totals).
   int32_t& state() { return returns; }
   int32_t state() const { return returns; }
+
+  // Every field alike.
+  friend bool operator==(const NodeData&, const NodeData&) = default;
 };
 
 #endif  // KLV_LISTS_NODE_DATA_H_

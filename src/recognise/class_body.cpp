@@ -185,6 +185,7 @@ void NameUnnamed(const char* line, int i, Globals& G) {
     const auto listed = G.class_index.find(name);
     if (listed != G.class_index.end() && listed->second == c.record) {
       G.class_index.erase(listed);
+      NoteClassUnlisted(name, c.record, G.apart);
     }
     c.record->name = renamed;
     // The new name keeps a record listed under it before.

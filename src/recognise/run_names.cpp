@@ -1,5 +1,6 @@
 #include "recognise/run_names.h"
 
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 #include <utility>
@@ -63,14 +64,44 @@ void LogRecordMiss(const std::string& name, std::vector<std::string>& log,
   log.push_back(name);
 }
 
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
 }  // namespace
 
 NodeData* FindClassRecord(const std::string& name, Globals& G) {
   NodeData* found = FindIn(G.class_index, name);
-  if (found == nullptr && G.apart.active) {
-    LogRecordMiss(name, G.apart.class_names, G.apart);
+  ApartLog& apart = G.apart;
+  if (found != nullptr || !apart.active) return found;
+  // The file took the name out of the index after copying its record:
+  // the run, too, would no longer find it.
+  if (Contains(apart.unlisted, name)) return nullptr;
+  if (apart.run_classes != nullptr) {
+    std::unique_ptr<NodeData> copy;
+    NodeData* run_record = apart.run_classes->Copy(name, copy);
+    if (run_record != nullptr) {
+      NodeData* worked_on = copy.get();
+      NodeData before = *copy;
+      apart.borrowed.push_back(
+          {name, run_record, std::move(before), std::move(copy)});
+      G.class_index.emplace(name, worked_on);
+      return worked_on;
+    }
   }
-  return found;
+  apart.class_names.push_back(name);
+  return nullptr;
+}
+
+void NoteClassUnlisted(const std::string& name, const NodeData* record,
+                       ApartLog& apart) {
+  if (!apart.active) return;
+  for (const ApartLog::BorrowedRecord& borrowed : apart.borrowed) {
+    if (borrowed.copy.get() == record && borrowed.name == name) {
+      apart.unlisted.push_back(name);
+      return;
+    }
+  }
 }
 
 NodeData* FindInterfaceRecord(const std::string& stored, Globals& G) {
@@ -93,13 +124,25 @@ bool ApartAnswersHold(const ApartLog& apart,
   for (const std::string& name : apart.class_names) {
     if (G.class_index.count(name) != 0) return false;
   }
+  // Each copied record must still be listed as it was copied, and be the
+  // record of one name only: the file then saw what the run would show it.
+  for (size_t k = 0; k < apart.borrowed.size(); ++k) {
+    const ApartLog::BorrowedRecord& borrowed = apart.borrowed[k];
+    if (FindIn(G.class_index, borrowed.name) != borrowed.run_record ||
+        !(*borrowed.run_record == borrowed.before)) {
+      return false;
+    }
+    for (size_t j = 0; j < k; ++j) {
+      if (apart.borrowed[j].run_record == borrowed.run_record) return false;
+    }
+  }
   for (const std::string& name : apart.interface_names) {
     if (G.interface_index.count(name) != 0) return false;
   }
   return true;
 }
 
-void MergeApartRecords(RunTotals& W, Globals& G) {
+void MergeApartRecords(RunTotals& W, ApartLog& log, Globals& G) {
   if (NodeOrderForKey(G.sort_key) == nullptr) {
     // Appended, as the file's own list was: its records go on as they are.
     LlistConcat(G.function_list, W.function_list);
@@ -107,6 +150,18 @@ void MergeApartRecords(RunTotals& W, Globals& G) {
     for (std::unique_ptr<NodeData>& record : LlistTakeAll(W.function_list)) {
       AddListNode(G.sort_key, std::move(record), G.function_list);
     }
+  }
+  // The copies take their records' places, and the names the file took
+  // out of its index leave the run's.
+  std::unordered_map<const NodeData*, NodeData*> copied;
+  for (ApartLog::BorrowedRecord& borrowed : log.borrowed) {
+    copied.emplace(borrowed.copy.get(), borrowed.run_record);
+    *borrowed.run_record = *borrowed.copy;
+  }
+  for (const std::string& name : log.unlisted) G.class_index.erase(name);
+  for (auto& [name, record] : W.class_index) {
+    const auto original = copied.find(record);
+    if (original != copied.end()) record = original->second;
   }
   MoveRecords(W.class_list, W.class_index, G.class_list, G.class_index);
   MoveRecords(W.interface_list, W.interface_index, G.interface_list,

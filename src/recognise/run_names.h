@@ -26,11 +26,18 @@ bool IsNamespaceName(const std::string& name, Globals& G);
 struct ApartAnswerWrong {};
 
 // The record of a class or struct, or of an interface (by its stored
-// name, "Interface-" + name); null when there is none yet. In a file
-// analysed apart, a name the run has merged a record for throws
+// name, "Interface-" + name); null when there is none yet. A file
+// analysed apart that finds a class among the run's records works on a
+// copy of it; an interface the run has merged a record for throws
 // ApartAnswerWrong.
 NodeData* FindClassRecord(const std::string& name, Globals& G);
 NodeData* FindInterfaceRecord(const std::string& stored, Globals& G);
+// Tells the log of a file analysed apart that the file took `name` out of
+// its class index,
+// where it listed `record`: when that is the copy of a run's record found
+// by that name, the run no longer lists it either.
+void NoteClassUnlisted(const std::string& name, const NodeData* record,
+                       ApartLog& apart);
 
 // True when every answer the file analysed apart was given, as `apart`
 // logged them, agrees with the run `G` as it stands now. `scan_misses` are
@@ -39,10 +46,11 @@ NodeData* FindInterfaceRecord(const std::string& stored, Globals& G);
 bool ApartAnswersHold(const ApartLog& apart,
                       const std::vector<uint64_t>& scan_misses,
                       const RunTotals& G);
-// Adds what the file analysed apart recorded (`from`) to the run, in the
-// order it recorded it: functions, classes, interfaces and namespaces. The
+// Adds what the file analysed apart recorded (`from`, with its `log`) to
+// the run, in the order it recorded it: functions, classes, interfaces
+// and namespaces; the copies of the run's class records replace them. The
 // lists of `from` are emptied. Its macro names are left to the caller,
 // which wants them only before a file analysed again.
-void MergeApartRecords(RunTotals& from, Globals& G);
+void MergeApartRecords(RunTotals& from, ApartLog& log, Globals& G);
 
 #endif  // KLV_RECOGNISE_RUN_NAMES_H_

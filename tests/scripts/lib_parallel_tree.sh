@@ -51,6 +51,14 @@ parallel_tree_c_unit() {
         printf '    CHECK_%d(v != 0);\n    return v / 2;\n}\n\n' "$(( n - 1 ))"
     fi
     printf 'struct rec_%d {\n    int key;\n    char name[%d];\n};\n\n' "$k" "$(( n + 4 ))"
+    # Unnamed structs: one no name follows takes up the record of the last
+    # such struct of the units before, one a typedef names renames it.
+    if [ $(( n % 3 )) = 0 ]; then
+        printf 'union pair_%d {\n    struct {\n        int lo;\n        int hi;\n    };\n    long both;\n};\n\n' "$n"
+    fi
+    if [ $(( n % 4 )) = 1 ]; then
+        printf 'typedef struct {\n    int id;\n} named_%d;\n\n' "$n"
+    fi
     printf 'int use_%d(struct rec_%d *r)\n{\n' "$n" "$k"
     printf '    return r ? r->key + helper_%d() + local_%d() : 0;\n}\n' "$n" "$n"
 }

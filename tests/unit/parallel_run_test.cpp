@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <cstdlib>
 #include <string>
 #include <thread>
@@ -15,7 +16,9 @@
 #include "driver/jobs.h"
 #include "driver/klv.h"
 #include "lists/define_index.h"
+#include "lists/llist.h"
 #include "lists/shared_names.h"
+#include "lists/shared_records.h"
 #include "recognise/run_names.h"
 #include "scratch_dir.h"
 
@@ -192,24 +195,91 @@ TEST(DefineScanTest, FindsTheJavaPackageAndEveryCppNamespace) {
             (std::vector<std::string>{"outer", "inner"}));
 }
 
-// A file analysed apart stops at a lookup the run already answers with a
-// record, and logs the others for its merge; a file analysed in the run
-// itself never stops.
-TEST(ApartLookupTest, StopsAtARecordTheRunHasMerged) {
-  Globals G;
+// The run's class record `name`, listed and indexed.
+NodeData* AddRunClass(Globals& run, const std::string& name, int loc) {
+  auto record = std::make_unique<NodeData>();
+  record->name = name;
+  record->loc = loc;
+  NodeData* added = LlistAdd(run.class_list, std::move(record));
+  run.class_index.emplace(name, added);
+  return added;
+}
+
+// A file analysed apart works on a copy of a class the run has merged,
+// stops at an interface the run has merged, and logs the names found
+// nowhere for its merge; a file analysed in the run itself finds its own
+// records only.
+TEST(ApartLookupTest, CopiesTheRunsClassesAndStopsAtItsInterfaces) {
+  Globals run;
+  NodeData* widget = AddRunClass(run, "Widget", 7);
+  const SharedRecords shared(run.class_index);
   SharedNames merged;
-  merged.Add("Widget");
   merged.Add("Interface-Sized");
+  Globals G;
   G.apart.merged_records = &merged;
+  G.apart.run_classes = &shared;
   EXPECT_EQ(FindClassRecord("Widget", G), nullptr);
   G.apart.active = true;
-  EXPECT_THROW(FindClassRecord("Widget", G), ApartAnswerWrong);
+  NodeData* copy = FindClassRecord("Widget", G);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_NE(copy, widget);
+  EXPECT_EQ(*copy, *widget);
+  EXPECT_EQ(FindClassRecord("Widget", G), copy);
+  copy->loc = 9;
+  EXPECT_EQ(widget->loc, 7);
   EXPECT_THROW(FindInterfaceRecord("Interface-Sized", G), ApartAnswerWrong);
   EXPECT_EQ(FindClassRecord("Gadget", G), nullptr);
   EXPECT_EQ(FindInterfaceRecord("Interface-Gadget", G), nullptr);
   EXPECT_EQ(G.apart.class_names, std::vector<std::string>{"Gadget"});
   EXPECT_EQ(G.apart.interface_names,
             std::vector<std::string>{"Interface-Gadget"});
+  // Taken out of the file's index, as the run would take it out of its
+  // own: not found again, nor copied again.
+  G.class_index.erase("Widget");
+  NoteClassUnlisted("Widget", copy, G.apart);
+  EXPECT_EQ(FindClassRecord("Widget", G), nullptr);
+  EXPECT_EQ(G.apart.unlisted, std::vector<std::string>{"Widget"});
+  EXPECT_EQ(G.apart.class_names, std::vector<std::string>{"Gadget"});
+  EXPECT_EQ(G.apart.borrowed.size(), 1u);
+}
+
+// The merge takes a file that worked on a copy only while the run's record
+// is as it was copied, and then puts the copy in the record's place, under
+// the names the file left it: the run's list keeps its order.
+TEST(ApartLookupTest, MergePutsCopiesInTheirRecordsPlaces) {
+  Globals run;
+  NodeData* first = AddRunClass(run, "instance", 3);
+  NodeData* second = AddRunClass(run, "Other", 5);
+  const SharedRecords shared(run.class_index);
+  Globals W;
+  W.apart.active = true;
+  W.apart.run_classes = &shared;
+  NodeData* copy = FindClassRecord("instance", W);
+  ASSERT_NE(copy, nullptr);
+  copy->loc = 11;
+  copy->name = "Renamed";
+  W.class_index.erase("instance");
+  NoteClassUnlisted("instance", copy, W.apart);
+  W.class_index.emplace("Renamed", copy);
+  AddRunClass(W, "Fresh", 1);
+  EXPECT_TRUE(ApartAnswersHold(W.apart, {}, run));
+  first->loc = 4;  // changed by a file merged after the copy was made
+  EXPECT_FALSE(ApartAnswersHold(W.apart, {}, run));
+  first->loc = 3;
+  run.class_index["instance"] = second;  // listing another record
+  EXPECT_FALSE(ApartAnswersHold(W.apart, {}, run));
+  run.class_index["instance"] = first;
+  EXPECT_TRUE(ApartAnswersHold(W.apart, {}, run));
+
+  MergeApartRecords(W, W.apart, run);
+  std::vector<std::string> names;
+  for (const NodeData& record : run.class_list) names.push_back(record.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Renamed", "Other", "Fresh"}));
+  EXPECT_EQ(first->loc, 11);
+  EXPECT_EQ(run.class_index.count("instance"), 0u);
+  EXPECT_EQ(run.class_index.at("Renamed"), first);
+  EXPECT_EQ(run.class_index.at("Other"), second);
+  EXPECT_EQ(run.class_index.at("Fresh")->loc, 1);
 }
 
 class ParallelRunTest : public ::testing::Test {
@@ -309,6 +379,28 @@ TEST_F(ParallelRunTest, NamesTheQuickScanGetsWrongAreSettledByAnalysingAgain) {
             "AFTERCODE(two) {\n  return 2;\n}\n");
   dir.Write("third.c", "int three(void) {\n  return 3;\n}\n");
   ExpectSameAsSerial({"first.c", "second.c", "third.c"});
+}
+
+TEST_F(ParallelRunTest, UnnamedStructsOfEarlierFilesAreTakenUpByLaterOnes) {
+  // An unnamed struct that no name follows keeps its placeholder name, and
+  // the next file's unnamed struct takes up that record; a name after one
+  // renames the record, so the next takes up another. Every file depends
+  // on the files before it, through records they changed.
+  std::vector<std::string> files;
+  for (int k = 0; k < 40; ++k) {
+    const std::string n = std::to_string(k);
+    std::string text = "union u" + n +
+                       " {\n  struct {\n    int a;\n    int b;\n  };\n"
+                       "  long c;\n};\n";
+    if (k % 3 == 0) text += "typedef struct {\n  int x;\n} named" + n + ";\n";
+    if (k % 4 == 1) text += "struct {\n  int y;\n};\n";
+    if (k % 5 == 0) text += "struct {\n  int z;\n} var" + n + ";\n";
+    text += "int use" + n + "(int v) {\n  if (v > " + n +
+            ") return v;\n  return 0;\n}\n";
+    files.push_back("u" + n + ".c");
+    dir.Write(files.back(), text);
+  }
+  ExpectSameAsSerial(files);
 }
 
 TEST_F(ParallelRunTest, MethodsOfAClassMergedBeforeCollectInIt) {
