@@ -33,9 +33,8 @@ struct ApartAnswerWrong {};
 NodeData* FindClassRecord(const std::string& name, Globals& G);
 NodeData* FindInterfaceRecord(const std::string& stored, Globals& G);
 // Tells the log of a file analysed apart that the file took `name` out of
-// its class index,
-// where it listed `record`: when that is the copy of a run's record found
-// by that name, the run no longer lists it either.
+// its class index, where it listed `record`: when that is the copy of a
+// run's record found by that name, the run no longer lists it either.
 void NoteClassUnlisted(const std::string& name, const NodeData* record,
                        ApartLog& apart);
 
