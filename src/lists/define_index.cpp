@@ -27,17 +27,18 @@ DefineIndex::DefineIndex()
 
 DefineIndex::~DefineIndex() = default;
 
-size_t DefineIndex::Find(const Table& table, std::string_view name,
-                         uint64_t hash) const {
+uint64_t DefineIndex::Find(const Table& table, std::string_view name,
+                           uint64_t hash) const {
   const auto tag = static_cast<uint32_t>(hash);
   for (size_t at = hash & table.mask;; at = (at + 1) & table.mask) {
     // Acquire: a slot published since the reader's file began names an
-    // entry written before it.
+    // entry written before it. The value seen is the answer: a slot found
+    // free may be filled at any moment with another name.
     const uint64_t slot = table.slots[at].load(std::memory_order_acquire);
-    if (slot == 0) return at;
+    if (slot == 0) return 0;
     if (static_cast<uint32_t>(slot >> 32) == tag) {
       const Entry& entry = EntryAt(static_cast<uint32_t>(slot) - 1);
-      if (std::string_view(entry.name, entry.length) == name) return at;
+      if (std::string_view(entry.name, entry.length) == name) return slot;
     }
   }
 }
@@ -72,8 +73,7 @@ const char* DefineIndex::KeepName(std::string_view name) {
 void DefineIndex::Add(std::string_view name, size_t first, bool replace) {
   Table& current = *tables_.back();
   const uint64_t hash = HashName64(name);
-  const size_t at = Find(current, name, hash);
-  const uint64_t slot = current.slots[at].load(std::memory_order_relaxed);
+  const uint64_t slot = Find(current, name, hash);
   if (slot != 0) {
     if (replace) {
       const uint32_t number = static_cast<uint32_t>(slot) - 1;
@@ -123,7 +123,6 @@ bool DefineIndex::DefinedBefore(std::string_view name, uint64_t hash,
        bits) != bits) {
     return false;
   }
-  const uint64_t slot =
-      table.slots[Find(table, name, hash)].load(std::memory_order_relaxed);
+  const uint64_t slot = Find(table, name, hash);
   return slot != 0 && EntryAt(static_cast<uint32_t>(slot) - 1).first <= file;
 }

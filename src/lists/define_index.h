@@ -61,15 +61,16 @@ class DefineIndex {
     std::unique_ptr<std::atomic<uint64_t>[]> filter;
     size_t filter_mask;
   };
-  static constexpr size_t kEntryBlockBits = 12;  // entries per block: 4,096
-  static constexpr size_t kEntryBlocks = size_t{1} << 16;
+  static constexpr size_t kEntryBlockBits = 16;  // entries per block: 65,536
+  static constexpr size_t kEntryBlocks = size_t{1} << 12;
 
   const Entry& EntryAt(uint32_t number) const {
     return entry_blocks_[number >> kEntryBlockBits]
                         [number & ((size_t{1} << kEntryBlockBits) - 1)];
   }
-  // The slot of `table` holding `name`, or the free slot where it belongs.
-  size_t Find(const Table& table, std::string_view name, uint64_t hash) const;
+  // The slot value of `table` for `name`; 0 when it has none.
+  uint64_t Find(const Table& table, std::string_view name,
+                uint64_t hash) const;
   void Add(std::string_view name, size_t first, bool replace);
   // Puts entry `number` into `table`.
   void Place(Table& table, uint32_t number);
