@@ -582,9 +582,10 @@ struct ReportSink {
 
 // A file analysed apart from the run, on a thread of a parallel run. The
 // run's accumulated names (macro, class, interface and namespace names) are
-// not at hand there: the file is given the names the scan before the run
-// found in the files before it, and logs what it asked, so the merge step
-// can check the answers against the run before taking the file's results.
+// not at hand there: the file is given the names the quick scan found in
+// the files before it and copies of the run's class records, and logs
+// what it asked, so the merge step can check the answers against the run
+// before taking the file's results.
 // It also keeps the CSV file rows it would have added to the run's
 // statistics, to be added at the merge in the same order.
 struct ApartLog {

@@ -1,9 +1,9 @@
 // The names a run accumulates over its files, as the recognisers ask for
 // them: macro names, class and interface records, namespace and package
 // names. In a serial run the answers are the run's own. A file analysed
-// apart (a parallel run) answers from its own names and from the names
-// the scan before the run found in the files before it, and logs what it
-// asked; the merge step takes the file only when every answer is what the
+// apart (a parallel run) answers from its own names, from the names the
+// quick scan found in the files before it and from copies of the run's
+// class records, and logs what it asked; the merge step takes the file only when every answer is what the
 // run, with the files before it merged, would have given.
 #ifndef KLV_RECOGNISE_RUN_NAMES_H_
 #define KLV_RECOGNISE_RUN_NAMES_H_
