@@ -69,6 +69,17 @@ void ShowEachRecord(const Llist<NodeData>& list,
            blocks.next < blocks.written + ahead &&
            blocks.gathered >= std::min(count, (blocks.next + 1) * kBlock);
   };
+  // Takes up block `next`, formats it without the lock and hands it in
+  // (lock held before and after).
+  auto format_next = [&](std::unique_lock<std::mutex>& lock) {
+    const size_t b = blocks.next++;
+    lock.unlock();
+    HeldText text = format(b);
+    lock.lock();
+    blocks.texts[b] = std::move(text);
+    blocks.done[b] = 1;
+    blocks.changed.notify_all();
+  };
   auto formatter = [&] {
     std::unique_lock<std::mutex> lock(blocks.mutex);
     for (;;) {
@@ -76,13 +87,7 @@ void ShowEachRecord(const Llist<NodeData>& list,
         return blocks.next >= block_count || claimable();
       });
       if (blocks.next >= block_count) return;
-      const size_t b = blocks.next++;
-      lock.unlock();
-      HeldText text = format(b);
-      lock.lock();
-      blocks.texts[b] = std::move(text);
-      blocks.done[b] = 1;
-      blocks.changed.notify_all();
+      format_next(lock);
     }
   };
   // Writes the blocks formatted so far, in order; with `all`, formats
@@ -94,12 +99,7 @@ void ShowEachRecord(const Llist<NodeData>& list,
       if (blocks.done[b] == 0) {
         if (!all) return;
         if (claimable()) {
-          const size_t own = blocks.next++;
-          lock.unlock();
-          HeldText text = format(own);
-          lock.lock();
-          blocks.texts[own] = std::move(text);
-          blocks.done[own] = 1;
+          format_next(lock);
           continue;
         }
         blocks.changed.wait(lock, [&] { return blocks.done[b] != 0; });
