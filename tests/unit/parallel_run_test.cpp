@@ -406,8 +406,9 @@ TEST_F(ParallelRunTest, UnnamedStructsOfEarlierFilesAreTakenUpByLaterOnes) {
 TEST_F(ParallelRunTest, MethodsOfAClassMergedBeforeCollectInIt) {
   // Every later file defines methods of the class of the first: a file
   // whose analysis apart meets the class after the first file's merge
-  // stops there and is analysed again; one that meets it before is
-  // refused at its merge. Which happens depends on timing; the report
+  // works on a copy of its record, which its own merge takes only if no
+  // file merged in between changed the record; one that meets it before
+  // is refused at its merge. Which happens depends on timing; the report
   // must not.
   dir.Write("widget.h",
             "class Widget {\n public:\n  int size();\n};\n"
