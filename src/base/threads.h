@@ -3,7 +3,6 @@
 #ifndef KLV_BASE_THREADS_H_
 #define KLV_BASE_THREADS_H_
 
-#include <atomic>
 #include <cstddef>
 #include <system_error>
 #include <thread>
@@ -22,20 +21,6 @@ std::vector<std::thread> StartThreads(int threads, Body& body) {
     }
   }
   return pool;
-}
-
-// Runs `work(k)` for k = 0 .. count-1 on up to `threads` threads; the
-// calling thread takes its share too, so the work is done even when no
-// thread can be started.
-template <class Work>
-void ForEachOnThreads(int threads, size_t count, Work work) {
-  std::atomic<size_t> next{0};
-  auto body = [&] {
-    for (size_t k = next++; k < count; k = next++) work(k);
-  };
-  std::vector<std::thread> pool = StartThreads(threads - 1, body);
-  body();
-  for (std::thread& thread : pool) thread.join();
 }
 
 #endif  // KLV_BASE_THREADS_H_

@@ -208,12 +208,6 @@ FileDefines ScanSourceText(const std::string& name, SourceText& source) {
   return defines;
 }
 
-FileDefines ScanDefines(const std::string& name) {
-  SourceText source;
-  ReadSourceText(name, source);
-  return ScanSourceText(name, source);
-}
-
 std::vector<std::string> ScanMisses(const std::vector<std::string>& scanned,
                                     const MacroNames& defined, size_t from) {
   std::vector<std::string> misses;

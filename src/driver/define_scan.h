@@ -20,9 +20,6 @@ struct FileDefines {
 // The names the source `name`, held in `source`, defines, in the order
 // written; none when it is not held. The text is left as it was.
 FileDefines ScanSourceText(const std::string& name, SourceText& source);
-// The same for the file `name`, read for the purpose; none when it cannot
-// be read.
-FileDefines ScanDefines(const std::string& name);
 // The names one line defines, added to `defines`.
 void ScanDefineLine(const char* line, FileDefines& defines);
 // The macro names on which the scan of a file (`scanned`) and its analysis

@@ -124,6 +124,13 @@ bool AnalyseFile(LineReader& reader, const std::string& name, Globals& G) {
   return true;
 }
 
+// Analyses the file `reader` reads, adds it to the run's totals when it
+// was read to its end, and clears the file's state.
+void AnalyseAndAdd(LineReader& reader, const std::string& name, Globals& G) {
+  if (AnalyseFile(reader, name, G)) AddTotal(G);
+  ResetState(G);
+}
+
 }  // namespace
 
 void AnalyseListedFile(const std::string& name, Globals& G,
@@ -135,8 +142,7 @@ void AnalyseListedFile(const std::string& name, Globals& G,
   if (source != nullptr && source->held && !G.print_flag && !G.convert_flag &&
       !G.convert_tabs && !G.convert_unix && !G.convert_dos) {
     LineReader reader(source->data(), source->length);
-    if (AnalyseFile(reader, name, G)) AddTotal(G);
-    ResetState(G);
+    AnalyseAndAdd(reader, name, G);
     return;
   }
   // Conversion rewrites the file, so it must be writable from the start.
@@ -160,6 +166,5 @@ void AnalyseListedFile(const std::string& name, Globals& G,
     return;
   }
   LineReader reader(in.get());
-  if (AnalyseFile(reader, name, G)) AddTotal(G);
-  ResetState(G);
+  AnalyseAndAdd(reader, name, G);
 }

@@ -47,9 +47,9 @@ struct ApartFile {
 
 // The names the files of the run define: as the scan found them in each
 // file, and indexed by the first file defining each as far as every file
-// before has been scanned; and the class and interface names of the files
-// merged so far, and the run's class records. Each file is scanned by the thread that takes it up,
-// just before its analysis, from the same reading of the file.
+// before has been scanned; the interface names of the files merged so
+// far; and the run's class records. Each file is scanned by the thread
+// that takes it up, just before its analysis, from the same reading.
 class RunDefines {
  public:
   RunDefines(size_t count, const Globals& G)

@@ -7,10 +7,12 @@
 #include <cstddef>
 #include <string>
 
+#include "base/line_reader.h"
+
 struct SourceText {
-  // Zero bytes kept after the text: room for a terminator, and for readers
-  // that test eight bytes at a time.
-  static constexpr size_t kPad = 8;
+  // Zero bytes kept after the text: the room the line reader wants after a
+  // text it reads in place.
+  static constexpr size_t kPad = LineReader::kPad;
 
   std::string room;   // the text, then at least kPad zero bytes
   size_t length = 0;  // the text's length

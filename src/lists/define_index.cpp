@@ -75,12 +75,7 @@ void DefineIndex::Add(std::string_view name, size_t first, bool replace) {
   const uint64_t hash = HashName64(name);
   const uint64_t slot = Find(current, name, hash);
   if (slot != 0) {
-    if (replace) {
-      const uint32_t number = static_cast<uint32_t>(slot) - 1;
-      entry_blocks_[number >> kEntryBlockBits]
-                   [number & ((size_t{1} << kEntryBlockBits) - 1)]
-                       .first = first;
-    }
+    if (replace) EntryAt(static_cast<uint32_t>(slot) - 1).first = first;
     return;
   }
   if (entry_count_ >= (kEntryBlocks << kEntryBlockBits) - 1) {
@@ -92,8 +87,7 @@ void DefineIndex::Add(std::string_view name, size_t first, bool replace) {
     entry_blocks_[block] =
         std::make_unique_for_overwrite<Entry[]>(size_t{1} << kEntryBlockBits);
   }
-  entry_blocks_[block][number & ((size_t{1} << kEntryBlockBits) - 1)] =
-      Entry{hash, KeepName(name), name.size(), first};
+  EntryAt(number) = Entry{hash, KeepName(name), name.size(), first};
   ++entry_count_;
   // Kept at most half full, so that a miss ends after a probe or two; a
   // grown table is filled before it is published.

@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "lists/name_hash.h"
@@ -67,6 +68,9 @@ class DefineIndex {
   const Entry& EntryAt(uint32_t number) const {
     return entry_blocks_[number >> kEntryBlockBits]
                         [number & ((size_t{1} << kEntryBlockBits) - 1)];
+  }
+  Entry& EntryAt(uint32_t number) {
+    return const_cast<Entry&>(std::as_const(*this).EntryAt(number));
   }
   // The slot value of `table` for `name`; 0 when it has none.
   uint64_t Find(const Table& table, std::string_view name,

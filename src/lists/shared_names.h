@@ -1,6 +1,6 @@
 // A set of names that one thread adds to while others ask about it: the
-// class and interface names a parallel run has merged so far, which the
-// threads analysing later files consult.
+// interface names a parallel run has merged so far, which the threads
+// analysing later files consult.
 #ifndef KLV_LISTS_SHARED_NAMES_H_
 #define KLV_LISTS_SHARED_NAMES_H_
 

@@ -3,8 +3,9 @@
 // names. In a serial run the answers are the run's own. A file analysed
 // apart (a parallel run) answers from its own names, from the names the
 // quick scan found in the files before it and from copies of the run's
-// class records, and logs what it asked; the merge step takes the file only when every answer is what the
-// run, with the files before it merged, would have given.
+// class records, and logs what it asked; the merge step takes the file
+// only when every answer is what the run, with the files before it
+// merged, would have given.
 #ifndef KLV_RECOGNISE_RUN_NAMES_H_
 #define KLV_RECOGNISE_RUN_NAMES_H_
 

@@ -108,6 +108,13 @@ TEST(DefineIndexTest, ReadersAskWhileLaterFilesAreAdded) {
   EXPECT_EQ(wrong.load(), 0);
 }
 
+// What the scan finds in the file `path`, read as a parallel run reads it.
+FileDefines ScanDefines(const std::string& path) {
+  SourceText source;
+  ReadSourceText(path, source);
+  return ScanSourceText(path, source);
+}
+
 TEST(DefineScanTest, MissesAreTheNamesScanAndAnalysisDisagreeOn) {
   MacroNames defined;
   defined.Add("EARLIER", 1);  // another file's, before `from`
