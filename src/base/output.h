@@ -58,6 +58,11 @@ struct PendingReport {
 // Report text kept apart, in blocks to be written one after the other.
 struct HeldText {
   std::vector<TextBlock> blocks;
+  size_t Bytes() const {
+    size_t bytes = 0;
+    for (const TextBlock& block : blocks) bytes += block.used;
+    return bytes;
+  }
 };
 
 // Writes report text kept apart to G's output stream, in order, and keeps

@@ -3,6 +3,7 @@
 #ifndef KLV_BASE_THREADS_H_
 #define KLV_BASE_THREADS_H_
 
+#include <chrono>
 #include <cstddef>
 #include <system_error>
 #include <thread>
@@ -21,6 +22,24 @@ std::vector<std::thread> StartThreads(int threads, Body& body) {
     }
   }
   return pool;
+}
+
+// Checks `done` again and again for up to `limit`, without giving up the
+// core; true once it holds. For waits that end sooner than a sleeping
+// thread could be woken.
+template <class Done>
+bool SpinUntil(Done done, std::chrono::microseconds limit =
+                              std::chrono::microseconds(200)) {
+  const auto until = std::chrono::steady_clock::now() + limit;
+  for (;;) {
+    for (int i = 0; i < 64; ++i) {
+      if (done()) return true;
+#if defined(__x86_64__) || defined(__i386__)
+      __builtin_ia32_pause();
+#endif
+    }
+    if (std::chrono::steady_clock::now() >= until) return done();
+  }
 }
 
 #endif  // KLV_BASE_THREADS_H_

@@ -36,6 +36,7 @@ struct ApartFile {
   ApartLog log;        // what it asked, its progress text and CSV rows
   RunTotals results;   // its counters, records and notices
   HeldText text;          // its report text
+  size_t text_bytes = 0;  // the size of `text`
   std::string work_text;  // its work file lines
   // The macro names its scan got wrong: defined but not found, or found
   // but not defined.
@@ -52,8 +53,11 @@ struct ApartFile {
 // that takes it up, just before its analysis, from the same reading.
 class RunDefines {
  public:
-  RunDefines(size_t count, const Globals& G)
-      : found(count), run_classes(G.class_index), scanned_(count, 0) {
+  RunDefines(size_t count, int threads, const Globals& G)
+      : found(count),
+        run_classes(G.class_index),
+        spin_(threads <= static_cast<int>(std::thread::hardware_concurrency())),
+        scanned_(count, 0) {
     for (size_t k = 0; k < G.macro_list.size(); ++k) {
       macros.AddKnown(G.macro_list.Name(k));
     }
@@ -78,6 +82,9 @@ class RunDefines {
   SharedRecords run_classes;
 
  private:
+  // Whether a waiting thread spins before it sleeps: only while each
+  // thread has a core of its own, so that spinning takes no thread's time.
+  const bool spin_;
   std::mutex mutex_;  // orders the additions to the indexes
   std::condition_variable indexed_;
   std::vector<char> scanned_;  // under mutex_
@@ -122,6 +129,14 @@ void RunDefines::Scan(const std::string& name, size_t k, SourceText& source) {
 
 bool RunDefines::WaitFor(size_t k) {
   if (frontier_.load(std::memory_order_acquire) >= k) return true;
+  // The files before k were taken up just before it and are being scanned
+  // at this moment: most waits last tens of microseconds, less than waking
+  // a thread that sleeps takes on many machines.
+  if (spin_ && SpinUntil([&] {
+        return frontier_.load(std::memory_order_acquire) >= k;
+      })) {
+    return true;
+  }
   std::unique_lock<std::mutex> lock(mutex_);
   ++waiting_;
   indexed_.wait(lock, [&] {
@@ -198,6 +213,7 @@ std::unique_ptr<ApartFile> AnalyseApart(const std::string& name, size_t k,
       done.failed = true;
     }
     done.text = held.Take();
+    done.text_bytes = done.text.Bytes();
   }
   if (W.work_file != nullptr) {
     W.work_file.reset();  // closing it completes the buffer
@@ -318,6 +334,10 @@ bool Mergeable(const ApartFile& done, const ScanMissSet& misses,
          ApartAnswersHold(done.log, misses.hashes(), G);
 }
 
+// Report text the files waiting for the merge may hold before no more
+// files are claimed: a few large reports must not fill the memory.
+constexpr size_t kHeldTextLimit = size_t{64} << 20;
+
 // Which files are claimed, analysed and merged; shared by the threads of
 // a parallel run under `mutex`.
 struct Schedule {
@@ -337,9 +357,15 @@ struct Schedule {
   std::vector<std::unique_ptr<ApartFile>> merged_files;
 
   explicit Schedule(size_t count) : slots(count), ready(count, 0) {}
-  bool CanClaim() const { return next < slots.size() && next < merged + window; }
+  size_t held_bytes = 0;  // report text of the files waiting for the merge
+  // The file the merge needs next can always be claimed.
+  bool CanClaim() const {
+    return next < slots.size() && next < merged + window &&
+           (held_bytes < kHeldTextLimit || next == merged);
+  }
   // Hands file `k`'s results to the merge (lock held).
   void Publish(size_t k, std::unique_ptr<ApartFile> done) {
+    held_bytes += done->text_bytes;
     slots[k] = std::move(done);
     ready[k] = 1;
     if (merge_waits_for == k) file_ready.notify_one();
@@ -365,18 +391,19 @@ void ProcessFilesParallel(Globals& G) {
   const size_t count = names.size();
   const int threads =
       static_cast<int>(std::min<size_t>(static_cast<size_t>(G.jobs), count));
-  RunDefines defines(count, G);
+  RunDefines defines(count, threads, G);
   const RunSettings settings = G;
   FILE* const output = G.output;
   const bool work_file = G.work_file != nullptr;
 
   // The main thread merges the files in list order and, while the file it
   // needs next is not ready, analyses files too; the other threads only
-  // analyse. Files are claimed at most `window` ahead of the merge, which
-  // bounds the report text held in memory; 16 files a thread keep a worker
-  // from waiting while the main thread analyses a long file of its own.
+  // analyse. Files are claimed at most `window` ahead of the merge, and
+  // only while the report text waiting for the merge is below a limit:
+  // memory stays bounded. 64 files a thread keep a worker from waiting
+  // while the main thread analyses a long file of its own.
   Schedule schedule(count);
-  schedule.window = static_cast<size_t>(threads) * 16;
+  schedule.window = static_cast<size_t>(threads) * 64;
   auto analyse = [&] {
     ReserveAllocationRoom();
     Analyst analyst(settings, output);
@@ -461,6 +488,7 @@ void ProcessFilesParallel(Globals& G) {
       // Nothing reads file k's scan after its merge.
       done->scanned = std::move(defines.found[k]);
       std::lock_guard<std::mutex> lock(schedule.mutex);
+      schedule.held_bytes -= done->text_bytes;
       schedule.merged_files.push_back(std::move(done));
       schedule.merged = k + 1;
       if (schedule.workers_waiting > 0) schedule.window_open.notify_all();

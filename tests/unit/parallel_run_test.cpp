@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/threads.h"
 #include "driver/define_scan.h"
 #include "driver/jobs.h"
 #include "driver/klv.h"
@@ -41,6 +42,18 @@ TEST(JobsTest, CountsAreDigitsOnlyWithZeroAndNothingMeaningEveryCore) {
   EXPECT_TRUE(AllDigits("12"));
   EXPECT_FALSE(AllDigits(""));
   EXPECT_FALSE(AllDigits("1.5"));
+}
+
+TEST(SpinUntilTest, SeesAnotherThreadsChangeAndGivesUpAtItsLimit) {
+  std::atomic<bool> set{false};
+  std::thread setter([&] { set.store(true, std::memory_order_release); });
+  EXPECT_TRUE(SpinUntil([&] { return set.load(std::memory_order_acquire); },
+                        std::chrono::seconds(10)));
+  setter.join();
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(SpinUntil([] { return false; }, std::chrono::milliseconds(2)));
+  EXPECT_GE(std::chrono::steady_clock::now() - start,
+            std::chrono::milliseconds(2));
 }
 
 TEST(DefineIndexTest, ANameCountsFromTheFileAfterItsFirstDefinition) {
