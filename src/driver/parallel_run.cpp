@@ -400,10 +400,10 @@ void ProcessFilesParallel(Globals& G) {
   // needs next is not ready, analyses files too; the other threads only
   // analyse. Files are claimed at most `window` ahead of the merge, and
   // only while the report text waiting for the merge is below a limit:
-  // memory stays bounded. 64 files a thread keep a worker from waiting
+  // memory stays bounded. 256 files a thread keep a worker from waiting
   // while the main thread analyses a long file of its own.
   Schedule schedule(count);
-  schedule.window = static_cast<size_t>(threads) * 64;
+  schedule.window = static_cast<size_t>(threads) * 256;
   auto analyse = [&] {
     ReserveAllocationRoom();
     Analyst analyst(settings, output);
