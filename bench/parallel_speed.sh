@@ -9,7 +9,8 @@
 #
 # For each tree: wc -l, pmccabe (the C tree only), and klv with -j 1
 # and -j 2 for plain analysis, -f -c, -f -c -n -o and -v -f -c -n -o -i.
-# The best wall time of $BENCH_RUNS runs counts; reports go to /dev/null.
+# The best wall time of $BENCH_RUNS runs counts, the runs with -j 1 and
+# -j 2 taken by turns; reports go to /dev/null.
 # klv reads the files from a -F list (one run over all of them, as the
 # parallel run needs); wc and pmccabe get the same list through xargs.
 #
@@ -82,16 +83,37 @@ prepare_cpp() { prepare_class_trees; }
 
 limit=$(( $(getconf ARG_MAX) / 2 ))
 
+# lower A B: the smaller of two times; an empty A is no time yet.
+lower() {
+    if [ -z "$1" ] || awk -v a="$2" -v b="$1" 'BEGIN { exit !(a < b) }'; then
+        echo "$2"
+    else
+        echo "$1"
+    fi
+}
+# wall CMD...: the wall time of one run, in seconds.
+wall() {
+    local TIMEFORMAT='%R'
+    { time "$@" >/dev/null 2>&1; } 2>&1
+}
 # best CMD... : the best wall time of $RUNS runs, in seconds.
 best() {
-    local i t best="" TIMEFORMAT='%R'
-    for (( i = 0; i < RUNS; i++ )); do
-        t=$( { time "$@" >/dev/null 2>&1; } 2>&1 )
-        if [ -z "$best" ] || awk -v a="$t" -v b="$best" 'BEGIN { exit !(a < b) }'; then
-            best=$t
-        fi
-    done
+    local i best=""
+    for (( i = 0; i < RUNS; i++ )); do best=$(lower "$best" "$(wall "$@")"); done
     echo "$best"
+}
+# best_pair OPTIONS: the best wall times of $RUNS runs each of -j 1 and
+# -j 2 with OPTIONS, taken by turns: the load of a shared machine drifts
+# over seconds, and both then meet the same.
+best_pair() {
+    local i serial="" parallel=""
+    for (( i = 0; i < RUNS; i++ )); do
+        # shellcheck disable=SC2086
+        serial=$(lower "$serial" "$(wall klv_run -j 1 $1)")
+        # shellcheck disable=SC2086
+        parallel=$(lower "$parallel" "$(wall klv_run -j 2 $1)")
+    done
+    echo "$serial $parallel"
 }
 over_list() { xargs -d '\n' -s "$limit" -a "$list" "$@"; }
 klv_run() { "$KLV" "$@" -F "$list"; }
@@ -134,10 +156,9 @@ for tree in $TREES; do
         row pmccabe "$(best over_list pmccabe)"
     fi
     for opts in "" "-f -c" "-f -c -n -o" "-v -f -c -n -o -i"; do
-        # shellcheck disable=SC2086
-        row "$(label 1 "$opts")" "$(best klv_run -j 1 $opts)" "wc -l"
-        # shellcheck disable=SC2086
-        row "$(label 2 "$opts")" "$(best klv_run -j 2 $opts)" "$(label 1 "$opts")"
+        read -r serial parallel < <(best_pair "$opts")
+        row "$(label 1 "$opts")" "$serial" "wc -l"
+        row "$(label 2 "$opts")" "$parallel" "$(label 1 "$opts")"
     done
     echo "  speed-up with -j 2: plain $(speedup "")x, -f -c $(speedup "-f -c")x," \
         "-f -c -n -o $(speedup "-f -c -n -o")x, -v -f -c -n -o -i $(speedup "-v -f -c -n -o -i")x"
