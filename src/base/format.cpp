@@ -16,25 +16,18 @@
 namespace {
 
 // Writes into a string through a raw position, enlarging the string ahead
-// of each piece instead of appending character by character. Either kind
-// of string is reached through one hook that resizes it.
+// of each piece instead of appending character by character.
 class Sink {
  public:
-  template <class Text>
-  Sink(Text& buffer, size_t at)
-      : text_(&buffer),
-        resize_(&ResizeText<Text>),
-        data_(buffer.data()),
-        size_(buffer.size()),
-        pos_(at) {}
+  Sink(std::string& buffer, size_t at) : buffer_(buffer), pos_(at) {}
 
   size_t pos() const { return pos_; }
   void Rewind(size_t pos) { pos_ = pos; }
 
   // Room for `n` more bytes; returns where they go. Call Advance after.
   [[gnu::always_inline]] char* Room(size_t n) {
-    if (size_ - pos_ < n) Grow(n);
-    return data_ + pos_;
+    if (buffer_.size() - pos_ < n) Grow(n);
+    return buffer_.data() + pos_;
   }
   void Advance(size_t n) { pos_ += n; }
 
@@ -61,23 +54,11 @@ class Sink {
   static constexpr size_t kShort = 32;
 
  private:
-  template <class Text>
-  static char* ResizeText(void* text, size_t size) {
-    Text& buffer = *static_cast<Text*>(text);
-    buffer.resize(size);
-    return buffer.data();
-  }
-
   [[gnu::noinline]] void Grow(size_t n) {
-    const size_t size = std::max(size_ * 2, pos_ + n + 256);
-    data_ = resize_(text_, size);
-    size_ = size;
+    buffer_.resize(std::max(buffer_.size() * 2, pos_ + n + 256));
   }
 
-  void* text_;
-  char* (*resize_)(void* text, size_t size);
-  char* data_;
-  size_t size_;
+  std::string& buffer_;
   size_t pos_;
 };
 
@@ -454,10 +435,8 @@ bool FormatThroughLibrary(Sink& out, const char* fmt, va_list args) {
 
 }  // namespace
 
-namespace {
-
-template <class Text>
-bool FormatIntoText(Text& buffer, size_t& at, const char* fmt, va_list args) {
+bool FormatInto(std::string& buffer, size_t& at, const char* fmt,
+                va_list args) {
   const int saved_errno = errno;
   Sink out(buffer, at);
   va_list mine;
@@ -478,16 +457,4 @@ bool FormatIntoText(Text& buffer, size_t& at, const char* fmt, va_list args) {
   }
   at = out.pos();
   return true;
-}
-
-}  // namespace
-
-bool FormatInto(std::string& buffer, size_t& at, const char* fmt,
-                va_list args) {
-  return FormatIntoText(buffer, at, fmt, args);
-}
-
-bool FormatInto(BlockText& buffer, size_t& at, const char* fmt,
-                va_list args) {
-  return FormatIntoText(buffer, at, fmt, args);
 }

@@ -11,16 +11,12 @@
 #include <cstddef>
 #include <string>
 
-#include "base/block_memory.h"
-
 // Writes `fmt` formatted with `args` into `buffer` from index `at` on and
 // moves `at` past the text written. `buffer` is enlarged when it is too
 // short and never shortened, so a buffer kept between calls stops growing.
 // Returns false (with `at` unchanged) only when the C library reports an
 // encoding error.
 bool FormatInto(std::string& buffer, size_t& at, const char* fmt,
-                va_list args);
-bool FormatInto(BlockText& buffer, size_t& at, const char* fmt,
                 va_list args);
 
 #endif  // KLV_BASE_FORMAT_H_

@@ -74,27 +74,26 @@ void HandOver(PendingReport& p, const char* data, size_t size) {
 // by whichever thread wrote them: a file's text then fills memory that is
 // already mapped and mostly in the cache.
 constexpr size_t kBlockRoom = kHandOver + 4096;
-static_assert(kBlockRoom < kBlockMemory, "a block's room is block memory");
 constexpr size_t kSpareBlocks = 512;  // 34 MB at most kept for reuse
 struct BlockRooms {
   std::mutex mutex;
-  std::vector<BlockText> spare;
+  std::vector<std::string> spare;
 };
 BlockRooms block_rooms;
 
-BlockText TakeBlockRoom() {
+std::string TakeBlockRoom() {
   {
     std::lock_guard<std::mutex> lock(block_rooms.mutex);
     if (!block_rooms.spare.empty()) {
-      BlockText room = std::move(block_rooms.spare.back());
+      std::string room = std::move(block_rooms.spare.back());
       block_rooms.spare.pop_back();
       return room;
     }
   }
-  return BlockText(kBlockRoom, '\0');
+  return std::string(kBlockRoom, '\0');
 }
 
-void GiveBlockRoom(BlockText room) {
+void GiveBlockRoom(std::string room) {
   if (room.size() < kBlockRoom || room.size() > 4 * kBlockRoom) return;
   std::lock_guard<std::mutex> lock(block_rooms.mutex);
   if (block_rooms.spare.size() < kSpareBlocks) {
@@ -107,7 +106,7 @@ void GiveBlockRoom(BlockText room) {
 void SealBlock(PendingReport& p) {
   if (p.used == 0) return;
   p.sealed.push_back({std::move(p.text), p.used});
-  p.text = BlockText();
+  p.text = std::string();
   p.used = 0;
 }
 

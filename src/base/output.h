@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "base/block_memory.h"
 #include "base/globals.h"
 
 #define KLV_PRINTF(fmt_index, first_arg) \
@@ -35,7 +34,7 @@ void ReleaseOutput(FILE* stream);
 bool OutputHeld();
 // One block of report text: the first `used` bytes of `room`.
 struct TextBlock {
-  BlockText room;
+  std::string room;
   size_t used = 0;
   std::string_view text() const { return std::string_view(room).substr(0, used); }
 };
@@ -43,7 +42,7 @@ struct TextBlock {
 // The report text this thread has not yet handed to its stream, and how it
 // hands it over.
 struct PendingReport {
-  BlockText text;  // the first `used` bytes; the rest is room for more
+  std::string text;  // the first `used` bytes; the rest is room for more
   size_t used = 0;
   // Text kept back (`held`) fills blocks of about 64 KiB, which wait here in
   // order, before `text`: a long text never grows, copies or clears one
