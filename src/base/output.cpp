@@ -173,7 +173,15 @@ ApartOutput::~ApartOutput() {
 }
 
 HeldText ApartOutput::Take() {
-  SealBlock(pending);
+  PendingReport& p = pending;
+  if (p.used > 0 && p.used < kBlockRoom / 4) {
+    // A short text, the whole report of most files, is copied out and its
+    // block stays for the next file: a file waiting for its merge holds
+    // the text it wrote, not a block mostly empty.
+    p.sealed.push_back({std::string(p.text.data(), p.used), p.used});
+    p.used = 0;
+  }
+  SealBlock(p);
   HeldText held{std::move(pending.sealed)};
   pending.sealed = std::vector<TextBlock>();
   return held;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "base/globals.h"
 
@@ -129,6 +130,33 @@ TEST(OutputTest, TextKeptApartArrivesWholeAndInOrder) {
     OutHeldText(G, held);
     EXPECT_TRUE(held.blocks.empty());
   }
+  FlushOutput();
+  EXPECT_EQ(memory.Arrived(), expected);
+}
+
+// Most files write a short report: it is held in a room of its own size,
+// after the text of the file before it, and arrives in order.
+TEST(OutputTest, ShortTextsKeptApartHoldOnlyWhatTheyWrote) {
+  Globals G;
+  MemoryStream memory;
+  G.output = memory.get();
+  std::string expected;
+  std::vector<HeldText> texts;
+  for (int file = 0; file < 40; ++file) {
+    ApartOutput apart(G.output);
+    Out(G, "file %d\n", file);
+    if (file % 10 == 9) OutText(G, std::string(50000, 'x'));  // one long
+    expected += "file " + std::to_string(file) + "\n";
+    if (file % 10 == 9) expected += std::string(50000, 'x');
+    texts.push_back(apart.Take());
+    const HeldText& held = texts.back();
+    ASSERT_EQ(held.blocks.size(), 1u);
+    EXPECT_EQ(held.blocks[0].text().size(), held.Bytes());
+    if (file % 10 != 9) {
+      EXPECT_LT(held.blocks[0].room.capacity(), 64u);
+    }
+  }
+  for (HeldText& held : texts) OutHeldText(G, held);
   FlushOutput();
   EXPECT_EQ(memory.Arrived(), expected);
 }
