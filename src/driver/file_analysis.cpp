@@ -133,14 +133,18 @@ void AnalyseAndAdd(LineReader& reader, const std::string& name, Globals& G) {
 
 }  // namespace
 
+bool ListsOrConvertsFiles(const RunSettings& G) {
+  return G.print_flag || G.convert_flag || G.convert_tabs || G.convert_unix ||
+         G.convert_dos;
+}
+
 void AnalyseListedFile(const std::string& name, Globals& G,
                        SourceText* source) {
   G.file_name = name;
   // Every name the system accepts is read: one that begins with a blank
   // or a byte of 128 or more is as good as any other.
   if (name.empty() || name == ".") return;
-  if (source != nullptr && source->held && !G.print_flag && !G.convert_flag &&
-      !G.convert_tabs && !G.convert_unix && !G.convert_dos) {
+  if (source != nullptr && source->held && !ListsOrConvertsFiles(G)) {
     LineReader reader(source->data(), source->length);
     AnalyseAndAdd(reader, name, G);
     return;

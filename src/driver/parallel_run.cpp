@@ -36,7 +36,7 @@ struct ApartFile {
   ApartLog log;        // what it asked, its progress text and CSV rows
   RunTotals results;   // its counters, records and notices
   HeldText text;          // its report text
-  size_t text_bytes = 0;  // the size of `text`
+  size_t text_bytes = 0;  // the size of `text`, kept once it is written
   std::string work_text;  // its work file lines
   // The macro names its scan got wrong: defined but not found, or found
   // but not defined.
@@ -376,8 +376,7 @@ struct Schedule {
 
 bool ParallelRunWanted(const Globals& G) {
   return G.jobs > 1 && !G.debug_flag && !G.class_debug_flag &&
-         !G.print_flag && !G.convert_flag && !G.convert_tabs &&
-         !G.convert_unix && !G.convert_dos && G.file_list.count() > 1;
+         !ListsOrConvertsFiles(G) && G.file_list.count() > 1;
 }
 
 void ProcessFilesParallel(Globals& G) {
