@@ -466,12 +466,7 @@ class LineScanner {
           // No character after a word's first can begin a keyword.
           Visible(i);
           f_.is_code = true;
-          // The line end at n_ (LF, CR or terminator) ends every run.
-          int j = i + 1;
-          while (IsNameClass(
-              kCharClasses.code[static_cast<unsigned char>(line_[j])])) {
-            ++j;
-          }
+          const int j = WordEnd(i + 1);
           f_.last_nonblank = line_[j - 1];
           CodeWordCharacter(s_, i, MayBeWord(u, j - i), G_);
           return j;
@@ -531,6 +526,22 @@ class LineScanner {
     if (tabs > 0) TabNotices(tabs);
     if (last_shown >= 0) f_.last_nonblank = line_[last_shown];
     if (Collecting()) extract_.append(line_ + i, static_cast<size_t>(j - i));
+    return j;
+  }
+
+  // The end of the word whose characters continue at j: sixteen at a time
+  // while they lie before the line end, then one by one up to the line end
+  // (LF, CR or terminator at n_), which ends every word.
+  int WordEnd(int j) const {
+    for (; j + 16 <= n_; j += 16) {
+      if (const uint32_t stop = bytes16::NotName(line_ + j); stop != 0) {
+        return j + std::countr_zero(stop);
+      }
+    }
+    while (IsNameClass(
+        kCharClasses.code[static_cast<unsigned char>(line_[j])])) {
+      ++j;
+    }
     return j;
   }
 

@@ -8,6 +8,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 // Classes of a character in code (outside comments and literals).
 enum CodeClass : uint8_t {
   kCodeSpecial,  // quotes, '/', '*', control characters, bytes >= 128
@@ -103,5 +107,58 @@ inline int Count(uint64_t marks) {
 inline int First(uint64_t marks) { return std::countr_zero(marks) / 8; }
 
 }  // namespace bytes8
+
+// Sixteen characters at a time: bit k of a result is the test of byte k.
+// Each function reads the sixteen bytes at p, which must all be readable.
+namespace bytes16 {
+
+#if defined(__SSE2__)
+
+// The bytes equal to a or to b.
+inline uint32_t EqualEither(const char* p, char a, char b) {
+  const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  const __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(x, _mm_set1_epi8(a)),
+                                   _mm_cmpeq_epi8(x, _mm_set1_epi8(b)));
+  return static_cast<uint32_t>(_mm_movemask_epi8(hit));
+}
+
+// The bytes that are no letter, digit or '_' (bytes of 128 and above are
+// negative to the signed compares, so no letter).
+inline uint32_t NotName(const char* p) {
+  const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  const __m128i folded = _mm_or_si128(x, _mm_set1_epi8(0x20));
+  const __m128i letter =
+      _mm_and_si128(_mm_cmpgt_epi8(folded, _mm_set1_epi8('a' - 1)),
+                    _mm_cmplt_epi8(folded, _mm_set1_epi8('z' + 1)));
+  const __m128i digit =
+      _mm_and_si128(_mm_cmpgt_epi8(x, _mm_set1_epi8('0' - 1)),
+                    _mm_cmplt_epi8(x, _mm_set1_epi8('9' + 1)));
+  const __m128i name = _mm_or_si128(
+      _mm_or_si128(letter, digit), _mm_cmpeq_epi8(x, _mm_set1_epi8('_')));
+  return ~static_cast<uint32_t>(_mm_movemask_epi8(name)) & 0xffffu;
+}
+
+#else
+
+inline uint32_t EqualEither(const char* p, char a, char b) {
+  uint32_t marks = 0;
+  for (int k = 0; k < 16; ++k) {
+    if (p[k] == a || p[k] == b) marks |= uint32_t{1} << k;
+  }
+  return marks;
+}
+
+inline uint32_t NotName(const char* p) {
+  uint32_t marks = 0;
+  for (int k = 0; k < 16; ++k) {
+    const uint8_t c = kCharClasses.code[static_cast<unsigned char>(p[k])];
+    if (c != kCodeWord && c != kCodeKeyword) marks |= uint32_t{1} << k;
+  }
+  return marks;
+}
+
+#endif
+
+}  // namespace bytes16
 
 #endif  // KLV_BASE_CHAR_CLASSES_H_

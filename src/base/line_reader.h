@@ -12,9 +12,9 @@
 class LineReader {
  public:
   static constexpr size_t kMaxPiece = 4094;
-  // Zeros after the data read: eight characters are tested at a time, and
-  // a view's terminator may fall just past the data.
-  static constexpr size_t kPad = 8;
+  // Zeros after the data read: sixteen characters are tested at a time,
+  // and a view's terminator may fall just past the data.
+  static constexpr size_t kPad = 16;
 
   // The reader buffers the stream itself, so the stream's own buffer is
   // switched off before the first read.

@@ -135,6 +135,20 @@ TEST(FastPaths, GiveTheAnalysisOfTheGeneralRules) {
       "\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0e\x0f\x10\x11\x12\x13\n"
       "\x01\x02\x03\x04\x05\x06\x07\x08\xc3\xa9\x0e\x0f\x10\x11\x12\x13\n"
       "*/\n";
+  // Words that end at every place of a sixteen-character group, before
+  // each kind of character that ends a word, in code and in comments.
+  std::string words;
+  for (int length = 1; length <= 40; ++length) {
+    for (const char* after : {" ", "(", "$", "@", "`", "{", "[", "/", ":",
+                              "\xc3\xa9", "\t", "\x7f", "\\"}) {
+      words += std::string(length, "aZ_9"[length % 4]) + after + "x;\n";
+      words += "  y" + std::string(length, 'q') + after + "\n";
+    }
+  }
+  for (int language = 0; language < 3; ++language) {
+    EXPECT_EQ(Analyse(words, true, language, false, false),
+              Analyse(words, false, language, false, false));
+  }
   for (int language = 0; language < 3; ++language) {
     for (bool extract : {false, true}) {
       for (bool html : {false, true}) {
