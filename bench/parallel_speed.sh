@@ -11,8 +11,9 @@
 # and -j 2 for plain analysis, -f -c, -f -c -n -o and -v -f -c -n -o -i.
 # The best wall time of $BENCH_RUNS runs counts, the runs with -j 1 and
 # -j 2 taken by turns; the speed-up target is judged on the median of the
-# turns' speed-ups, which a drifting load moves least. Reports go to
-# /dev/null.
+# turns' speed-ups, which a drifting load moves least. The median of the
+# turns' CPU time (all threads, -j 2 against -j 1) shows the extra work of
+# the parallel run. Reports go to /dev/null.
 # klv reads the files from a -F list (one run over all of them, as the
 # parallel run needs); wc and pmccabe get the same list through xargs.
 #
@@ -98,6 +99,15 @@ wall() {
     local TIMEFORMAT='%R'
     { time "$@" >/dev/null 2>&1; } 2>&1
 }
+# wall_and_cpu CMD...: the wall time and the CPU time (user and system, all
+# threads) of one run, in seconds.
+wall_and_cpu() {
+    local TIMEFORMAT='%R %U %S'
+    { time "$@" >/dev/null 2>&1; } 2>&1 |
+        awk '{ printf "%s %.3f\n", $1, $2 + $3 }'
+}
+# median: the median of the numbers on standard input, one a line.
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # best CMD... : the best wall time of $RUNS runs, in seconds.
 best() {
     local i best=""
@@ -108,20 +118,23 @@ best() {
 # -j 2 with OPTIONS, taken by turns: the load of a shared machine drifts
 # over seconds, and both then meet the same. Third, the median of the
 # speed-ups of the turns, each -j 1 run against the -j 2 run after it:
-# the steadier figure where the load drifts.
+# the steadier figure where the load drifts. Fourth, the median of the
+# turns' CPU time with -j 2 against -j 1: the extra work of the parallel
+# run, which a drifting load moves less than the wall time.
 best_pair() {
-    local i s p serial="" parallel="" speedups=()
+    local i s p s_cpu p_cpu serial="" parallel="" speedups=() cpu=()
     for (( i = 0; i < RUNS; i++ )); do
         # shellcheck disable=SC2086
-        s=$(wall klv_run -j 1 $1)
+        read -r s s_cpu < <(wall_and_cpu klv_run -j 1 $1)
         # shellcheck disable=SC2086
-        p=$(wall klv_run -j 2 $1)
+        read -r p p_cpu < <(wall_and_cpu klv_run -j 2 $1)
         serial=$(lower "$serial" "$s")
         parallel=$(lower "$parallel" "$p")
         speedups+=("$(ratio "$s" "$p")")
+        cpu+=("$(ratio "$p_cpu" "$s_cpu")")
     done
-    echo "$serial $parallel $(printf '%s\n' "${speedups[@]}" | sort -n |
-        awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')"
+    echo "$serial $parallel $(printf '%s\n' "${speedups[@]}" | median)" \
+        "$(printf '%s\n' "${cpu[@]}" | median)"
 }
 over_list() { xargs -d '\n' -s "$limit" -a "$list" "$@"; }
 klv_run() { "$KLV" "$@" -F "$list"; }
@@ -131,6 +144,7 @@ declare -A figure
 label() { echo "klv -j $1${2:+ $2}"; }  # jobs options
 speedup() { ratio "${figure[$(label 1 "$1")]}" "${figure[$(label 2 "$1")]}"; }
 declare -A paired  # "x" options -> the median speed-up of the turns
+declare -A cpu_ratio  # "x" options -> the median CPU time -j 2 / -j 1
 row() {  # label seconds [reference-label]
     local extra=""
     [ $# -ge 3 ] && extra="$(ratio "$2" "${figure[$3]}")x $3"
@@ -165,8 +179,9 @@ for tree in $TREES; do
         row pmccabe "$(best over_list pmccabe)"
     fi
     for opts in "" "-f -c" "-f -c -n -o" "-v -f -c -n -o -i"; do
-        read -r serial parallel turns < <(best_pair "$opts")
+        read -r serial parallel turns cpu < <(best_pair "$opts")
         paired["x$opts"]=$turns
+        cpu_ratio["x$opts"]=$cpu
         row "$(label 1 "$opts")" "$serial" "wc -l"
         row "$(label 2 "$opts")" "$parallel" "$(label 1 "$opts")"
     done
@@ -174,6 +189,8 @@ for tree in $TREES; do
         "-f -c -n -o $(speedup "-f -c -n -o")x, -v -f -c -n -o -i $(speedup "-v -f -c -n -o -i")x"
     echo "  median of the turns:  plain ${paired[x]}x, -f -c ${paired[x-f -c]}x," \
         "-f -c -n -o ${paired[x-f -c -n -o]}x, -v -f -c -n -o -i ${paired[x-v -f -c -n -o -i]}x"
+    echo "  CPU time -j 2 / -j 1 (median): plain ${cpu_ratio[x]}x, -f -c ${cpu_ratio[x-f -c]}x," \
+        "-f -c -n -o ${cpu_ratio[x-f -c -n -o]}x, -v -f -c -n -o -i ${cpu_ratio[x-v -f -c -n -o -i]}x"
     if [ "$tree" = kernel ]; then
         judge "-f -c -n -o speed-up with -j 2 (median)" "${paired[x-f -c -n -o]}" ">=" 1.8
     fi
