@@ -74,6 +74,12 @@ bool LineReader::NextLine(std::string& line) {
 }
 
 bool LineReader::NextView(std::string_view& line) {
+  // The last view's terminator covers this piece's first character, which
+  // is put back and then known without reading it again: the search starts
+  // after it, as a wide read of the byte just written would wait for the
+  // write.
+  const bool first_known = patched_ != nullptr;
+  const char first = saved_;
   Unpatch();
   if (finished_) return false;
   if (pos_ < len_) {
@@ -83,7 +89,12 @@ bool LineReader::NextView(std::string_view& line) {
     const size_t avail = len_ - pos_;
     const size_t span = avail < kMaxPiece ? avail : kMaxPiece;
     size_t end = span;
-    for (size_t k = 0; k < span; k += 16) {
+    size_t from = 0;
+    if (first_known) {
+      if (first == '\n' || first == '\0') end = 0;
+      from = end == 0 ? span : 1;
+    }
+    for (size_t k = from; k < span; k += 16) {
       if (const uint32_t marks = bytes16::EqualEither(start + k, '\n', '\0');
           marks != 0) {
         end = k + static_cast<size_t>(std::countr_zero(marks));
