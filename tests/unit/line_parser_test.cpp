@@ -352,6 +352,21 @@ TEST(DebugTrace, EachBraceAndParenthesisShowsTheScopeAfterIt) {
             "class_flag      = 0\nassignment_flag = 0\nfuncname_flag   = 0\n");
 }
 
+// Each phrase and each near miss at many places of a line, the last one
+// ending the line.
+TEST(Comments, FallThroughPhraseIsFoundWhereverItStands) {
+  for (int at = 0; at < 40; ++at) {
+    SCOPED_TRACE(at);
+    const std::string pad = "// " + std::string(static_cast<size_t>(at), 'x');
+    CapturedRun c;
+    Feed(c.G, {pad + " fall through\n", pad + " drop thru\n",
+               pad + " fall thru", pad + " fall thr\n", pad + " fall threw\n",
+               pad + " ball through\n", pad + " fall  through\n",
+               pad + " drop thru" + std::string(20, 'y') + "\n"});
+    EXPECT_EQ(c.G.parse.func_fallthrough_count, 4);
+  }
+}
+
 TEST(Comments, FallThroughPhraseAtTheStartOfACommentLineIsCounted) {
   CapturedRun c;
   Feed(c.G, {"/*\n", "fall through\n", "drop thru */\n", "x; // fall thru\n",
