@@ -89,16 +89,16 @@ bool LineReader::NextView(std::string_view& line) {
     const size_t avail = len_ - pos_;
     const size_t span = avail < kMaxPiece ? avail : kMaxPiece;
     size_t end = span;
-    size_t from = 0;
-    if (first_known) {
-      if (first == '\n' || first == '\0') end = 0;
-      from = end == 0 ? span : 1;
-    }
-    for (size_t k = from; k < span; k += 16) {
-      if (const uint32_t marks = bytes16::EqualEither(start + k, '\n', '\0');
-          marks != 0) {
-        end = k + static_cast<size_t>(std::countr_zero(marks));
-        break;
+    if (first_known && (first == '\n' || first == '\0')) {
+      end = 0;
+    } else {
+      for (size_t k = first_known ? 1 : 0; k < span; k += 16) {
+        if (const uint32_t marks =
+                bytes16::EqualEither(start + k, '\n', '\0');
+            marks != 0) {
+          end = k + static_cast<size_t>(std::countr_zero(marks));
+          break;
+        }
       }
     }
     if (end < span && start[end] == '\n') {

@@ -21,8 +21,7 @@ bool IsName(unsigned char c) {
 TEST(Bytes16, NotNameMarksExactlyTheBytesOutsideNames) {
   for (int place = 0; place < 16; ++place) {
     for (int value = 0; value < 256; ++value) {
-      std::string bytes(16, 'a');
-      for (int k = 0; k < 16; ++k) bytes[k] = "zA_09mQx"[k % 8];
+      std::string bytes = "zA_09mQxzA_09mQx";
       bytes[place] = static_cast<char>(value);
       const uint32_t want =
           IsName(static_cast<unsigned char>(value)) ? 0 : uint32_t{1} << place;

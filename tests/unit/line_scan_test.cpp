@@ -136,7 +136,8 @@ TEST(FastPaths, GiveTheAnalysisOfTheGeneralRules) {
       "\x01\x02\x03\x04\x05\x06\x07\x08\xc3\xa9\x0e\x0f\x10\x11\x12\x13\n"
       "*/\n";
   // Words that end at every place of a sixteen-character group, before
-  // each kind of character that ends a word, in code and in comments.
+  // each kind of character that ends a word, at a line's start and after
+  // blanks.
   std::string words;
   for (int length = 1; length <= 40; ++length) {
     for (const char* after : {" ", "(", "$", "@", "`", "{", "[", "/", ":",
